@@ -1,0 +1,29 @@
+# The two commands of the README: `make run` and `make test`.
+BUILD ?= build
+CMAKE_FLAGS ?=
+JOBS ?= 2
+
+.PHONY: all deps configure build test run clean format
+
+all: build
+
+deps:
+	@tools/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug $(CMAKE_FLAGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j$(JOBS)
+
+test: build
+	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+run: build
+	@tools/run-example.sh $(BUILD)
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,10 @@
+#pragma once
+// The base of every dialog's model: the part the port and the views need to know.
+
+class CDialogModel {
+public:
+    virtual ~CDialogModel() = default;
+    // The dialog's resource number; views look up their layout by it.
+    virtual int ResourceId() const = 0;
+    unsigned HelpContext() const { return 0x20000u + static_cast<unsigned>(ResourceId()); }
+};

@@ -1,0 +1,37 @@
+#pragma once
+// The user-interface port: everything the core asks of the screen. The Qt adapter implements it
+// for the desktop program; tests use a scripted double.
+#include <string>
+
+class CDialogModel;
+
+// Dialog results, as the dialog buttons report them.
+constexpr int IDOK = 1;
+constexpr int IDCANCEL = 2;
+
+class CUi {
+public:
+    virtual ~CUi() = default;
+    // A modal message box with an OK button.
+    virtual void ShowMessage(const std::string& text) = 0;
+    // A modal Yes/No question; true for Yes.
+    virtual bool AskYesNo(const std::string& text) = 0;
+    virtual void BeginWaitCursor() = 0;
+    virtual void EndWaitCursor() = 0;
+    // Runs the dialog that shows `model` modally; returns IDOK, IDCANCEL or a dialog's own result.
+    virtual int RunDialog(CDialogModel& model) = 0;
+    // Opens the help at a context number (0x20000 + a dialog's resource number).
+    virtual void OpenHelp(unsigned context) = 0;
+};
+
+// Shows the wait cursor for the lifetime of the object.
+class CWaitCursor {
+public:
+    explicit CWaitCursor(CUi& ui) : ui_(ui) { ui_.BeginWaitCursor(); }
+    ~CWaitCursor() { ui_.EndWaitCursor(); }
+    CWaitCursor(const CWaitCursor&) = delete;
+    CWaitCursor& operator=(const CWaitCursor&) = delete;
+
+private:
+    CUi& ui_;
+};

@@ -1,0 +1,35 @@
+#pragma once
+// Field splitting and small text transformations shared by both file formats.
+#include <string>
+#include <vector>
+
+using CStringList = std::vector<std::string>;
+
+// Splits `text` at any byte of `separators`. In keep-empty mode the whole separator set is skipped
+// as one unit and empty fields are kept; otherwise leading empty fields are skipped. A trailing
+// separator never yields an empty last field. maxCount 0 means no limit.
+int SplitFields(const std::string& text, const std::string& separators, CStringList& fields,
+                int maxCount, bool keepEmpty);
+
+// "|" when the line holds one, else ";" when it holds one, else a tab.
+std::string DetectSeparator(const std::string& line);
+
+char FirstChar(const std::string& text);
+
+// Replaces every occurrence of `search`; caseSensitive 1 compares exactly, anything else ignores
+// case (ASCII).
+void ReplaceAll(std::string& text, const std::string& search, const std::string& replacement,
+                int caseSensitive);
+
+// Reduces a studio or person name to characters that are safe in a file name.
+std::string MakeFileNamePart(const std::string& name);
+
+// Appends every line followed by CR LF.
+void JoinLines(const CStringList& lines, std::string& out);
+
+std::string ToUpperAscii(std::string text);
+std::string TrimRight(const std::string& text);
+
+// Leading-digit decimal readers: a text that is not a number reads as 0.
+long ParseLeadingInt(const std::string& text);
+double ParseLeadingDouble(const std::string& text);

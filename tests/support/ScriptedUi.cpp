@@ -1,0 +1,55 @@
+#include "support/ScriptedUi.h"
+
+#include <gtest/gtest.h>
+
+CScriptedUi::~CScriptedUi() {
+    for (const auto& step : script_) {
+        ADD_FAILURE() << "scripted "
+                      << (step.isQuestion
+                              ? "question never asked: " + step.text
+                              : "dialog never opened: " + std::to_string(step.resourceId));
+    }
+    EXPECT_EQ(waitDepth, 0) << "wait cursor left on";
+}
+
+CScriptedUi& CScriptedUi::ExpectQuestion(const std::string& text, bool yes) {
+    script_.push_back({true, text, yes, 0, nullptr});
+    return *this;
+}
+
+CScriptedUi& CScriptedUi::ExpectDialog(int resourceId, DialogAction action) {
+    script_.push_back({false, {}, false, resourceId, std::move(action)});
+    return *this;
+}
+
+void CScriptedUi::ShowMessage(const std::string& text) {
+    log.push_back("message: " + text);
+    messages.push_back(text);
+}
+
+bool CScriptedUi::AskYesNo(const std::string& text) {
+    log.push_back("question: " + text);
+    if (script_.empty() || !script_.front().isQuestion) {
+        ADD_FAILURE() << "unexpected question: " << text;
+        return false;
+    }
+    Step step = script_.front();
+    script_.pop_front();
+    EXPECT_EQ(step.text, text);
+    return step.yes;
+}
+
+int CScriptedUi::RunDialog(CDialogModel& model) {
+    log.push_back("dialog: " + std::to_string(model.ResourceId()));
+    if (script_.empty() || script_.front().isQuestion) {
+        ADD_FAILURE() << "unexpected dialog: " << model.ResourceId();
+        return IDCANCEL;
+    }
+    Step step = script_.front();
+    script_.pop_front();
+    EXPECT_EQ(step.resourceId, model.ResourceId());
+    if (step.resourceId != model.ResourceId()) {
+        return IDCANCEL;
+    }
+    return step.action(model);
+}

@@ -1,0 +1,52 @@
+#pragma once
+// A CUi for tests: records every message, question and dialog in order, answers questions and
+// runs dialogs from a script. Anything the script did not expect fails the test.
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/DialogModel.h"
+#include "platform/Ui.h"
+
+class CScriptedUi : public CUi {
+public:
+    using DialogAction = std::function<int(CDialogModel&)>;
+
+    ~CScriptedUi() override;
+
+    // The next question must read `text`; it is answered `yes`.
+    CScriptedUi& ExpectQuestion(const std::string& text, bool yes);
+    // The next dialog must have resource `resourceId`; `action` plays the user and returns the
+    // dialog's result.
+    CScriptedUi& ExpectDialog(int resourceId, DialogAction action);
+    // Typed access for dialogs: `action` receives the model as its own class.
+    template <class Model>
+    CScriptedUi& ExpectDialog(std::function<int(Model&)> action) {
+        return ExpectDialog(Model::kResourceId,
+                            [action](CDialogModel& m) { return action(dynamic_cast<Model&>(m)); });
+    }
+
+    void ShowMessage(const std::string& text) override;
+    bool AskYesNo(const std::string& text) override;
+    void BeginWaitCursor() override { ++waitDepth; }
+    void EndWaitCursor() override { --waitDepth; }
+    int RunDialog(CDialogModel& model) override;
+    void OpenHelp(unsigned context) override { helpContexts.push_back(context); }
+
+    // Every event as "message: ...", "question: ...", "dialog: <resource>".
+    std::vector<std::string> log;
+    std::vector<std::string> messages;
+    std::vector<unsigned> helpContexts;
+    int waitDepth = 0;
+
+private:
+    struct Step {
+        bool isQuestion;
+        std::string text;
+        bool yes;
+        int resourceId;
+        DialogAction action;
+    };
+    std::deque<Step> script_;
+};
