@@ -1,11 +1,98 @@
 // tavorin-cli: the program's core on the command line.
+//
+//   tavorin-cli [--yes] export SETUP.stu
+//
+// Messages the program would show go to standard error as "message: TEXT", questions as
+// "question: TEXT", answered No unless --yes is given. Exit status: 0 done, 1 the files could not
+// be loaded, 2 wrong usage.
 #include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/ConsoleUi.h"
+#include "cli/SetupJson.h"
+#include "data/Database.h"
+#include "util/Files.h"
+
+namespace {
+
+constexpr int kExitDone = 0;
+constexpr int kExitNotLoaded = 1;
+constexpr int kExitUsage = 2;
+
+using COperands = std::vector<std::string>;
+
+struct CCommand {
+    const char* name;
+    const char* operands;  // as shown in the usage text
+    int (*run)(const COperands& operands, CUi& ui);
+};
+
+// Loads the setup file as the program does at start-up; false after the user has been told why.
+bool LoadSetup(CDatabase& store, const std::string& path) {
+    if (!FileExists(path)) {
+        store.ui.ShowMessage(FormatText("Setup data file %s not found.", {path}));
+        return false;
+    }
+    return store.LoadSetupFile(path, false) == 1;
+}
+
+int RunExport(const COperands& operands, CUi& ui) {
+    if (operands.size() != 1) {
+        return kExitUsage;
+    }
+    CDatabase store(ui);
+    if (!LoadSetup(store, operands[0])) {
+        return kExitNotLoaded;
+    }
+    std::cout << SetupToJson(store).dump(2) << '\n';
+    return kExitDone;
+}
+
+const CCommand kCommands[] = {
+    {"export", "SETUP.stu", RunExport},
+};
+
+void PrintUsage(std::ostream& out) {
+    out << "usage:\n";
+    for (const auto& command : kCommands) {
+        out << "  tavorin-cli [--yes] " << command.name << ' ' << command.operands << '\n';
+    }
+    out << "Messages go to standard error; questions are answered No unless --yes is given.\n";
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-    (void)argv;
-    if (argc < 2) {
-        std::cerr << "usage: tavorin-cli export SETUP.stu\n";
-        return 2;
+    bool answerYes = false;
+    COperands words;
+    for (int i = 1; i < argc; ++i) {
+        const std::string word = argv[i];
+        if (word == "--yes") {
+            answerYes = true;
+        } else if (word == "--help" || word == "-h") {
+            PrintUsage(std::cout);
+            return kExitDone;
+        } else if (word.size() > 1 && word[0] == '-') {
+            std::cerr << "tavorin-cli: unknown option " << word << '\n';
+            PrintUsage(std::cerr);
+            return kExitUsage;
+        } else {
+            words.push_back(word);
+        }
     }
-    return 2;
+    if (!words.empty()) {
+        for (const auto& command : kCommands) {
+            if (words.front() == command.name) {
+                CConsoleUi ui(std::cerr, answerYes);
+                const int status = command.run(COperands(words.begin() + 1, words.end()), ui);
+                if (status == kExitUsage) {
+                    PrintUsage(std::cerr);
+                }
+                return status;
+            }
+        }
+    }
+    PrintUsage(std::cerr);
+    return kExitUsage;
 }

@@ -23,7 +23,7 @@ PriceBlock PriceBlock::Parse(const std::string& field) {
     CStringList parts;
     const int count = SplitFields(field, "-", parts, 0, true);
     for (int i = 0; i < 10 && i < count; ++i) {
-        block.prices[i] = static_cast<float>(ParseLeadingDouble(parts[i]));
+        block.prices[i] = ParseLeadingFloat(parts[i]);
     }
     block.switchDate = count > 10 ? ParseDateText(parts[10]) : TodayAtNoon();
     return block;

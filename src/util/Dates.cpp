@@ -22,13 +22,16 @@ CDateParts LocalNow() {
 
 DATE MakeDate(const CDateParts& p) {
     using namespace std::chrono;
-    if (p.year < 100 || p.year > 9999 || p.hour < 0 || p.hour > 23 || p.minute < 0 ||
-        p.minute > 59 || p.second < 0 || p.second > 59) {
+    // Month and day are range-checked before they reach the calendar types, which keep only
+    // their low bits (month 259 would otherwise pass as March).
+    if (p.year < 100 || p.year > 9999 || p.month < 1 || p.month > 12 || p.day < 1 || p.day > 31 ||
+        p.hour < 0 || p.hour > 23 || p.minute < 0 || p.minute > 59 || p.second < 0 ||
+        p.second > 59) {
         return 0;
     }
     const year_month_day ymd{year{p.year}, month{static_cast<unsigned>(p.month)},
                              day{static_cast<unsigned>(p.day)}};
-    if (p.month < 1 || p.day < 1 || !ymd.ok()) {
+    if (!ymd.ok()) {
         return 0;
     }
     const double days = static_cast<double>((sys_days{ymd} - kEpoch).count());
@@ -39,12 +42,17 @@ DATE MakeDate(const CDateParts& p) {
 
 CDateParts SplitDate(DATE date) {
     using namespace std::chrono;
+    if (!(date > -700000 && date < 3000000)) {
+        date = 0;  // outside the years 100 to 9999 (or not a number): the zero date
+    }
     double whole = std::trunc(date);
     double fraction = std::fabs(date - whole);
     long seconds = std::lround(fraction * 86400.0);
     if (seconds >= 86400) {
+        // Rounded up to midnight: the next day, also before the epoch where the whole part
+        // counts backwards.
         seconds -= 86400;
-        whole += date >= 0 ? 1 : -1;
+        whole += 1;
     }
     const year_month_day ymd{kEpoch + days{static_cast<long>(whole)}};
     return {static_cast<int>(ymd.year()),

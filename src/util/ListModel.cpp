@@ -31,7 +31,9 @@ int CListModel::FindItemData(long data) const {
 }
 
 void CListModel::DeleteString(int index) {
-    items_.erase(items_.begin() + index);
+    if (index >= 0 && index < GetCount()) {
+        items_.erase(items_.begin() + index);
+    }
 }
 
 int CListModel::GetCurSel() const {

@@ -1,7 +1,11 @@
 #include "util/Text.h"
 
+#include <algorithm>
 #include <cctype>
+#include <charconv>
+#include <cmath>
 #include <cstdlib>
+#include <limits>
 
 int SplitFields(const std::string& text, const std::string& separators, CStringList& fields,
                 int maxCount, bool keepEmpty) {
@@ -106,6 +110,22 @@ void JoinLines(const CStringList& lines, std::string& out) {
     }
 }
 
+std::string FormatText(const std::string& format, const CStringList& values) {
+    std::string result;
+    size_t next = 0;
+    for (size_t i = 0; i < format.size(); ++i) {
+        const char kind = i + 1 < format.size() ? format[i + 1] : '\0';
+        if (format[i] == '%' && (kind == 's' || kind == 'i' || kind == 'u' || kind == 'c') &&
+            next < values.size()) {
+            result += values[next++];
+            ++i;
+        } else {
+            result += format[i];
+        }
+    }
+    return result;
+}
+
 std::string TrimRight(const std::string& text) {
     const auto end = text.find_last_not_of(" \t\r\n");
     return end == std::string::npos ? std::string() : text.substr(0, end + 1);
@@ -115,6 +135,93 @@ long ParseLeadingInt(const std::string& text) {
     return std::strtol(text.c_str(), nullptr, 10);
 }
 
+namespace {
+
+long SkipDigits(const char*& p) {
+    const char* from = p;
+    while (*p >= '0' && *p <= '9') {
+        ++p;
+    }
+    return p - from;
+}
+
+// For a decimal text that does not fit a double: whether it is too large (rather than too
+// small), judged by the position of its first significant digit.
+bool IsHugeDecimal(const char* p) {
+    long magnitude = 0;
+    while (*p == '0') {
+        ++p;
+    }
+    const long integerDigits = SkipDigits(p);
+    if (integerDigits > 0) {
+        magnitude = integerDigits;
+        if (*p == '.') {
+            ++p;
+            SkipDigits(p);
+        }
+    } else if (*p == '.') {
+        ++p;
+        const char* zeros = p;
+        while (*p == '0') {
+            ++p;
+        }
+        magnitude = -(p - zeros);
+        SkipDigits(p);
+    }
+    if (*p == 'e' || *p == 'E') {
+        ++p;
+        const bool negative = *p == '-';
+        if (*p == '-' || *p == '+') {
+            ++p;
+        }
+        long exponent = 0;
+        while (*p >= '0' && *p <= '9' && exponent < 100000) {
+            exponent = exponent * 10 + (*p++ - '0');
+        }
+        magnitude += negative ? -exponent : exponent;
+    }
+    return magnitude > 0;
+}
+
+}  // namespace
+
 double ParseLeadingDouble(const std::string& text) {
-    return std::strtod(text.c_str(), nullptr);
+    // The longest prefix of the form [blanks][sign]digits[.digits][e[sign]digits].
+    const char* p = text.c_str();
+    while (std::isspace(static_cast<unsigned char>(*p))) {
+        ++p;
+    }
+    const bool negative = *p == '-';
+    if (*p == '-' || *p == '+') {
+        ++p;
+    }
+    const char* start = p;
+    long digits = SkipDigits(p);
+    if (*p == '.') {
+        ++p;
+        digits += SkipDigits(p);
+    }
+    if (digits == 0) {
+        return 0;
+    }
+    if (*p == 'e' || *p == 'E') {
+        const char* exponent = p + 1;
+        if (*exponent == '-' || *exponent == '+') {
+            ++exponent;
+        }
+        if (SkipDigits(exponent) > 0) {
+            p = exponent;
+        }
+    }
+    double value = 0;
+    if (std::from_chars(start, p, value).ec == std::errc::result_out_of_range) {
+        value = IsHugeDecimal(start) ? HUGE_VAL : 0;
+    }
+    return negative ? -value : value;
+}
+
+float ParseLeadingFloat(const std::string& text) {
+    const double value = ParseLeadingDouble(text);
+    constexpr double kMax = std::numeric_limits<float>::max();
+    return static_cast<float>(std::clamp(value, -kMax, kMax));
 }

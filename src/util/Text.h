@@ -27,9 +27,16 @@ std::string MakeFileNamePart(const std::string& name);
 // Appends every line followed by CR LF.
 void JoinLines(const CStringList& lines, std::string& out);
 
+// Fills the "%s", "%i", "%u" and "%c" places of a message in order with ready-made texts; the
+// values are never read as formats themselves.
+std::string FormatText(const std::string& format, const CStringList& values);
+
 std::string ToUpperAscii(std::string text);
 std::string TrimRight(const std::string& text);
 
-// Leading-digit decimal readers: a text that is not a number reads as 0.
+// Leading-digit decimal readers: a text that is not a number reads as 0. Only plain decimal
+// notation counts ("inf", "nan" and hexadecimal read as 0), whatever the C locale says.
 long ParseLeadingInt(const std::string& text);
 double ParseLeadingDouble(const std::string& text);
+// The same in single precision; a value beyond its range becomes the largest float of that sign.
+float ParseLeadingFloat(const std::string& text);
