@@ -29,3 +29,20 @@ TEST(NowToMinute, HasNoSeconds) {
     EXPECT_EQ(SplitDate(NowToMinute()).second, 0);
     EXPECT_EQ(SplitDate(TodayAtNoon()).hour, 12);
 }
+
+TEST(ParseDateText, NumbersBeyondACalendarFieldAreInvalidNotWrapped) {
+    EXPECT_EQ(ParseDateText("259.1.2002.0.0.0"), 0);  // 259 is 3 in a byte
+    EXPECT_EQ(ParseDateText("3.257.2002.0.0.0"), 0);
+    EXPECT_EQ(ParseDateText("3.27.99.0.0.0"), 0);
+    EXPECT_EQ(ParseDateText("3.27.2002.24.0.0"), 0);
+    EXPECT_EQ(ParseDateText("x.27.2002.0.0.0"), 0);
+    EXPECT_EQ(FormatDateText(ParseDateText("2.29.2004.23.59.59")), "2.29.2004.23.59.59");
+}
+
+TEST(SplitDate, RoundsToTheNextDayAlsoBeforeTheEpoch) {
+    EXPECT_EQ(FormatDateText(0), "12.30.1899.0.0.0");
+    EXPECT_EQ(FormatDateText(-1.25), "12.29.1899.6.0.0");
+    EXPECT_EQ(FormatDateText(-1.9999999999), "12.30.1899.0.0.0");
+    EXPECT_EQ(FormatDateText(1.9999999999), "1.1.1900.0.0.0");
+    EXPECT_EQ(FormatDateText(1e300), "12.30.1899.0.0.0");
+}
