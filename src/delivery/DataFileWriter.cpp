@@ -1,0 +1,252 @@
+// Writing the studio data file: the studio, its persons, entries (with their group dancers),
+// purchases and comments, one record per line.
+#include "delivery/DataFileWriter.h"
+
+#include <cctype>
+#include <charconv>
+#include <map>
+
+#include "data/Database.h"
+#include "delivery/FileReplace.h"
+#include "platform/Ui.h"
+
+namespace {
+
+// Builds one line: every field is followed by the separator.
+class CLineWriter {
+public:
+    explicit CLineWriter(const std::string& separator) : sep_(separator) {}
+
+    CLineWriter& Text(const std::string& text) {
+        line_ += FieldSafeText(text);
+        line_ += sep_;
+        return *this;
+    }
+    // A one-letter field; an unset letter is written as an empty field, never as a NUL byte.
+    CLineWriter& Letter(char letter) {
+        return Text(letter == 0 ? std::string() : std::string(1, letter));
+    }
+    CLineWriter& Int(long value) { return Text(std::to_string(value)); }
+    CLineWriter& Amount(double value) { return Text(FormatAmount(value)); }
+    // A date-time stamp: its status number, then the stamp text.
+    CLineWriter& Stamp(int32_t status, DATE date) {
+        return Int(status).Text(FormatDateStamp(date));
+    }
+    // Sub-records come already formatted, separators included.
+    CLineWriter& Raw(const std::string& formatted) {
+        line_ += formatted;
+        return *this;
+    }
+    CLineWriter& Empty(int count) {
+        for (int i = 0; i < count; ++i) {
+            line_ += sep_;
+        }
+        return *this;
+    }
+    const std::string& Line() const { return line_; }
+
+private:
+    const std::string& sep_;
+    std::string line_;
+};
+
+// What the file carries for a missing person: "PR" and eleven separators.
+std::string EmptyPersonRecord(const std::string& separator) {
+    return CLineWriter(separator).Text("PR").Empty(10).Line();
+}
+
+std::string PersonTypeField(const CPersonRecord& person) {
+    char gender = person.gender;
+    if (person.youth == 1) {
+        gender = static_cast<char>(std::tolower(static_cast<unsigned char>(gender)));
+    }
+    std::string type(1, gender);
+    if (person.version >= 2) {
+        type += std::to_string(person.version);
+    }
+    return type;
+}
+
+}  // namespace
+
+std::string FormatDateStamp(DATE date) {
+    return FormatDateText(date);
+}
+
+DATE ParseDateStamp(const std::string& text) {
+    return ParseDateText(text);
+}
+
+std::string FormatAmount(double value) {
+    char buffer[64];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
+    return std::string(buffer, result.ptr);
+}
+
+std::string FieldSafeText(const std::string& text) {
+    std::string safe = text;
+    for (char& c : safe) {
+        if (c == '|' || c == ';' || c == '\t' || c == '\r' || c == '\n') {
+            c = ' ';
+        }
+    }
+    return safe;
+}
+
+std::string DataFileNotSavedMessage(const std::string& path, const std::string& reason) {
+    return "Error - the data file " + path + " could not be saved (" + reason +
+           "). The previous copy of the file is unchanged.";
+}
+
+std::string CDatabase::FormatStudioRecord(int studioNumber) const {
+    CLineWriter out(fieldSeparator);
+    const CStudioRecord* studio = FindStudio(studioNumber);
+    if (studio == nullptr) {
+        return out.Text("ST").Empty(kStudioSubRecordFields - 1).Line();
+    }
+    const std::string shownName = studio->invoiceName.empty()
+                                      ? studio->name
+                                      : studio->name + " <" + studio->invoiceName + ">";
+    out.Text("ST").Text(shownName);
+    for (const std::string* text :
+         {&studio->address1, &studio->address2, &studio->city, &studio->state, &studio->zip,
+          &studio->country, &studio->phone, &studio->fax, &studio->email}) {
+        out.Text(*text);
+    }
+    return out.Letter(studio->kind == 0 ? 'M' : studio->kind)
+        .Text("R")
+        .Stamp(studio->status, studio->created)
+        .Line();
+}
+
+std::string CDatabase::FormatPersonRecord(int personNumber) const {
+    CLineWriter out(fieldSeparator);
+    const CPersonRecord* person = FindPerson(personNumber);
+    if (person == nullptr) {
+        return EmptyPersonRecord(fieldSeparator);
+    }
+    out.Text("PR");
+    if (person->gender == 0 || person->classLetter == 0) {
+        out.Empty(2);  // a non-competitor
+    } else {
+        out.Text(PersonTypeField(*person)).Letter(person->classLetter);
+    }
+    out.Text(person->firstName).Text(person->lastName).Text(person->nickname);
+    if (person->version >= 2) {
+        out.Text(person->noteToMC);
+    }
+    out.Text(person->membershipNumber).Text(person->ssNumber);
+    // No group (-1) goes out as its unsigned 32-bit form.
+    out.Text("R" + std::to_string(static_cast<uint32_t>(person->roommateGroup)));
+    return out.Stamp(person->status, person->created).Line();
+}
+
+void CDatabase::DropLoneRoomGroups() {
+    std::map<int32_t, int> members;
+    for (const auto& person : personArray) {
+        ++members[person->roommateGroup];
+    }
+    for (const auto& person : personArray) {
+        if (person->roommateGroup != -1 && members[person->roommateGroup] < 2) {
+            person->roommateGroup = -1;
+        }
+    }
+}
+
+void CDatabase::AssignHotelPackages() {
+    for (const auto& purchase : purchaseArray) {
+        if (purchase->type != 'P') {
+            continue;
+        }
+        const CPackageRecord* package = FindPackage(purchase->itemNumber);
+        if (package == nullptr || (package->coversEntries != 1 && package->coversEntries != '1')) {
+            continue;
+        }
+        if (CPersonRecord* buyer = FindPerson(purchase->purchaserNumber)) {
+            buyer->dancePackage = package->number;
+        }
+    }
+}
+
+bool CDatabase::WriteDataFile(const std::string& path) {
+    if (studioArray.empty()) {
+        ui.ShowMessage("Error - no studio");
+        return false;
+    }
+    CWaitCursor wait(ui);
+    DropLoneRoomGroups();
+    const std::string studio = FormatStudioRecord(studioArray.front()->number);
+    AssignHotelPackages();
+
+    CStringList lines;
+    lines.push_back(studio);
+    for (const auto& person : personArray) {
+        lines.push_back(FormatPersonRecord(person->number) + studio);
+    }
+    for (const auto& entry : entryArray) {
+        for (int32_t dancer : entry->dancers) {
+            lines.push_back(CLineWriter(fieldSeparator).Text("GR").Raw(studio).Empty(1).Line() +
+                            FormatPersonRecord(dancer));
+        }
+        CLineWriter out(fieldSeparator);
+        out.Text("EN")
+            .Int(entry->categoryCode)
+            .Int(entry->dance)
+            .Int(entry->level)
+            .Int(entry->age)
+            .Letter(entry->type)
+            .Text(entry->teamName)
+            .Letter(entry->statusLetter)
+            .Amount(entry->amount)
+            .Stamp(entry->status, entry->created)
+            .Raw(studio)
+            .Raw(FormatPersonRecord(entry->gentleman))
+            .Raw(FormatPersonRecord(entry->lady))
+            .Raw(FormatPersonRecord(entry->coach));
+        lines.push_back(out.Line());
+    }
+    for (const auto& purchase : purchaseArray) {
+        if (purchase->type != 'P' && purchase->type != 'O') {
+            continue;
+        }
+        CLineWriter out(fieldSeparator);
+        out.Text("PU")
+            .Letter(purchase->type)
+            .Int(purchase->itemNumber)
+            .Int(purchase->quantity)
+            .Amount(purchase->price)
+            .Text(purchase->purchaserName)
+            .Text(purchase->itemName)
+            .Stamp(purchase->status, purchase->created)
+            .Raw(studio)
+            .Raw(FormatPersonRecord(purchase->purchaserNumber));
+        lines.push_back(out.Line());
+    }
+    auto commentLine = [&](const CommentEntry& comment) {
+        CLineWriter out(fieldSeparator);
+        out.Text("CM").Int(comment.first).Int(comment.second).Text(comment.text);
+        return out.Line();
+    };
+    for (const auto& owner : studioArray) {
+        for (const CommentEntry& comment : *owner->pCommentArray) {
+            lines.push_back(commentLine(comment) + FormatStudioRecord(owner->number) +
+                            EmptyPersonRecord(fieldSeparator));
+        }
+    }
+    for (const auto& person : personArray) {
+        for (const CommentEntry& comment : *person->pCommentArray) {
+            lines.push_back(commentLine(comment) + FormatPersonRecord(person->number) +
+                            FormatStudioRecord(person->studioNumber));
+        }
+    }
+
+    std::string bytes;
+    JoinLines(lines, bytes);
+    std::string reason;
+    if (!ReplaceFileContents(path, bytes, reason)) {
+        ui.ShowMessage(DataFileNotSavedMessage(path, reason));
+        return false;
+    }
+    return true;
+}

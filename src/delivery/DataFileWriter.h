@@ -1,0 +1,20 @@
+#pragma once
+// The studio data file as written: CR LF line ends, a separator after every field. The writer
+// itself is CDatabase::WriteDataFile; these are the pieces it formats with.
+#include <string>
+
+#include "util/Dates.h"
+
+// A date-time stamp as the file carries it: month.day.year.hour.minute.second.
+std::string FormatDateStamp(DATE date);
+DATE ParseDateStamp(const std::string& text);
+
+// "%.2f", with "." as decimal point whatever the user's locale.
+std::string FormatAmount(double value);
+
+// A text value as it may stand in a field: the separators "|", ";" and TAB, CR and LF would
+// shift every later field for whoever reads the file, so each of them becomes a blank.
+std::string FieldSafeText(const std::string& text);
+
+// The message shown when the data file could not be saved.
+std::string DataFileNotSavedMessage(const std::string& path, const std::string& reason);
