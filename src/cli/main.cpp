@@ -1,16 +1,18 @@
 // tavorin-cli: the program's core on the command line.
 //
-//   tavorin-cli [--yes] export SETUP.stu
+//   tavorin-cli [--yes] export SETUP.stu [DATA.tvr]
+//   tavorin-cli [--yes] rewrite SETUP.stu DATA.tvr OUT.tvr
 //
 // Messages the program would show go to standard error as "message: TEXT", questions as
 // "question: TEXT", answered No unless --yes is given. Exit status: 0 done, 1 the files could not
-// be loaded, 2 wrong usage.
+// be loaded or written, 2 wrong usage.
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "cli/ConsoleUi.h"
 #include "cli/SetupJson.h"
+#include "cli/StudioJson.h"
 #include "data/Database.h"
 #include "util/Files.h"
 
@@ -37,20 +39,54 @@ bool LoadSetup(CDatabase& store, const std::string& path) {
     return store.LoadSetupFile(path, false) == 1;
 }
 
+// Reads the studio data file into the store as start-up does; false after the user has been told.
+bool LoadDataFile(CDatabase& store, const std::string& path) {
+    store.dataFileName = path;
+    if (!FileExists(path)) {
+        store.ui.ShowMessage(FormatText("Studio data file %s not found.", {path}));
+        return false;
+    }
+    if (!store.ReadDataFile()) {
+        store.ui.ShowMessage(FormatText("Studio data file %s cannot be read.", {path}));
+        return false;
+    }
+    return true;
+}
+
 int RunExport(const COperands& operands, CUi& ui) {
-    if (operands.size() != 1) {
+    if (operands.size() != 1 && operands.size() != 2) {
         return kExitUsage;
     }
     CDatabase store(ui);
     if (!LoadSetup(store, operands[0])) {
         return kExitNotLoaded;
     }
-    std::cout << SetupToJson(store).dump(2) << '\n';
+    if (operands.size() == 2 && !LoadDataFile(store, operands[1])) {
+        return kExitNotLoaded;
+    }
+    auto json = SetupToJson(store);
+    if (operands.size() == 2) {
+        AddStudioJson(store, json);
+    }
+    std::cout << json.dump(2) << '\n';
     return kExitDone;
 }
 
+// Writes the data file read from DATA to OUT with the program's writer.
+int RunRewrite(const COperands& operands, CUi& ui) {
+    if (operands.size() != 3) {
+        return kExitUsage;
+    }
+    CDatabase store(ui);
+    if (!LoadSetup(store, operands[0]) || !LoadDataFile(store, operands[1])) {
+        return kExitNotLoaded;
+    }
+    return store.WriteDataFile(operands[2]) ? kExitDone : kExitNotLoaded;
+}
+
 const CCommand kCommands[] = {
-    {"export", "SETUP.stu", RunExport},
+    {"export", "SETUP.stu [DATA.tvr]", RunExport},
+    {"rewrite", "SETUP.stu DATA.tvr OUT.tvr", RunRewrite},
 };
 
 void PrintUsage(std::ostream& out) {

@@ -1,28 +1,11 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <nlohmann/json.hpp>
 
+#include "support/CliRun.h"
 #include "support/StudioFixtures.h"
 
 namespace {
-
-struct CRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-// Runs tavorin-cli with `arguments` (already quoted for the shell).
-CRun RunCli(const std::string& arguments) {
-    CTempDir dir;
-    const std::string command = std::string("'") + TAVORIN_CLI_PATH + "' " + arguments + " >'" +
-                                dir.File("out") + "' 2>'" + dir.File("err") + "'";
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFileBytes(dir.File("out")),
-            ReadFileBytes(dir.File("err"))};
-}
 
 TEST(CliExport, PrintsTheSampleCompetitionAsJson) {
     const CRun run = RunCli("export '" TAVORIN_EXAMPLES_DIR "/SpringFestival.stu'");

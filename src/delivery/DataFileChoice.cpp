@@ -1,0 +1,84 @@
+#include "delivery/DataFileChoice.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "entries/ListDialog.h"
+#include "platform/Ui.h"
+#include "util/Files.h"
+#include "util/Text.h"
+
+namespace {
+
+std::string InFolderOf(const std::string& pattern, const std::string& name) {
+    const std::string folder = DirectoryOf(pattern);
+    return folder.empty() ? name : (std::filesystem::path(folder) / name).string();
+}
+
+// "Fall.txt" of "Star_Dance" gives "Fall_Star_Dance.tvr". Only the file name's last "." counts,
+// so that a dot in a folder name stays where it is.
+std::string ModernName(const std::string& legacyName, const std::string& studioPart) {
+    std::string name = legacyName;
+    const auto dot = name.rfind('.');
+    if (dot != std::string::npos) {
+        name.replace(dot, 1, "_" + studioPart + ".");
+    }
+    ReplaceAll(name, ".txt", ".tvr", 0);
+    return name;
+}
+
+}  // namespace
+
+std::string ChooseDataFile(CUi& ui, const std::string& pattern) {
+    CStringList names;
+    CStringList dates;
+    const int count = ListFiles(pattern, names, dates);
+    if (count == 0) {
+        return {};
+    }
+    if (count == 1) {
+        return InFolderOf(pattern, names[0]);
+    }
+    CListDialog dialog("Select", 'N', 'N', CListDialog::kNoChoice, 0, "", "", "");
+    for (int i = 0; i < count; ++i) {
+        const std::string path = InFolderOf(pattern, names[i]);
+        const std::string studio = ReadStudioNameOfFile(path);
+        dialog.AddItem(i, studio.empty() ? path : studio);
+    }
+    const int chosen = dialog.Run(ui);
+    if (chosen < 0 || chosen >= count) {
+        return {};
+    }
+    return InFolderOf(pattern, names[chosen]);
+}
+
+std::string ReadStudioNameOfFile(const std::string& path) {
+    const std::string line = TrimRight(ReadFirstLine(path));
+    CStringList fields;
+    if (SplitFields(line, DetectSeparator(line), fields, 0, true) > 1) {
+        return fields[1];
+    }
+    return {};
+}
+
+void RenameLegacyDataFile(CUi& ui, const std::string& legacyPath) {
+    CStringList names;
+    CStringList dates;
+    if (ListFiles(legacyPath, names, dates) != 1) {
+        return;
+    }
+    const std::string studioPart = MakeFileNamePart(ReadStudioNameOfFile(legacyPath));
+    const std::string newPath = InFolderOf(legacyPath, ModernName(names[0], studioPart));
+    if (FileExists(newPath)) {
+        ui.ShowMessage(
+            FormatText("The old data file %s was not renamed, because %s exists already.",
+                       {legacyPath, newPath}));
+        return;
+    }
+    std::error_code error;
+    std::filesystem::rename(legacyPath, newPath, error);
+    if (error) {
+        ui.ShowMessage(FormatText("The old data file %s could not be renamed to %s (%s).",
+                                  {legacyPath, newPath, error.message()}));
+    }
+}

@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "support/CliRun.h"
+#include "support/StudioFixtures.h"
+
+namespace {
+
+const std::string kSetup = TAVORIN_EXAMPLES_DIR "/SpringFestival.stu";
+const std::string kStudio = TAVORIN_EXAMPLES_DIR "/SpringFestival_Starlight_Ballroom.tvr";
+
+TEST(CliStudio, ExportsTheSampleStudioWithTheCompetition) {
+    const CRun run = RunCli("export '" + kSetup + "' '" + kStudio + "'");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    const auto json = nlohmann::json::parse(run.out);
+    EXPECT_EQ(json["competitionName"], "Spring Dance Festival 2025");
+    EXPECT_EQ(json["dataFileName"], kStudio);
+
+    ASSERT_EQ(json["studios"].size(), 1u);
+    const auto& studio = json["studios"][0];
+    EXPECT_EQ(studio["name"], "Starlight Ballroom");
+    EXPECT_EQ(studio["kind"], "M");
+    EXPECT_EQ(studio["created"], "2.17.2025.10.30.0");
+    EXPECT_EQ(studio["comments"][0],
+              (nlohmann::json{
+                  {"first", 1}, {"second", 1}, {"text", "Invoice to the studio office, please"}}));
+
+    const auto& persons = json["persons"];
+    ASSERT_EQ(persons.size(), 7u);
+    EXPECT_EQ(persons[2]["firstName"], "Emily");
+    EXPECT_EQ(persons[2]["gender"], "F");
+    EXPECT_EQ(persons[2]["youth"], 1);
+    EXPECT_EQ(persons[0]["noteToMC"], "TUR-ner");
+    EXPECT_EQ(persons[0]["roommateGroup"], 2);
+    EXPECT_EQ(persons[2]["roommateGroup"], -1);
+    // The chaperone is a non-competitor; her fields stay in place.
+    EXPECT_EQ(persons[5]["class"], "");
+    EXPECT_EQ(persons[5]["lastName"], "Kim");
+    EXPECT_EQ(persons[5]["comments"][0]["text"], "Chaperone for the youth dancers");
+
+    const auto& purchases = json["purchases"];
+    ASSERT_EQ(purchases.size(), 5u);
+    EXPECT_EQ(purchases[3]["purchaserNumber"], -1);
+    EXPECT_EQ(purchases[3]["price"], 12.5);
+    EXPECT_EQ(purchases[4]["itemName"], "Sunday Brunch at Caf\u00e9 Royal");
+
+    const auto& entries = json["entries"];
+    ASSERT_EQ(entries.size(), 11u);
+    EXPECT_EQ(entries[0]["formCode"], entries[1]["formCode"]);
+    EXPECT_EQ(entries[4]["coach"], 5);
+    EXPECT_EQ(entries[10]["dancers"], (nlohmann::json{2, 4, 3, 7}));
+    EXPECT_EQ(entries[10]["teamName"], "Starlight Stars");
+    EXPECT_EQ(entries[8]["style"], "P");  // a proficiency level
+    EXPECT_EQ(entries[10]["entryMark"], "G");
+}
+
+TEST(CliStudio, RewritingTheSampleGivesTheSameBytes) {
+    CTempDir dir;
+    const CRun run =
+        RunCli("rewrite '" + kSetup + "' '" + kStudio + "' '" + dir.File("out.tvr") + "'");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(ReadFileBytes(dir.File("out.tvr")), ReadFileBytes(kStudio));
+}
+
+TEST(CliStudio, FilesThatCannotBeReadOrWrittenExitWithOne) {
+    CTempDir dir;
+    const CRun missing = RunCli("export '" + kSetup + "' '" + dir.File("none.tvr") + "'");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err, "message: Studio data file " + dir.File("none.tvr") + " not found.\n");
+    EXPECT_EQ(missing.out, "");
+
+    const std::string out = dir.File("gone/out.tvr");
+    const CRun unwritable = RunCli("rewrite '" + kSetup + "' '" + kStudio + "' '" + out + "'");
+    EXPECT_EQ(unwritable.status, 1);
+    EXPECT_NE(unwritable.err.find("message: Error - the data file " + out + " could not be saved"),
+              std::string::npos);
+
+    // A data file without a studio line has nothing to write.
+    WriteFileBytes(dir.File("empty.tvr"), "");
+    const CRun empty = RunCli("rewrite '" + kSetup + "' '" + dir.File("empty.tvr") + "' '" +
+                              dir.File("out.tvr") + "'");
+    EXPECT_EQ(empty.status, 1);
+    EXPECT_EQ(empty.err, "message: Error - no studio\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.File("out.tvr")));
+
+    EXPECT_EQ(RunCli("rewrite '" + kSetup + "' '" + kStudio + "'").status, 2);
+}
+
+}  // namespace
