@@ -34,6 +34,16 @@ public:
     void ParsePriceListRecord(CStringList& record);
     void ParsePackageRecord(CStringList& record);
 
+    // --- studio data (persons/StudioData.cpp)
+    // Runs the studio dialog on the first studio and writes the data file after OK; without a
+    // studio only "Error - no studio".
+    void EditStudioData();
+    // Asks for a new studio; on OK appends it, names the data file after it and writes the file.
+    // 1 when a studio was created, 0 when the user cancelled.
+    int NewStudio();
+    // The data file a studio of that name gets beside the setup file.
+    std::string DataFileNameForStudio(const std::string& studioName) const;
+
     // --- persons, look-ups by number, merging data-file lines (PersonStore.cpp, DataFileMerge.cpp)
     // Run the person data dialog on a new or a stored person; 1 when it ended with OK (the data
     // file is then written), 0 when the user cancelled.

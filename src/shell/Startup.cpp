@@ -1,0 +1,71 @@
+#include "shell/Startup.h"
+
+#include <filesystem>
+
+#include "data/Database.h"
+#include "entries/ListDialog.h"
+#include "platform/Ui.h"
+#include "shell/MainDialog.h"
+#include "util/Files.h"
+
+std::string CompetitionNameOf(CUi& ui, const std::string& setupPath) {
+    CDatabase store(ui);
+    return store.LoadSetupFile(setupPath, true) ? store.competitionName : std::string();
+}
+
+std::string ChooseSetupFile(CUi& ui, const std::string& argument,
+                            const std::string& programDirectory) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    if (!argument.empty() && !fs::is_directory(fs::path(argument), error)) {
+        // A file named on the command line; the main window reports it when it is missing.
+        return argument;
+    }
+    const std::string directory = argument.empty() ? programDirectory : argument;
+    const auto inDirectory = [&](const std::string& name) {
+        return (fs::path(directory) / name).string();
+    };
+
+    CStringList names, dates;
+    ListFiles(inDirectory("*.stu"), names, dates);
+    if (names.empty()) {
+        ui.ShowMessage("No setup data files found");
+        return {};
+    }
+    if (names.size() == 1) {
+        return inDirectory(names.front());
+    }
+
+    CListDialog select("Select", 0, 0, 0, 0, "", "", "");
+    int offered = 0;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const std::string competition = CompetitionNameOf(ui, inDirectory(names[i]));
+        if (!competition.empty()) {
+            select.AddItem(static_cast<int>(i), competition);
+            ++offered;
+        }
+    }
+    // Every file was refused (each with its message): there is nothing to choose from.
+    if (offered == 0) {
+        return {};
+    }
+    const int chosen = select.Run(ui);
+    if (chosen < 0 || chosen >= static_cast<int>(names.size())) {
+        return {};
+    }
+    return inDirectory(names[static_cast<std::size_t>(chosen)]);
+}
+
+int RunTavorin(CUi& ui, const std::string& argument, const std::string& programDirectory) {
+    const std::string setupPath = ChooseSetupFile(ui, argument, programDirectory);
+    if (setupPath.empty()) {
+        return 0;
+    }
+    CMainDialog mainDialog(ui, setupPath);
+    if (mainDialog.Initialize()) {
+        ui.RunDialog(mainDialog);
+    }
+    // Whatever way the window ended, the studio's data is written once more before it goes.
+    mainDialog.Store().SaveAndClear(false);
+    return 0;
+}
