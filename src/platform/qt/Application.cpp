@@ -1,0 +1,12 @@
+#include "platform/qt/Application.h"
+
+#include <QApplication>
+
+#include "platform/qt/EnterKeyFilter.h"
+
+void SetUpApplication(QApplication& application) {
+    QApplication::setApplicationName(QStringLiteral("Tavorin"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Tavorin"));
+    QApplication::setOrganizationName(QStringLiteral("Tavorin"));
+    InstallEnterKeyFilter(application);
+}

@@ -1,0 +1,59 @@
+#include "platform/qt/ControlNames.h"
+
+#include <QLabel>
+#include <QVariant>
+
+namespace {
+constexpr const char* kControlIdProperty = "controlId";
+}
+
+void NameControl(QWidget* widget, const char* constantName, int id) {
+    QString name = QString::fromLatin1(constantName);
+    const auto scope = name.lastIndexOf(QStringLiteral("::"));
+    if (scope >= 0) {
+        name = name.mid(scope + 2);
+    }
+    widget->setObjectName(name);
+    widget->setProperty(kControlIdProperty, id);
+}
+
+QWidget* FindControlById(const QWidget* root, int id) {
+    for (QWidget* child : root->findChildren<QWidget*>()) {
+        const QVariant value = child->property(kControlIdProperty);
+        if (value.isValid() && value.toInt() == id) {
+            return child;
+        }
+    }
+    return nullptr;
+}
+
+QString AccessibleText(const QString& text) {
+    QString result;
+    result.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'&') {
+            // "&&" is a literal ampersand; a single one only marks the mnemonic.
+            if (i + 1 < text.size() && text[i + 1] == u'&') {
+                result += c;
+                ++i;
+            }
+        } else if (c == u'\n' || c == u'\r') {
+            if (!result.endsWith(u' ')) {
+                result += u' ';
+            }
+        } else {
+            result += c;
+        }
+    }
+    return result.trimmed();
+}
+
+void SetAccessibleText(QWidget* widget, const QString& text) {
+    widget->setAccessibleName(AccessibleText(text));
+}
+
+void LabelControl(QLabel* label, QWidget* field) {
+    label->setBuddy(field);
+    SetAccessibleText(field, label->text());
+}

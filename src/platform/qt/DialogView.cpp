@@ -1,0 +1,43 @@
+#include "platform/qt/DialogView.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+
+#include "platform/DialogModel.h"
+#include "platform/Ui.h"
+
+CDialogView::CDialogView(CDialogModel& model, CUi& ui, QWidget* parent)
+    : QDialog(parent), model_(model), ui_(ui) {
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+}
+
+void CDialogView::reject() {
+    done(IDCANCEL);
+}
+
+void CDialogView::OnHelp() {
+    ui_.OpenHelp(model_.HelpContext());
+}
+
+void CDialogView::SetSizeAndCentre(int width, int height) {
+    setFixedSize(width, height);
+    QRect area;
+    if (parentWidget() != nullptr) {
+        area = parentWidget()->window()->frameGeometry();
+    } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        area = screen->availableGeometry();
+    }
+    if (area.isValid()) {
+        move(area.center() - QPoint(width / 2, height / 2));
+    }
+}
+
+void CDialogView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        OnHelp();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

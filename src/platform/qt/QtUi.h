@@ -1,0 +1,27 @@
+#pragma once
+// The user-interface port on Qt: message boxes, the wait cursor, the dialogs and the help.
+#include <QString>
+
+#include "platform/Ui.h"
+
+class QWidget;
+
+class CQtUi : public CUi {
+public:
+    void ShowMessage(const std::string& text) override;
+    bool AskYesNo(const std::string& text) override;
+    void BeginWaitCursor() override;
+    void EndWaitCursor() override;
+    int RunDialog(CDialogModel& model) override;
+    void OpenHelp(unsigned context) override;
+
+    // The window new dialogs and message boxes belong to: the active modal dialog, else the
+    // active window.
+    static QWidget* CurrentParent();
+
+private:
+    int waitDepth_ = 0;
+};
+
+// The caption of the program's message boxes.
+QString MessageBoxCaption();
