@@ -1,0 +1,27 @@
+#pragma once
+// Applies the program's Enter-key rule in every dialog of the program: Enter moves on like Tab,
+// presses a focused push button, toggles a check box, and starts a new line in a multi-line edit.
+#include <QObject>
+
+class QCoreApplication;
+class QWidget;
+
+class CEnterKeyFilter : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    // A window with this property set to true handles Enter itself (it presses its default
+    // button), like the "Enter text" dialog.
+    static constexpr const char* kOwnEnterKeyProperty = "ownEnterKey";
+    // A top-level widget that is not a QDialog can opt in with this property set to true.
+    static constexpr const char* kEnterMovesOnProperty = "enterMovesOn";
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // Whether the rule applies in the window of `widget`.
+    static bool AppliesTo(const QWidget* widget);
+};
+
+// Installs one filter for the whole application; it lives as long as the application.
+void InstallEnterKeyFilter(QCoreApplication& application);

@@ -1,0 +1,53 @@
+#pragma once
+// Helpers for the view tests: play the user in a modal dialog that the code under test opens,
+// and save screenshots when TAVORIN_SCREENSHOT_DIR names a folder.
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+// Once a new modal window is on top and active, `act` plays the user in it. Whatever `act` left
+// open (a failed check returns early) is closed, so that a failure never hangs the test.
+inline void WhenModalOpens(std::function<void(QWidget*)> act) {
+    QWidget* before = QApplication::activeModalWidget();
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, before, act] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal != nullptr && modal != before && modal->isVisible() &&
+            QApplication::activeWindow() == modal) {
+            timer->stop();
+            timer->deleteLater();
+            QPointer<QWidget> window(modal);
+            act(modal);
+            if (window && window->isVisible()) {
+                window->close();
+            }
+        }
+    });
+    timer->start();
+}
+
+// The text of the message box that opens next; it is closed with OK.
+inline void CloseNextMessageBox(QString* text) {
+    WhenModalOpens([text](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        *text = box != nullptr ? box->text() : QStringLiteral("<not a message box>");
+        if (box != nullptr) {
+            box->accept();
+        } else {
+            modal->close();
+        }
+    });
+}
+
+inline void SaveScreenshot(QWidget* widget, const QString& name) {
+    const QString folder = qEnvironmentVariable("TAVORIN_SCREENSHOT_DIR");
+    if (!folder.isEmpty()) {
+        QDir().mkpath(folder);
+        widget->grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+    }
+}
