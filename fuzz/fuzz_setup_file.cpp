@@ -1,28 +1,16 @@
 // Feeds arbitrary bytes to the setup-file loader as a file, then asks the loaded categories and
 // price blocks what the rest of the program asks them.
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <string>
 
+#include "FuzzSupport.h"
 #include "data/Database.h"
-#include "platform/Ui.h"
 
 namespace {
 
-class CSilentUi : public CUi {
-public:
-    void ShowMessage(const std::string&) override {}
-    bool AskYesNo(const std::string&) override { return false; }
-    void BeginWaitCursor() override {}
-    void EndWaitCursor() override {}
-    int RunDialog(CDialogModel&) override { return IDCANCEL; }
-    void OpenHelp(unsigned) override {}
-};
-
 const std::string& InputPath() {
-    static const std::string path = "/tmp/fuzz_setup_file." + std::to_string(::getpid()) + ".stu";
+    static const std::string path = ScratchPath("fuzz_setup_file", "stu");
     return path;
 }
 
