@@ -157,6 +157,34 @@ private slots:
         model.Store().SaveAndClear(false);
     }
 
+    void AltSpaceOpensTheWindowMenuAndPressesNoButton() {
+        CQtUi ui;
+        CMainDialog model(ui, setupPath_.toStdString());
+        QVERIFY(model.Initialize());
+        CMainDialogView view(model, ui, nullptr);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowActive(&view));
+        QWidget* studio = FindControlById(&view, CMainDialog::kStudioId);
+        QVERIFY(studio->hasFocus());
+        // Had the focused button been pressed, its dialog would open; this closes it again.
+        bool dialogOpened = false;
+        QTimer guard;
+        connect(&guard, &QTimer::timeout, [&dialogOpened, &view] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal != nullptr && modal != &view) {
+                dialogOpened = true;
+                modal->close();
+            }
+        });
+        guard.start(10);
+        QTest::keyClick(studio, Qt::Key_Space, Qt::AltModifier);
+        QTRY_VERIFY(view.WindowMenu()->isVisible());
+        QTest::qWait(50);
+        QVERIFY(!dialogOpened);
+        view.WindowMenu()->close();
+        model.Store().SaveAndClear(false);
+    }
+
     void OkClosesTheWindow() {
         CQtUi ui;
         CMainDialog model(ui, setupPath_.toStdString());
