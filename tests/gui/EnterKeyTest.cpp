@@ -1,6 +1,7 @@
 // Enter in the program's dialogs: moves on in an edit, presses a focused button, toggles a check
 // box, starts a new line in a multi-line edit, and never presses the default button from a list.
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
@@ -20,17 +21,20 @@ namespace {
 struct CFormDialog : QDialog {
     CFormDialog() {
         auto* layout = new QVBoxLayout(this);
-        for (QWidget* w : std::initializer_list<QWidget*>{lastName, firstName, independent,
+        for (QWidget* w : std::initializer_list<QWidget*>{lastName, firstName, person, independent,
                                                           gentleman, lady, notes, list, add, ok}) {
             layout->addWidget(w);
         }
         list->addItems({QStringLiteral("Waltz"), QStringLiteral("Tango")});
+        person->setEditable(true);
+        person->addItems({QStringLiteral("Adams, Ann"), QStringLiteral("Baker, Tom")});
         ok->setDefault(true);
         connect(add, &QPushButton::clicked, [this] { ++addClicks; });
         connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     }
     QLineEdit* lastName = new QLineEdit;
     QLineEdit* firstName = new QLineEdit;
+    QComboBox* person = new QComboBox;
     QCheckBox* independent = new QCheckBox(QStringLiteral("independent"));
     QRadioButton* gentleman = new QRadioButton(QStringLiteral("Gentleman"));
     QRadioButton* lady = new QRadioButton(QStringLiteral("Lady"));
@@ -74,7 +78,13 @@ private slots:
         QVERIFY(dialog->isVisible());
         QCOMPARE(dialog->lastName->text(), QStringLiteral("Smith"));
         QTest::keyClick(dialog->firstName, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(QApplication::focusWidget(), dialog->person);
+        // A type-ahead combo box moves on too, keeping what was typed.
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Bak"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), dialog->independent);
+        QVERIFY(dialog->person->currentText().startsWith(QStringLiteral("Bak")));
+        QVERIFY(dialog->isVisible());
     }
 
     void EnterOnAFocusedButtonPressesIt() {
