@@ -9,6 +9,7 @@
 #include "platform/qt/ControlNames.h"
 #include "platform/qt/DialogViewRegistry.h"
 #include "platform/qt/EnterKeyFilter.h"
+#include "platform/qt/FieldTextValidator.h"
 #include "platform/qt/PixelDialogFont.h"
 #include "platform/qt/QtText.h"
 
@@ -36,6 +37,8 @@ CTextDialogView::CTextDialogView(CTextDialog& model, CUi& ui, QWidget* parent)
     if (model_.maxLength > 0) {
         edit_->setMaxLength(model_.maxLength);
     }
+    // Comments go into the studio data file, so nothing typed may break its lines.
+    RefuseFieldSeparators(edit_);
     edit_->setText(ToQt(model_.text));
     edit_->selectAll();
     edit_->setGeometry(0, 2, a + 2, 20);

@@ -97,6 +97,9 @@ private slots:
             QCOMPARE(extra->text(), QStringLiteral("Delete"));
             QCOMPARE(FindControl<QPushButton>(view, IDOK)->text(), QStringLiteral("Select"));
             QCOMPARE(FindControl<QPushButton>(view, IDCANCEL)->text(), QStringLiteral("Exit"));
+            QCOMPARE(extra->accessibleName(), QStringLiteral("Delete"));
+            QCOMPARE(list->accessibleName(), QStringLiteral("Select entry form"));
+            SaveScreenshot(view, QStringLiteral("list-dialog-forms"));
             list->setCurrentRow(1);
             extra->click();
         });

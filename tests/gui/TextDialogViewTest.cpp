@@ -64,7 +64,7 @@ private slots:
             QCOMPARE(view->windowTitle(), QStringLiteral("Comment"));
             auto* edit = FindControl<QLineEdit>(view, CTextDialog::kEditId);
             edit->end(false);
-            QTest::keyClicks(edit, QStringLiteral(" TEXT"));
+            QTest::keyClicks(edit, QStringLiteral(" TEXT|;"));
             QCOMPARE(edit->text(), QStringLiteral("old text"));
             QTest::keyClick(edit, Qt::Key_Escape);
         });

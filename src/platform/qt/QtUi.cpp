@@ -13,6 +13,30 @@ QString MessageBoxCaption() {
     return name.isEmpty() ? QStringLiteral("Tavorin") : name;
 }
 
+namespace {
+
+// While a dialog or a message box waits for the user, the wait cursor steps aside.
+class CWaitCursorPause {
+public:
+    explicit CWaitCursorPause(int depth) : depth_(depth) {
+        for (int i = 0; i < depth_; ++i) {
+            QApplication::restoreOverrideCursor();
+        }
+    }
+    ~CWaitCursorPause() {
+        for (int i = 0; i < depth_; ++i) {
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        }
+    }
+    CWaitCursorPause(const CWaitCursorPause&) = delete;
+    CWaitCursorPause& operator=(const CWaitCursorPause&) = delete;
+
+private:
+    int depth_;
+};
+
+}  // namespace
+
 QWidget* CQtUi::CurrentParent() {
     if (QWidget* modal = QApplication::activeModalWidget()) {
         return modal;
@@ -30,6 +54,7 @@ bool CQtUi::AskYesNo(const std::string& text) {
     QMessageBox box(QMessageBox::Question, MessageBoxCaption(), MessageToQt(text),
                     QMessageBox::Yes | QMessageBox::No, CurrentParent());
     box.setDefaultButton(QMessageBox::Yes);
+    CWaitCursorPause pause(waitDepth_);
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -52,16 +77,8 @@ int CQtUi::RunDialog(CDialogModel& model) {
                     std::to_string(model.ResourceId()) + ").");
         return IDCANCEL;
     }
-    // A dialog waits for the user: no wait cursor over it.
-    const int hiddenWaits = waitDepth_;
-    for (int i = 0; i < hiddenWaits; ++i) {
-        QApplication::restoreOverrideCursor();
-    }
-    const int result = view->exec();
-    for (int i = 0; i < hiddenWaits; ++i) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    }
-    return result;
+    CWaitCursorPause pause(waitDepth_);
+    return view->exec();
 }
 
 void CQtUi::OpenHelp(unsigned context) {
