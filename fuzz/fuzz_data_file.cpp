@@ -1,32 +1,14 @@
 // Feeds arbitrary bytes to the studio data-file reader as a file, against a small competition,
 // then writes what was read and reads that once more, as the program does after every change.
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <string>
 
+#include "FuzzSupport.h"
 #include "data/Database.h"
-#include "platform/Ui.h"
 
 namespace {
-
-class CSilentUi : public CUi {
-public:
-    void ShowMessage(const std::string&) override {}
-    bool AskYesNo(const std::string&) override { return false; }
-    void BeginWaitCursor() override {}
-    void EndWaitCursor() override {}
-    int RunDialog(CDialogModel&) override { return IDCANCEL; }
-    void OpenHelp(unsigned) override {}
-};
-
-// In memory where the system offers it: every write is flushed to the disk.
-std::string ScratchPath(const char* name) {
-    const char* folder = ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
-    return std::string(folder) + "/fuzz_data_file." + std::to_string(::getpid()) + "." + name;
-}
 
 // Categories 12 (with dances, levels and ages) and 30 (a group category without dances), one
 // package that includes a hotel room and one price-list item.
@@ -70,9 +52,9 @@ void ReadAndWrite(const std::string& input, const std::string& output) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const std::string input = ScratchPath("in.tvr");
-    const std::string written = ScratchPath("out.tvr");
-    const std::string again = ScratchPath("again.tvr");
+    const std::string input = ScratchPath("fuzz_data_file", "in.tvr");
+    const std::string written = ScratchPath("fuzz_data_file", "out.tvr");
+    const std::string again = ScratchPath("fuzz_data_file", "again.tvr");
     std::FILE* file = std::fopen(input.c_str(), "wb");
     if (file == nullptr) {
         return 0;
