@@ -1,12 +1,17 @@
 #include "persons/TextDialog.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "platform/Ui.h"
 
+int CTextDialog::Limit() const {
+    return maxLength > 0 ? std::max(maxLength, initialLength_) : maxLength;
+}
+
 void CTextDialog::SetText(const std::string& typed) {
-    text = maxLength > 0 && static_cast<int>(typed.size()) > maxLength ? typed.substr(0, maxLength)
-                                                                       : typed;
+    const int limit = Limit();
+    text = limit > 0 && static_cast<int>(typed.size()) > limit ? typed.substr(0, limit) : typed;
     for (char& c : text) {
         const auto byte = static_cast<unsigned char>(c);
         if (mode == 'U') {

@@ -15,17 +15,25 @@ public:
         : caption(std::move(caption)),
           maxLength(maxLength),
           text(std::move(initialText)),
-          mode(mode) {}
+          mode(mode),
+          initialLength_(static_cast<int>(text.size())) {}
     int ResourceId() const override { return kResourceId; }
 
-    // What the edit holds after the user typed `typed`: cut to the maximum length and, in mode
-    // 'U' or 'L', turned to upper or lower case.
+    // The most characters the edit holds: the maximum length, or the initial text's length when
+    // that is longer, so that a stored text (a comment from the data file) is never cut just by
+    // being shown and confirmed. 0 or less: no limit.
+    int Limit() const;
+    // What the edit holds after the user typed `typed`: cut to the limit and, in mode 'U' or
+    // 'L', turned to upper or lower case.
     void SetText(const std::string& typed);
 
     std::string caption;
     int maxLength;
     std::string text;
     char mode;  // 'U' upper case, 'L' lower case, anything else as typed
+
+private:
+    int initialLength_;
 };
 
 // Runs "Enter text"; the text entered, or an empty text when the user cancels.

@@ -34,8 +34,8 @@ CTextDialogView::CTextDialogView(CTextDialog& model, CUi& ui, QWidget* parent)
     edit_ = new QLineEdit(this);
     TAVORIN_NAME_CONTROL(edit_, CTextDialog::kEditId);
     SetAccessibleText(edit_, windowTitle());
-    if (model_.maxLength > 0) {
-        edit_->setMaxLength(model_.maxLength);
+    if (model_.Limit() > 0) {
+        edit_->setMaxLength(model_.Limit());
     }
     // Comments go into the studio data file, so nothing typed may break its lines.
     RefuseFieldSeparators(edit_);

@@ -57,6 +57,18 @@ private slots:
         QCOMPARE(QString::fromStdString(model.text), QStringLiteral("D"));
     }
 
+    void AStoredTextLongerThanTheLimitIsShownWhole() {
+        CQtUi ui;
+        const std::string stored = std::string(60, 'c') + " and a stored tail";
+        QString shown;
+        WhenModalOpens([&shown](QWidget* view) {
+            shown = FindControl<QLineEdit>(view, CTextDialog::kEditId)->text();
+            FindControl<QPushButton>(view, IDOK)->click();
+        });
+        QCOMPARE(AskText(ui, "Comment", 60, stored, 0), stored);
+        QCOMPARE(shown, QString::fromStdString(stored));
+    }
+
     void LowerCaseModeAndCaptionAndCancel() {
         CQtUi ui;
         CTextDialog model("Comment", 60, "Old", 'L');
