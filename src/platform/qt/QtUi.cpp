@@ -47,6 +47,7 @@ QWidget* CQtUi::CurrentParent() {
 void CQtUi::ShowMessage(const std::string& text) {
     QMessageBox box(QMessageBox::Warning, MessageBoxCaption(), MessageToQt(text), QMessageBox::Ok,
                     CurrentParent());
+    CWaitCursorPause pause(waitDepth_);
     box.exec();
 }
 
