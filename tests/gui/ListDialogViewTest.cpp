@@ -208,6 +208,32 @@ private slots:
         QCOMPARE(steps, (QStringList{"Search for:", "Smith, Bob", "Goldsmith, Eve",
                                      "Not found:SMITH", "Goldsmith, Eve"}));
     }
+
+    void F3HeldDownSearchesOnce() {
+        CQtUi ui;
+        CListDialog dialog("Select", 'N', 'N', -1, 0, "", "", "");
+        for (const char* name : {"Adams, Ann", "Smith, Bob", "Goldsmith, Eve", "Smithers, Al"}) {
+            dialog.AddItem(0, name);
+        }
+        LastSearchText() = "SMITH";
+        QString afterPress;
+        QString afterRepeats;
+        WhenModalOpens([&](QWidget* view) {
+            QListWidget* list = ShownList(view);
+            QTest::simulateEvent(list, true, Qt::Key_F3, Qt::NoModifier, QString(), false);
+            afterPress = list->currentItem()->text();
+            // The keyboard repeats the press while the key is held.
+            for (int i = 0; i < 2; ++i) {
+                QTest::simulateEvent(list, true, Qt::Key_F3, Qt::NoModifier, QString(), true);
+            }
+            QTest::simulateEvent(list, false, Qt::Key_F3, Qt::NoModifier, QString(), false);
+            afterRepeats = list->currentItem()->text();
+            view->close();
+        });
+        dialog.Run(ui);
+        QCOMPARE(afterPress, QStringLiteral("Smith, Bob"));
+        QCOMPARE(afterRepeats, QStringLiteral("Smith, Bob"));
+    }
 };
 
 QTEST_MAIN(ListDialogViewTest)

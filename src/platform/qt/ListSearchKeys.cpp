@@ -36,6 +36,8 @@ void SearchIn(QListWidget* list, CUi& ui, SearchFunction search) {
 void Bind(QListWidget* list, Qt::Key key, CUi& ui, SearchFunction search) {
     auto* shortcut = new QShortcut(QKeySequence(key), list);
     shortcut->setContext(Qt::WindowShortcut);
+    // One search per press of the key: a key held down a little too long must not skip matches.
+    shortcut->setAutoRepeat(false);
     QObject::connect(shortcut, &QShortcut::activated, list,
                      [list, &ui, search] { SearchIn(list, ui, search); });
 }
