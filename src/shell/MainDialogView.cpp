@@ -102,6 +102,7 @@ QFont CMainDialogView::DialogFont() {
     // The rounded face is heavy: its nearest stand-in is the platform's sans in bold.
     QFont sans(QStringLiteral("Sans Serif"), kDialogFontPoints);
     sans.setStyleHint(QFont::SansSerif);
+    sans.setBold(true);
     return sans;
 }
 

@@ -2,6 +2,7 @@
 // there yet disabled, no text cut off, and the about box on the window menu and Alt+Space.
 #include <QAction>
 #include <QFile>
+#include <QFontInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -72,6 +73,9 @@ private slots:
 
         QCOMPARE(view.windowTitle(), QStringLiteral("Data for Spring Open"));
         QVERIFY(!view.windowIcon().isNull());
+        // The rounded face, or a stand-in as heavy as it is.
+        QVERIFY(QFontInfo(view.font()).family() == QStringLiteral("Arial Rounded MT Bold") ||
+                QFontInfo(view.font()).bold());
         const CDialogUnits units(view.font());
         const CExpected buttons[] = {
             {1018, "Help\nRead this\nbefore starting", 145, 4, 55, 29, true},
