@@ -32,6 +32,30 @@ void SyncDirectoryOf(const std::filesystem::path& file) {
 #endif
 }
 
+// The file that gets the bytes. A symbolic link is followed, so that the link stays a link and
+// the file it points to (in a synchronised folder, say) is the one replaced.
+std::filesystem::path TargetOf(const std::string& path) {
+    std::error_code ec;
+    if (std::filesystem::is_symlink(std::filesystem::symlink_status(path, ec))) {
+        const std::filesystem::path resolved = std::filesystem::weakly_canonical(path, ec);
+        if (!ec) {
+            return resolved;
+        }
+    }
+    return path;
+}
+
+// The new file takes the access rights of the one it replaces: a studio file that its owner has
+// made private (it holds social-security numbers) stays private.
+void KeepPermissionsOf(const std::filesystem::path& old, const std::string& replacement) {
+    std::error_code ec;
+    const auto status = std::filesystem::status(old, ec);
+    if (!ec && std::filesystem::exists(status)) {
+        std::filesystem::permissions(replacement, status.permissions(),
+                                     std::filesystem::perm_options::replace, ec);
+    }
+}
+
 }  // namespace
 
 std::string ReplacementPathFor(const std::string& path) {
@@ -39,12 +63,15 @@ std::string ReplacementPathFor(const std::string& path) {
 }
 
 bool ReplaceFileContents(const std::string& path, const std::string& bytes, std::string& error) {
-    const std::string temporary = ReplacementPathFor(path);
+    const std::filesystem::path target = TargetOf(path);
+    const std::string temporary = ReplacementPathFor(target.string());
     std::FILE* file = std::fopen(temporary.c_str(), "wb");
     if (file == nullptr) {
         error = Reason();
         return false;
     }
+    // Before any byte is written, so the data is never readable by more people than before.
+    KeepPermissionsOf(target, temporary);
     bool written =
         std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && std::fflush(file) == 0;
 #ifdef TAVORIN_HAVE_FSYNC
@@ -62,13 +89,13 @@ bool ReplaceFileContents(const std::string& path, const std::string& bytes, std:
         std::filesystem::remove(temporary, ec);
         return false;
     }
-    std::filesystem::rename(temporary, path, ec);
+    std::filesystem::rename(temporary, target, ec);
     if (ec) {
         error = ec.message();
         std::error_code ignored;
         std::filesystem::remove(temporary, ignored);
         return false;
     }
-    SyncDirectoryOf(path);
+    SyncDirectoryOf(target);
     return true;
 }

@@ -86,4 +86,33 @@ TEST(FileReplaceTest, ReplacesContentsWhole) {
     EXPECT_TRUE(error.empty());
 }
 
+TEST(FileReplaceTest, AFileMadePrivateStaysPrivate) {
+    CTempDir dir;
+    const std::string path = dir.File("Spring_Star_Dance.tvr");
+    WriteFileBytes(path, "old");
+    namespace fs = std::filesystem;
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+    std::string error;
+    ASSERT_TRUE(ReplaceFileContents(path, "new", error));
+    EXPECT_EQ(ReadFileBytes(path), "new");
+    EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+}
+
+TEST(FileReplaceTest, ALinkedFileIsWrittenThroughItsLink) {
+    // The studio keeps its file in a synchronised folder and a link to it beside the setup file.
+    CTempDir dir;
+    namespace fs = std::filesystem;
+    fs::create_directory(dir.Path() / "synced");
+    const std::string real = dir.File("synced/Spring_Star_Dance.tvr");
+    const std::string link = dir.File("Spring_Star_Dance.tvr");
+    WriteFileBytes(real, "old");
+    fs::create_symlink(real, link);
+    std::string error;
+    ASSERT_TRUE(ReplaceFileContents(link, "new", error));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadFileBytes(real), "new");
+    EXPECT_FALSE(fs::exists(ReplacementPathFor(link)));
+    EXPECT_FALSE(fs::exists(ReplacementPathFor(real)));
+}
+
 }  // namespace
