@@ -2,6 +2,7 @@
 
 #include "cli/SetupJson.h"
 #include "data/Database.h"
+#include "util/CodePage.h"
 
 using nlohmann::ordered_json;
 
@@ -111,8 +112,9 @@ ordered_json RecordsJson(const COwningArray<T>& records, Convert convert) {
 }  // namespace
 
 void AddStudioJson(const CDatabase& store, ordered_json& out) {
-    // A path, not a text of the store: it is already in the system's encoding.
-    out["dataFileName"] = store.dataFileName;
+    // A path, not a text of the store: normally already UTF-8, but a folder named on an older
+    // system may hold code-page bytes, which JSON cannot carry as they are.
+    out["dataFileName"] = DisplayTextToUtf8(store.dataFileName);
     out["studios"] = RecordsJson(store.studioArray, StudioJson);
     out["persons"] = RecordsJson(store.personArray, PersonJson);
     out["purchases"] = RecordsJson(store.purchaseArray, PurchaseJson);

@@ -89,4 +89,22 @@ TEST(CliStudio, FilesThatCannotBeReadOrWrittenExitWithOne) {
     EXPECT_EQ(RunCli("rewrite '" + kSetup + "' '" + kStudio + "'").status, 2);
 }
 
+TEST(CliStudio, AFolderNamedInTheOldCodePageIsExportedAsText) {
+    // A folder named on an older system in its code page: "Caf\u00e9" with the single byte E9,
+    // which is not UTF-8.
+    CTempDir dir;
+    const std::filesystem::path folder = dir.Path() / "Caf\xe9";
+    std::filesystem::create_directory(folder);
+    const std::string setup = (folder / "SpringFestival.stu").string();
+    const std::string studio = (folder / "SpringFestival_Starlight_Ballroom.tvr").string();
+    std::filesystem::copy_file(kSetup, setup);
+    std::filesystem::copy_file(kStudio, studio);
+
+    const CRun run = RunCli("export '" + setup + "' '" + studio + "'");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto json = nlohmann::json::parse(run.out);
+    EXPECT_EQ(json["dataFileName"], dir.File("Caf\u00e9/SpringFestival_Starlight_Ballroom.tvr"));
+    EXPECT_EQ(json["persons"].size(), 7u);
+}
+
 }  // namespace
