@@ -33,11 +33,13 @@ void SyncDirectoryOf(const std::filesystem::path& file) {
 }
 
 // The file that gets the bytes. A symbolic link is followed, so that the link stays a link and
-// the file it points to (in a synchronised folder, say) is the one replaced.
+// the file it points to (in a synchronised folder, say) is the one replaced. A link whose file is
+// gone (its drive not mounted) is replaced like a file, so that the data is still saved.
 std::filesystem::path TargetOf(const std::string& path) {
     std::error_code ec;
-    if (std::filesystem::is_symlink(std::filesystem::symlink_status(path, ec))) {
-        const std::filesystem::path resolved = std::filesystem::weakly_canonical(path, ec);
+    if (std::filesystem::is_symlink(std::filesystem::symlink_status(path, ec)) &&
+        std::filesystem::exists(path, ec)) {
+        const std::filesystem::path resolved = std::filesystem::canonical(path, ec);
         if (!ec) {
             return resolved;
         }

@@ -113,6 +113,12 @@ TEST(FileReplaceTest, ALinkedFileIsWrittenThroughItsLink) {
     EXPECT_EQ(ReadFileBytes(real), "new");
     EXPECT_FALSE(fs::exists(ReplacementPathFor(link)));
     EXPECT_FALSE(fs::exists(ReplacementPathFor(real)));
+
+    // With the linked folder gone the data is still saved, in place of the link.
+    fs::remove_all(dir.Path() / "synced");
+    ASSERT_TRUE(ReplaceFileContents(link, "newer", error)) << error;
+    EXPECT_FALSE(fs::is_symlink(link));
+    EXPECT_EQ(ReadFileBytes(link), "newer");
 }
 
 }  // namespace
