@@ -87,7 +87,7 @@ std::string FormatAmount(double value) {
 std::string FieldSafeText(const std::string& text) {
     std::string safe = text;
     for (char& c : safe) {
-        if (c == '|' || c == ';' || c == '\t' || c == '\r' || c == '\n') {
+        if (c == '|' || c == ';' || c == '\t' || c == '\r' || c == '\n' || c == '\0') {
             c = ' ';
         }
     }

@@ -13,7 +13,8 @@ DATE ParseDateStamp(const std::string& text);
 std::string FormatAmount(double value);
 
 // A text value as it may stand in a field: the separators "|", ";" and TAB, CR and LF would
-// shift every later field for whoever reads the file, so each of them becomes a blank.
+// shift every later field for whoever reads the file, and a NUL byte ends the line for a reader
+// of C strings, so each of them becomes a blank.
 std::string FieldSafeText(const std::string& text);
 
 // The message shown when the data file could not be saved.

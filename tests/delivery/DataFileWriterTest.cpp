@@ -146,6 +146,20 @@ TEST_F(DataFileWriterTest, SeparatorsAndLineBreaksInsideValuesBecomeBlanks) {
     EXPECT_EQ(person.firstName, "Bob\r\nRay");
 }
 
+TEST_F(DataFileWriterTest, ANulByteInsideAValueCannotCutTheLine) {
+    // Pasted text can carry one; every reader of the file ends the line there.
+    AddPersonRecord(db, 'M', 'P', 0, "Bob", "Ray").nickname = std::string("Bo\0b", 4);
+    const std::string bytes = Write();
+    EXPECT_EQ(bytes.find('\0'), std::string::npos);
+    EXPECT_NE(bytes.find("|Bob|Ray|Bo b|"), std::string::npos);
+
+    CDatabase again(ui);
+    again.dataFileName = db.dataFileName;
+    ASSERT_TRUE(again.ReadDataFile());
+    ASSERT_EQ(again.personArray.size(), 1u);
+    EXPECT_EQ(again.personArray[0]->studioNumber, 1);
+}
+
 TEST_F(DataFileWriterTest, TheStudioNameShowsAnInvoiceNameInAngleBrackets) {
     db.studioArray[0]->invoiceName = "J. Smith";
     db.studioArray[0]->kind = 0;  // unset: written as a studio
