@@ -27,12 +27,33 @@ std::string ModernName(const std::string& legacyName, const std::string& studioP
     return name;
 }
 
+// Whether `name`, matched by the pattern's file-name part ("Fall*.tvr"), is a data file of this
+// competition: the studio part follows the competition's name after "_" ("Fall_Star.tvr").
+// "FallClassic_Star.tvr" belongs to the competition FallClassic.stu in the same folder; opening
+// it here would drop its entries of categories unknown to Fall.stu on the next save.
+bool BelongsToCompetition(const std::string& name, const std::string& pattern) {
+    const std::string namePattern = FileNameOf(pattern);
+    const auto star = namePattern.find('*');
+    if (star == std::string::npos || name.size() < namePattern.size() - 1) {
+        return true;
+    }
+    const std::size_t studioPart = name.size() - (namePattern.size() - 1);
+    return studioPart == 0 || name[star] == '_';
+}
+
 }  // namespace
 
 std::string ChooseDataFile(CUi& ui, const std::string& pattern) {
-    CStringList names;
+    CStringList matched;
     CStringList dates;
-    const int count = ListFiles(pattern, names, dates);
+    ListFiles(pattern, matched, dates);
+    CStringList names;
+    for (const std::string& name : matched) {
+        if (BelongsToCompetition(name, pattern)) {
+            names.push_back(name);
+        }
+    }
+    const int count = static_cast<int>(names.size());
     if (count == 0) {
         return {};
     }

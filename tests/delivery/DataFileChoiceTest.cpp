@@ -23,6 +23,22 @@ TEST_F(DataFileChoiceTest, NoFileOrOneFile) {
     EXPECT_EQ(ChooseDataFile(ui, pattern), dir.File("Spring_Star_Dance.tvr"));
 }
 
+TEST_F(DataFileChoiceTest, AnotherCompetitionWhoseNameStartsAlikeKeepsItsFiles) {
+    // Fall.stu and FallClassic.stu lie side by side; only Fall_... files are Fall's.
+    const std::string pattern = dir.File("Fall*.tvr");
+    WriteFileBytes(dir.File("FallClassic_Star_Dance.tvr"), kStudioLine);
+    EXPECT_EQ(ChooseDataFile(ui, pattern), "");
+    WriteFileBytes(dir.File("Fall_Moon.tvr"), kStudioLine);
+    EXPECT_EQ(ChooseDataFile(ui, pattern), dir.File("Fall_Moon.tvr"));
+    // A file named by hand after the competition alone is still its own.
+    WriteFileBytes(dir.File("Fall.tvr"), kStudioLine);
+    ui.ExpectDialog<CListDialog>([](CListDialog& dialog) {
+        EXPECT_EQ(dialog.texts.size(), 2u);
+        return dialog.OnCancel();
+    });
+    EXPECT_EQ(ChooseDataFile(ui, pattern), "");
+}
+
 TEST_F(DataFileChoiceTest, SeveralFilesAreOfferedByStudioName) {
     WriteFileBytes(dir.File("Spring_Star_Dance.tvr"), kStudioLine);
     WriteFileBytes(dir.File("Spring_Moon.tvr"), "ST;Moon Dance;;;\r\n");
