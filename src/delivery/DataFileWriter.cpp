@@ -4,6 +4,7 @@
 
 #include <cctype>
 #include <charconv>
+#include <filesystem>
 #include <map>
 
 #include "data/Database.h"
@@ -94,9 +95,10 @@ std::string FieldSafeText(const std::string& text) {
     return safe;
 }
 
-std::string DataFileNotSavedMessage(const std::string& path, const std::string& reason) {
-    return "Error - the data file " + path + " could not be saved (" + reason +
-           "). The previous copy of the file is unchanged.";
+std::string DataFileNotSavedMessage(const std::string& path, const std::string& reason,
+                                    bool hadPreviousCopy) {
+    return "Error - the data file " + path + " could not be saved (" + reason + ")." +
+           (hadPreviousCopy ? " The previous copy of the file is unchanged." : "");
 }
 
 std::string CDatabase::FormatStudioRecord(int studioNumber) const {
@@ -244,8 +246,10 @@ bool CDatabase::WriteDataFile(const std::string& path) {
     std::string bytes;
     JoinLines(lines, bytes);
     std::string reason;
+    std::error_code ignored;
+    const bool hadPreviousCopy = std::filesystem::exists(path, ignored);
     if (!ReplaceFileContents(path, bytes, reason)) {
-        ui.ShowMessage(DataFileNotSavedMessage(path, reason));
+        ui.ShowMessage(DataFileNotSavedMessage(path, reason, hadPreviousCopy));
         return false;
     }
     return true;

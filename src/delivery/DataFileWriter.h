@@ -17,5 +17,7 @@ std::string FormatAmount(double value);
 // of C strings, so each of them becomes a blank.
 std::string FieldSafeText(const std::string& text);
 
-// The message shown when the data file could not be saved.
-std::string DataFileNotSavedMessage(const std::string& path, const std::string& reason);
+// The message shown when the data file could not be saved; it speaks of the previous copy only
+// when there was one.
+std::string DataFileNotSavedMessage(const std::string& path, const std::string& reason,
+                                    bool hadPreviousCopy);

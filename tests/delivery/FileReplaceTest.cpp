@@ -74,6 +74,8 @@ TEST_F(SavingTest, ADirectoryThatIsGoneIsReported) {
     EXPECT_FALSE(db.WriteDataFile(db.dataFileName));
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_NE(ui.messages[0].find("No such file or directory"), std::string::npos);
+    // There was no copy before, so the message does not promise one.
+    EXPECT_EQ(ui.messages[0].find("previous copy"), std::string::npos);
 }
 
 TEST(FileReplaceTest, ReplacesContentsWhole) {
