@@ -8,10 +8,6 @@
 
 namespace {
 
-bool SameIgnoringCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && ToUpperAscii(a) == ToUpperAscii(b);
-}
-
 int32_t StatusOf(const std::string& field) {
     return LowByteOf(field);
 }
@@ -50,7 +46,7 @@ int CDatabase::MergeStudio(const CStringList& fields, int position, bool ownReco
         studio.email = text(10);
     };
     for (const auto& studio : studioArray) {
-        if (SameIgnoringCase(studio->name, name) && studio->created == created &&
+        if (EqualsIgnoringCase(studio->name, name) && studio->created == created &&
             studio->status == status) {
             if (ownRecord) {
                 setTexts(*studio);
@@ -106,8 +102,8 @@ int CDatabase::MergePerson(const CStringList& fields, int position, bool ownReco
     };
     for (const auto& person : personArray) {
         // The youth flag takes no part: a person may have grown up since the line was written.
-        if (SameIgnoringCase(person->firstName, firstName) &&
-            SameIgnoringCase(person->lastName, lastName) && person->gender == layout.gender &&
+        if (EqualsIgnoringCase(person->firstName, firstName) &&
+            EqualsIgnoringCase(person->lastName, lastName) && person->gender == layout.gender &&
             person->classLetter == classLetter && person->created == created &&
             person->status == status) {
             if (ownRecord) {

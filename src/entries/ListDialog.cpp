@@ -1,23 +1,15 @@
 #include "entries/ListDialog.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "platform/Ui.h"
+#include "util/Text.h"
 
 namespace {
 
 const std::string kExtraResourceText = "New";
 const std::string kOKResourceText = "OK/Select";
 const std::string kCancelResourceText = "Cancel";
-
-// Without a view's collation, sorted lists order ignoring case, as the list boxes do.
-bool LessIgnoringCase(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) <
-               std::tolower(static_cast<unsigned char>(y));
-    });
-}
 
 }  // namespace
 

@@ -64,6 +64,17 @@ std::string ToUpperAscii(std::string text) {
     return text;
 }
 
+bool EqualsIgnoringCase(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && ToUpperAscii(a) == ToUpperAscii(b);
+}
+
+bool LessIgnoringCase(const std::string& a, const std::string& b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) <
+               std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
 void ReplaceAll(std::string& text, const std::string& search, const std::string& replacement,
                 int caseSensitive) {
     if (text.empty() || search.empty()) {

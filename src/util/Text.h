@@ -32,6 +32,9 @@ void JoinLines(const CStringList& lines, std::string& out);
 std::string FormatText(const std::string& format, const CStringList& values);
 
 std::string ToUpperAscii(std::string text);
+// Comparisons that ignore the case of ASCII letters, as names and list lines are compared.
+bool EqualsIgnoringCase(const std::string& a, const std::string& b);
+bool LessIgnoringCase(const std::string& a, const std::string& b);
 std::string TrimRight(const std::string& text);
 
 // Leading-digit decimal readers: a text that is not a number reads as 0. Only plain decimal
