@@ -221,7 +221,6 @@ void CDatabase::ParsePriceListRecord(CStringList& fields) {
     CFieldQueue record(fields);
     record.Take();  // "PL"
     auto item = std::make_unique<CPriceListRecord>();
-    item->index = static_cast<int32_t>(priceListArray.size());
     item->number = PopInt(record);
     item->kind = PopChar(record);
     item->name = PopText(record);
@@ -237,14 +236,13 @@ void CDatabase::ParsePriceListRecord(CStringList& fields) {
     item->hidden = static_cast<uint8_t>(PopYesNo(record));
     item->prices = PopPriceBlock(record);
     item->note.clear();
-    priceListArray.push_back(std::move(item));
+    AppendRecord(priceListArray, std::move(item));
 }
 
 void CDatabase::ParsePackageRecord(CStringList& fields) {
     CFieldQueue record(fields);
     record.Take();  // "PK"
     auto package = std::make_unique<CPackageRecord>();
-    package->index = static_cast<int32_t>(packageArray.size());
     package->number = PopInt(record);
     package->name = PopText(record);
     package->coversEntries = PopYesNo(record);
@@ -255,5 +253,5 @@ void CDatabase::ParsePackageRecord(CStringList& fields) {
     ReadCountedList(record, PopInt(record),
                     [&] { package->itemNumbers.push_back(PopInt(record)); });
     package->note.clear();
-    packageArray.push_back(std::move(package));
+    AppendRecord(packageArray, std::move(package));
 }
