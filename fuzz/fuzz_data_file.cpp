@@ -7,6 +7,8 @@
 
 #include "FuzzSupport.h"
 #include "data/Database.h"
+#include "formats/DataFileReader.h"
+#include "formats/DataFileWriter.h"
 
 namespace {
 
@@ -41,12 +43,12 @@ void ReadAndWrite(const std::string& input, const std::string& output) {
     CDatabase store(ui);
     AddCompetition(store);
     store.dataFileName = input;
-    store.ReadDataFile();
+    ReadDataFile(store);
     for (const auto& person : store.personArray) {
-        store.FormatPersonRecord(person->number);
+        FormatPersonRecord(store, person->number);
     }
     store.NextFormCode();
-    store.WriteDataFile(output);
+    WriteDataFile(store, output);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "FuzzSupport.h"
 #include "data/Database.h"
+#include "formats/SetupLoader.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     CSilentUi ui;
     CDatabase store(ui);
-    store.LoadSetupFile(InputPath(), size % 2 == 1 && size < 64);
+    LoadSetupFile(store, InputPath(), size % 2 == 1 && size < 64);
     for (const auto& category : store.categoryArray) {
         for (int code = 0; code < 256; code += 51) {
             const auto d = static_cast<uint8_t>(code);

@@ -4,7 +4,7 @@
 #include <QApplication>
 #include <QStringList>
 
-#include "app/AppIcon.h"
+#include "platform/qt/AppIcon.h"
 #include "platform/qt/Application.h"
 #include "platform/qt/QtUi.h"
 #include "shell/Startup.h"

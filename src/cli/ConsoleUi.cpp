@@ -1,6 +1,6 @@
 #include "cli/ConsoleUi.h"
 
-#include "platform/DialogModel.h"
+#include "dialogs/DialogModel.h"
 #include "util/CodePage.h"
 
 void CConsoleUi::ShowMessage(const std::string& text) {

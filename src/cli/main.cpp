@@ -14,6 +14,9 @@
 #include "cli/SetupJson.h"
 #include "cli/StudioJson.h"
 #include "data/Database.h"
+#include "formats/DataFileReader.h"
+#include "formats/DataFileWriter.h"
+#include "formats/SetupLoader.h"
 #include "util/Files.h"
 
 namespace {
@@ -36,7 +39,7 @@ bool LoadSetup(CDatabase& store, const std::string& path) {
         store.ui.ShowMessage(FormatText("Setup data file %s not found.", {path}));
         return false;
     }
-    return store.LoadSetupFile(path, false) == 1;
+    return LoadSetupFile(store, path, false) == 1;
 }
 
 // Reads the studio data file into the store as start-up does; false after the user has been told.
@@ -46,7 +49,7 @@ bool LoadDataFile(CDatabase& store, const std::string& path) {
         store.ui.ShowMessage(FormatText("Studio data file %s not found.", {path}));
         return false;
     }
-    if (!store.ReadDataFile()) {
+    if (!ReadDataFile(store)) {
         store.ui.ShowMessage(FormatText("Studio data file %s cannot be read.", {path}));
         return false;
     }
@@ -81,7 +84,7 @@ int RunRewrite(const COperands& operands, CUi& ui) {
     if (!LoadSetup(store, operands[0]) || !LoadDataFile(store, operands[1])) {
         return kExitNotLoaded;
     }
-    return store.WriteDataFile(operands[2]) ? kExitDone : kExitNotLoaded;
+    return WriteDataFile(store, operands[2]) ? kExitDone : kExitNotLoaded;
 }
 
 const CCommand kCommands[] = {

@@ -1,6 +1,6 @@
 #include "data/Records.h"
 
-#include "entries/DanceCategory.h"
+#include "data/DanceCategory.h"
 #include "util/Text.h"
 
 std::string CPersonRecord::FormatPersonName(int orderFlag, std::string* lastOut,

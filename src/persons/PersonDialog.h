@@ -1,7 +1,7 @@
 #pragma once
 // "Person data": the dialog that adds or edits one person. It works on the store and on the person
 // being edited; what it shows and checks grows with the person dialogs.
-#include "platform/DialogModel.h"
+#include "dialogs/DialogModel.h"
 
 class CDatabase;
 class CPersonRecord;

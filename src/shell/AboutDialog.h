@@ -1,6 +1,6 @@
 #pragma once
 // The about box: the program's name and version beside its icon.
-#include "platform/DialogModel.h"
+#include "dialogs/DialogModel.h"
 
 class CAboutDialog : public CDialogModel {
 public:

@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/AppIcon.h"
 #include "platform/Ui.h"
+#include "platform/qt/AppIcon.h"
 #include "platform/qt/ControlNames.h"
 #include "platform/qt/DialogViewRegistry.h"
 #include "shell/AboutDialog.h"

@@ -1,9 +1,13 @@
 #include "shell/MainDialog.h"
 
 #include "data/Database.h"
-#include "delivery/DataFileChoice.h"
+#include "formats/DataFileChoice.h"
+#include "formats/DataFileReader.h"
+#include "formats/SetupLoader.h"
 #include "platform/Ui.h"
 #include "shell/AboutDialog.h"
+#include "shell/SaveAndClear.h"
+#include "studio/StudioData.h"
 #include "util/Files.h"
 #include "util/SetupPath.h"
 
@@ -11,7 +15,7 @@ CMainDialog::CMainDialog(CUi& ui, std::string setupPath)
     : ui_(ui), setupPath_(std::move(setupPath)), store_(std::make_unique<CDatabase>(ui)) {
     // The steps whose dialogs are not part of the program yet have no action: their buttons
     // stay disabled until each step lands here.
-    steps_[kStudioId] = [this] { store_->EditStudioData(); };
+    steps_[kStudioId] = [this] { EditStudioData(*store_); };
     steps_[kPersonsId] = nullptr;
     steps_[kPurchasesId] = nullptr;
     steps_[kEntriesId] = nullptr;
@@ -29,7 +33,7 @@ bool CMainDialog::Initialize() {
     if (!FileExists(setupPath_)) {
         ui_.ShowMessage("Setup data file " + setupPath_ + " not found.");
         End(0);
-    } else if (!store_->LoadSetupFile(setupPath_, false)) {
+    } else if (!LoadSetupFile(*store_, setupPath_, false)) {
         End(0);
     }
     // Without the competition a studio's entries cannot be read, and the closing save would
@@ -45,8 +49,8 @@ bool CMainDialog::Initialize() {
     const std::string chosen = ChooseDataFile(ui_, WithSetupExtensionReplaced(setupPath_, "*.tvr"));
     if (!chosen.empty() && FileExists(chosen) && FileSizeOf(chosen) > 0) {
         store_->dataFileName = chosen;
-        store_->ReadDataFile();
-    } else if (!store_->NewStudio()) {
+        ReadDataFile(*store_);
+    } else if (!NewStudio(*store_)) {
         ui_.ShowMessage(kNoStudioMessage);
         End(0);
     }
@@ -62,8 +66,8 @@ bool CMainDialog::OnCommand(int id) {
     } else if (id == kHelpId) {
         ui_.OpenHelp(kHelpContext);
     } else if (id == kNewStudioId) {
-        store_->SaveAndClear(true);
-        if (!store_->NewStudio()) {
+        SaveAndClear(*store_, true);
+        if (!NewStudio(*store_)) {
             ui_.ShowMessage(kNoStudioMessage);
             End(0);
         }

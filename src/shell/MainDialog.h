@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/DialogModel.h"
+#include "dialogs/DialogModel.h"
 
 class CDatabase;
 class CUi;

@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QShortcut>
 
-#include "app/AppIcon.h"
 #include "platform/Ui.h"
+#include "platform/qt/AppIcon.h"
 #include "platform/qt/ControlNames.h"
 #include "platform/qt/DialogViewRegistry.h"
 #include "platform/qt/QtText.h"

@@ -3,14 +3,16 @@
 #include <filesystem>
 
 #include "data/Database.h"
-#include "entries/ListDialog.h"
+#include "dialogs/ListDialog.h"
+#include "formats/SetupLoader.h"
 #include "platform/Ui.h"
 #include "shell/MainDialog.h"
+#include "shell/SaveAndClear.h"
 #include "util/Files.h"
 
 std::string CompetitionNameOf(CUi& ui, const std::string& setupPath) {
     CDatabase store(ui);
-    return store.LoadSetupFile(setupPath, true) ? store.competitionName : std::string();
+    return LoadSetupFile(store, setupPath, true) ? store.competitionName : std::string();
 }
 
 std::string ChooseSetupFile(CUi& ui, const std::string& argument,
@@ -66,6 +68,6 @@ int RunTavorin(CUi& ui, const std::string& argument, const std::string& programD
         ui.RunDialog(mainDialog);
     }
     // Whatever way the window ended, the studio's data is written once more before it goes.
-    mainDialog.Store().SaveAndClear(false);
+    SaveAndClear(mainDialog.Store(), false);
     return 0;
 }

@@ -9,8 +9,8 @@
 #include <fstream>
 #include <vector>
 
+#include "platform/DriveMap.h"
 #include "platform/Ui.h"
-#include "util/DriveMap.h"
 #include "util/LineReader.h"
 
 namespace fs = std::filesystem;

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "entries/DanceCategory.h"
+#include "data/DanceCategory.h"
 
 namespace {
 

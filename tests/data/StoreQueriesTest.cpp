@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "data/Database.h"
-#include "entries/ListDialog.h"
+#include "dialogs/ListDialog.h"
+#include "dialogs/ListModel.h"
+#include "entries/EntryOperations.h"
+#include "persons/PersonLists.h"
 #include "support/ScriptedUi.h"
 #include "support/StudioFixtures.h"
-#include "util/ListModel.h"
 
 namespace {
 
@@ -27,7 +29,7 @@ protected:
 TEST_F(StoreQueriesTest, TheComboListsOneCategoryAndSelectsTheGivenPerson) {
     CListModel combo;
     combo.AddString("stale", 77);
-    db.FillPersonCombo(combo, 5, 2, true, false);
+    FillPersonCombo(db, combo, 5, 2, true, false);
     ASSERT_EQ(combo.GetCount(), 1);
     EXPECT_EQ(combo.GetText(0), "Lee, Ann");
     EXPECT_EQ(combo.GetItemData(0), 2);
@@ -37,7 +39,7 @@ TEST_F(StoreQueriesTest, TheComboListsOneCategoryAndSelectsTheGivenPerson) {
 
 TEST_F(StoreQueriesTest, NoneLeadsTheComboButIsNotSelected) {
     CListModel combo;
-    db.FillPersonCombo(combo, 7, -1, true, true);
+    FillPersonCombo(db, combo, 7, -1, true, true);
     ASSERT_EQ(combo.GetCount(), 5);
     EXPECT_EQ(combo.GetText(0), "<None>");
     EXPECT_EQ(combo.GetItemData(0), -1);
@@ -48,8 +50,8 @@ TEST_F(StoreQueriesTest, NoneLeadsTheComboButIsNotSelected) {
 
 TEST_F(StoreQueriesTest, WithoutResetTheComboGrows) {
     CListModel combo;
-    db.FillPersonCombo(combo, 0, 1, false, false);
-    db.FillPersonCombo(combo, 3, -1, false, false);
+    FillPersonCombo(db, combo, 0, 1, false, false);
+    FillPersonCombo(db, combo, 3, -1, false, false);
     ASSERT_EQ(combo.GetCount(), 2);
     EXPECT_EQ(combo.GetText(1), "Fox, Dot");
     EXPECT_EQ(combo.GetCurSel(), 0);
@@ -58,18 +60,18 @@ TEST_F(StoreQueriesTest, WithoutResetTheComboGrows) {
 TEST_F(StoreQueriesTest, PersonListsPassUnsetLettersThroughTheFilters) {
     CStringList texts;
     std::vector<int> numbers;
-    db.ListPersons(0, 0, -1, texts, numbers);
+    ListPersons(db, 0, 0, -1, texts, numbers);
     EXPECT_EQ(numbers, (std::vector<int>{1, 2, 3, 4}));
     EXPECT_EQ(texts[0], "Ray, Bob");
 
     texts.clear();
     numbers.clear();
-    db.ListPersons('A', 'F', -1, texts, numbers);
+    ListPersons(db, 'A', 'F', -1, texts, numbers);
     EXPECT_EQ(numbers, (std::vector<int>{2, 3, 4}));
 
     texts.clear();
     numbers.clear();
-    db.ListPersons('A', 0, 0, texts, numbers);
+    ListPersons(db, 'A', 0, 0, texts, numbers);
     EXPECT_EQ(numbers, (std::vector<int>{3, 4}));
 }
 
@@ -111,10 +113,10 @@ TEST_F(StoreQueriesTest, DeletingAnEntrySavesTheFile) {
     AddStudio(db, "Star Dance");
     AddEntry(db, 12, 1, 'M', 1, 2);
     AddEntry(db, 12, 2, 'M', 1, 2);
-    db.DeleteEntry(9);
+    DeleteEntry(db, 9);
     EXPECT_EQ(db.entryArray.size(), 2u);
     EXPECT_FALSE(std::filesystem::exists(db.dataFileName));
-    db.DeleteEntry(1);
+    DeleteEntry(db, 1);
     ASSERT_EQ(db.entryArray.size(), 1u);
     EXPECT_EQ(db.entryArray[0]->dance, 2);
     EXPECT_TRUE(std::filesystem::exists(db.dataFileName));
@@ -132,7 +134,7 @@ TEST_F(StoreQueriesTest, SelectPersonOffersTheFilteredPersonsForSeveralChoices) 
         return dialog.OnOK();
     });
     std::vector<int> chosen{99};
-    EXPECT_EQ(db.SelectPerson('A', 'F', chosen), CListDialog::kMultipleOK);
+    EXPECT_EQ(SelectPerson(db, 'A', 'F', chosen), CListDialog::kMultipleOK);
     EXPECT_EQ(chosen, (std::vector<int>{2, 4}));
 
     ui.ExpectDialog<CListDialog>([](CListDialog& dialog) {
@@ -140,7 +142,7 @@ TEST_F(StoreQueriesTest, SelectPersonOffersTheFilteredPersonsForSeveralChoices) 
         dialog.list.SetSel(0, true);
         return dialog.OnCancel();
     });
-    EXPECT_EQ(db.SelectPerson(0, 0, chosen), CListDialog::kMultipleCancel);
+    EXPECT_EQ(SelectPerson(db, 0, 0, chosen), CListDialog::kMultipleCancel);
     EXPECT_TRUE(chosen.empty());
 }
 

@@ -3,9 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "data/Database.h"
-#include "entries/ListDialog.h"
-#include "persons/StudioDialog.h"
+#include "dialogs/ListDialog.h"
 #include "shell/AboutDialog.h"
+#include "shell/SaveAndClear.h"
+#include "studio/StudioDialog.h"
 #include "support/ScriptedUi.h"
 #include "support/StudioFixtures.h"
 #include "util/Files.h"
@@ -63,7 +64,7 @@ TEST_F(MainDialogTest, TheStudioIsReopenedFromItsDataFile) {
         ui.ExpectDialog<CStudioDialog>(TypeStudio("Star Dance", "Springfield"));
         CMainDialog first(ui, setupPath);
         ASSERT_TRUE(first.Initialize());
-        first.Store().SaveAndClear(false);
+        SaveAndClear(first.Store(), false);
     }
     CMainDialog again(ui, setupPath);
     EXPECT_TRUE(again.Initialize());
@@ -140,7 +141,7 @@ TEST_F(MainDialogTest, AnInvalidSetupFileLeavesTheStudiosDataFileAlone) {
         const int gentleman = AddPersonRecord(store, 'M', 'P', 0, "Tom", "Tall").number;
         const int lady = AddPersonRecord(store, 'F', 'A', 0, "Ann", "Able").number;
         AddEntry(store, 101, 1, 'F', gentleman, lady);
-        store.SaveAndClear(false);
+        SaveAndClear(store, false);
     }
     const std::string dataPath = dir.File("Spring_Star_Dance.tvr");
     const std::string saved = ReadFileBytes(dataPath);
@@ -151,7 +152,7 @@ TEST_F(MainDialogTest, AnInvalidSetupFileLeavesTheStudiosDataFileAlone) {
     EXPECT_FALSE(dialog.Initialize());
     EXPECT_EQ(dialog.result, 0);
     EXPECT_TRUE(dialog.Store().studioArray.empty());
-    dialog.Store().SaveAndClear(false);
+    SaveAndClear(dialog.Store(), false);
     EXPECT_EQ(ReadFileBytes(dataPath), saved);
     EXPECT_EQ(ui.messages, (std::vector<std::string>{
                                "File " + setupPath + " is not valid entry form setup file.",

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "entries/ListDialog.h"
-#include "persons/StudioDialog.h"
+#include "dialogs/ListDialog.h"
 #include "shell/MainDialog.h"
+#include "studio/StudioDialog.h"
 #include "support/ScriptedUi.h"
 #include "support/StudioFixtures.h"
 

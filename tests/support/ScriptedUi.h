@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/DialogModel.h"
+#include "dialogs/DialogModel.h"
 #include "platform/Ui.h"
 
 class CScriptedUi : public CUi {

@@ -7,9 +7,9 @@
 #include <ctime>
 #include <filesystem>
 
+#include "platform/DriveMap.h"
 #include "support/ScriptedUi.h"
 #include "support/StudioFixtures.h"
-#include "util/DriveMap.h"
 
 namespace fs = std::filesystem;
 

@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "platform/qt/EnterKeyFilter.h"
+#include "dialogs/qt/EnterKeyFilter.h"
 
 void SetUpApplication(QApplication& application) {
     QApplication::setApplicationName(QStringLiteral("Tavorin"));

@@ -4,7 +4,7 @@
 #include <QKeyEvent>
 #include <QScreen>
 
-#include "platform/DialogModel.h"
+#include "dialogs/DialogModel.h"
 #include "platform/Ui.h"
 
 CDialogView::CDialogView(CDialogModel& model, CUi& ui, QWidget* parent)

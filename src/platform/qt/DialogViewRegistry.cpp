@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "platform/DialogModel.h"
+#include "dialogs/DialogModel.h"
 
 namespace {
 

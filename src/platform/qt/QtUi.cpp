@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include "platform/DialogModel.h"
+#include "dialogs/DialogModel.h"
 #include "platform/qt/DialogViewRegistry.h"
 #include "platform/qt/HelpWindow.h"
 #include "platform/qt/QtText.h"

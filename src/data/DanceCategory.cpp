@@ -1,0 +1,123 @@
+#include "data/DanceCategory.h"
+
+namespace {
+
+template <class Item>
+int FindCode(const std::vector<Item>& items, uint8_t code) {
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (items[i].code == code) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+template <class Item>
+int UsableCount(const std::vector<Item>& items) {
+    if (items.size() == 1 && items.front().name.empty()) {
+        return 0;
+    }
+    return static_cast<int>(items.size());
+}
+
+template <class Value>
+void TakeFromList(const std::vector<Value>& list, int position, Value& value) {
+    if (position >= 0 && position < static_cast<int>(list.size())) {
+        value = list[position];
+    }
+}
+
+}  // namespace
+
+CDanceCategory::CDanceCategory() {
+    NewPointers();
+}
+
+void CDanceCategory::NewPointers() {
+    pcaDances = std::make_unique<std::vector<DanceItem>>();
+    pcaLevels = std::make_unique<std::vector<LevelItem>>();
+    pcaAges = std::make_unique<std::vector<AgeItem>>();
+    adultFeeList = std::make_unique<std::vector<float>>();
+    youthFeeList = std::make_unique<std::vector<float>>();
+    unitCountList = std::make_unique<std::vector<uint8_t>>();
+}
+
+int CDanceCategory::FindDance(uint8_t code) const {
+    return FindCode(*pcaDances, code);
+}
+int CDanceCategory::FindLevel(uint8_t code) const {
+    return FindCode(*pcaLevels, code);
+}
+int CDanceCategory::FindAge(uint8_t code) const {
+    return FindCode(*pcaAges, code);
+}
+int CDanceCategory::DanceCount() const {
+    return UsableCount(*pcaDances);
+}
+int CDanceCategory::LevelCount() const {
+    return UsableCount(*pcaLevels);
+}
+int CDanceCategory::AgeCount() const {
+    return UsableCount(*pcaAges);
+}
+
+CategoryEntryDetails CDanceCategory::EntryDetails(uint8_t dance, uint8_t level, uint8_t age) const {
+    const int d = FindDance(dance);
+    const int l = FindLevel(level);
+    const int a = FindAge(age);
+    CategoryEntryDetails details;
+    if (d == -1) {
+        if (style == 'T') {
+            details.danceName = "Team match";
+        } else if (style == 'Q') {
+            details.danceName = "Show Dance";
+        }
+    } else {
+        details.danceName = (*pcaDances)[d].name;
+        details.danceSecondText = (*pcaDances)[d].secondText;
+    }
+    if (l != -1) {
+        details.levelName = (*pcaLevels)[l].name;
+        details.levelMark = (*pcaLevels)[l].mark;
+    }
+    if (a != -1) {
+        details.ageName = (*pcaAges)[a].name;
+        details.ageYouth = (*pcaAges)[a].youth;
+        details.ageSpare = (*pcaAges)[a].spare;
+    }
+    details.adultFee = adultFee;
+    details.youthFee = youthFee;
+    const int feePosition = feeBasis == 'D' ? d : feeBasis == 'L' ? l : -1;
+    TakeFromList(*adultFeeList, feePosition, details.adultFee);
+    TakeFromList(*youthFeeList, feePosition, details.youthFee);
+    uint8_t units = unitCount;
+    const int unitPosition = unitCountBasis == 'D' ? d : unitCountBasis == 'L' ? l : -1;
+    TakeFromList(*unitCountList, unitPosition, units);
+    details.unitCount = units == 0 ? 1 : units > 4 ? 4 : units;
+    return details;
+}
+
+bool CDanceCategory::AllowsEntryType(char entryType) const {
+    if (entryType == 'G') {
+        return kind == 'G';
+    }
+    if (kind == 'G') {
+        return false;
+    }
+    switch (entryType) {
+        case 'F':
+        case 'M':
+            return allowAdultProAm;
+        case 'f':
+        case 'm':
+            return allowYouthProAm;
+        case 'A':
+            return allowAdultAmateur;
+        case 'a':
+            return allowYouthAmateur;
+        case 'P':
+            return allowProfessional;
+        default:
+            return false;
+    }
+}

@@ -1,0 +1,182 @@
+#include "dialogs/ListDialogView.h"
+
+#include <QCollator>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include "dialogs/ListDialog.h"
+#include "dialogs/qt/ListSearchKeys.h"
+#include "platform/Ui.h"
+#include "platform/qt/ControlNames.h"
+#include "platform/qt/DialogViewRegistry.h"
+#include "platform/qt/PixelDialogFont.h"
+#include "platform/qt/QtText.h"
+
+namespace {
+
+[[maybe_unused]] const bool registered = RegisterDialogView<CListDialog, CListDialogView>();
+
+QPushButton* MakeButton(QWidget* parent, const std::string& text) {
+    auto* button = new QPushButton(ToQt(text), parent);
+    button->setAutoDefault(false);
+    SetAccessibleText(button, button->text());
+    return button;
+}
+
+QListWidget* MakeList(QWidget* parent, bool multiple) {
+    auto* list = new QListWidget(parent);
+    list->setSelectionMode(multiple ? QAbstractItemView::MultiSelection
+                                    : QAbstractItemView::SingleSelection);
+    list->setUniformItemSizes(true);
+    list->hide();
+    return list;
+}
+
+void SetGeometry(QWidget* widget, const CPixelRect& rect) {
+    widget->setGeometry(rect.x, rect.y, rect.width, rect.height);
+}
+
+}  // namespace
+
+CListDialogView::CListDialogView(CListDialog& model, CUi& ui, QWidget* parent)
+    : CDialogView(model, ui, parent), model_(model) {
+    setFont(PixelDialogFont());
+    setWindowTitle(ToQt(model_.title));
+
+    lists_ = {MakeList(this, false), MakeList(this, false), MakeList(this, true),
+              MakeList(this, true)};
+    TAVORIN_NAME_CONTROL(lists_[0], CListDialog::kSingleListId);
+    TAVORIN_NAME_CONTROL(lists_[1], CListDialog::kSingleSortedListId);
+    TAVORIN_NAME_CONTROL(lists_[2], CListDialog::kMultipleListId);
+    TAVORIN_NAME_CONTROL(lists_[3], CListDialog::kMultipleSortedListId);
+    list_ = FindControl<QListWidget>(this, model_.ListControlId());
+    list_->show();
+    SetAccessibleText(list_, windowTitle());
+
+    all_ = MakeButton(this, "All");
+    none_ = MakeButton(this, "None");
+    extra_ = MakeButton(this, model_.ExtraButtonText());
+    cancel_ = MakeButton(this, model_.CancelButtonText());
+    ok_ = MakeButton(this, model_.OKButtonText());
+    ok_->setDefault(true);
+    TAVORIN_NAME_CONTROL(all_, CListDialog::kAllId);
+    TAVORIN_NAME_CONTROL(none_, CListDialog::kNoneId);
+    TAVORIN_NAME_CONTROL(extra_, CListDialog::kExtraId);
+    NameControl(cancel_, "IDCANCEL", IDCANCEL);
+    NameControl(ok_, "IDOK", IDOK);
+    all_->setVisible(model_.ShowsAllAndNone());
+    none_->setVisible(model_.ShowsAllAndNone());
+    extra_->setVisible(model_.ShowsExtraButton());
+
+    // Tab order follows the row of buttons as the user sees it.
+    setTabOrder(list_, all_);
+    setTabOrder(all_, none_);
+    setTabOrder(none_, extra_);
+    setTabOrder(extra_, cancel_);
+    setTabOrder(cancel_, ok_);
+
+    connect(all_, &QPushButton::clicked, this, [this] {
+        model_.OnAll();
+        ShowSelection();
+    });
+    connect(none_, &QPushButton::clicked, this, [this] {
+        model_.OnNone();
+        ShowSelection();
+    });
+    connect(extra_, &QPushButton::clicked, this, [this] { done(model_.OnExtra()); });
+    connect(cancel_, &QPushButton::clicked, this, &CListDialogView::reject);
+    connect(ok_, &QPushButton::clicked, this, [this] { done(model_.OnOK()); });
+    connect(list_, &QListWidget::itemSelectionChanged, this, &CListDialogView::ReadSelection);
+    connect(list_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        if (const auto result = model_.OnDoubleClick(list_->row(item))) {
+            done(*result);
+        }
+    });
+    list_->viewport()->installEventFilter(this);
+    AttachListSearch(list_, ui);
+
+    Fill();
+    SetSizeAndCentre(model_.WindowWidth(), model_.WindowHeight());
+    PlaceControls();
+    list_->setFocus();
+}
+
+void CListDialogView::Fill() {
+    if (model_.IsSorted()) {
+        QCollator collator;
+        collator.setCaseSensitivity(Qt::CaseInsensitive);
+        model_.SortShownLines([&collator](const std::string& a, const std::string& b) {
+            return collator.compare(ToQt(a), ToQt(b)) < 0;
+        });
+    }
+    showing_ = true;
+    list_->clear();
+    for (const auto& line : model_.list.Items()) {
+        list_->addItem(ToQt(line.text));
+    }
+    showing_ = false;
+    ShowSelection();
+}
+
+void CListDialogView::ShowSelection() {
+    showing_ = true;
+    const int current = model_.list.GetCurSel();
+    if (current >= 0 && !model_.IsMultiple()) {
+        list_->setCurrentRow(current);
+    }
+    for (int row = 0; row < list_->count(); ++row) {
+        list_->item(row)->setSelected(model_.list.GetSel(row));
+    }
+    if (current >= 0) {
+        list_->scrollToItem(list_->item(current));
+    }
+    showing_ = false;
+}
+
+void CListDialogView::ReadSelection() {
+    if (showing_) {
+        return;
+    }
+    for (int row = 0; row < list_->count(); ++row) {
+        model_.list.SetSel(row, list_->item(row)->isSelected());
+    }
+}
+
+void CListDialogView::PlaceControls() {
+    const auto layout = CListDialog::LayoutFor(width(), height());
+    SetGeometry(list_, layout.list);
+    SetGeometry(all_, layout.all);
+    SetGeometry(none_, layout.none);
+    SetGeometry(extra_, layout.extra);
+    SetGeometry(cancel_, layout.cancel);
+    SetGeometry(ok_, layout.ok);
+}
+
+void CListDialogView::resizeEvent(QResizeEvent* event) {
+    CDialogView::resizeEvent(event);
+    if (list_ != nullptr) {
+        PlaceControls();
+    }
+}
+
+void CListDialogView::reject() {
+    done(model_.OnCancel());
+}
+
+bool CListDialogView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_->viewport() && event->type() == QEvent::MouseButtonPress &&
+        model_.IsMultiple()) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton && (mouse->modifiers() & Qt::ShiftModifier)) {
+            const int row = list_->indexAt(mouse->position().toPoint()).row();
+            if (row >= 0) {
+                list_->setCurrentRow(row, QItemSelectionModel::NoUpdate);
+                model_.OnShiftClick(row);
+                ShowSelection();
+            }
+            return true;
+        }
+    }
+    return CDialogView::eventFilter(watched, event);
+}

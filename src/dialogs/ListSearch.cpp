@@ -1,0 +1,41 @@
+#include "dialogs/ListSearch.h"
+
+#include "dialogs/ListModel.h"
+#include "dialogs/TextDialog.h"
+#include "platform/Ui.h"
+#include "util/Text.h"
+
+std::string& LastSearchText() {
+    static std::string lastSearchText;
+    return lastSearchText;
+}
+
+int SearchList(CUi& ui, CListModel& list, int current) {
+    // AskText cannot tell Cancel from an empty answer, and only the empty answer is reported.
+    CTextDialog dialog("Search for:", 60, "", 0);
+    if (ui.RunDialog(dialog) != IDOK) {
+        return -1;
+    }
+    if (dialog.text.empty()) {
+        ui.ShowMessage("No search words");
+        return -1;
+    }
+    LastSearchText() = ToUpperAscii(dialog.text);
+    return FindNextInList(ui, list, current);
+}
+
+int SearchListAgain(CUi& ui, CListModel& list, int current) {
+    return FindNextInList(ui, list, current);
+}
+
+int FindNextInList(CUi& ui, CListModel& list, int current) {
+    const std::string& wanted = LastSearchText();
+    for (int i = current < 0 ? 0 : current + 1; i < list.GetCount(); ++i) {
+        if (ToUpperAscii(list.GetText(i)).find(wanted) != std::string::npos) {
+            list.SetCurSel(i);
+            return i;
+        }
+    }
+    ui.ShowMessage("Not found:" + wanted);
+    return -1;
+}

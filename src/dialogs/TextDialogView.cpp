@@ -1,0 +1,80 @@
+#include "dialogs/TextDialogView.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+
+#include "dialogs/TextDialog.h"
+#include "dialogs/qt/EnterKeyFilter.h"
+#include "platform/Ui.h"
+#include "platform/qt/ControlNames.h"
+#include "platform/qt/DialogViewRegistry.h"
+#include "platform/qt/FieldTextValidator.h"
+#include "platform/qt/PixelDialogFont.h"
+#include "platform/qt/QtText.h"
+
+namespace {
+
+[[maybe_unused]] const bool registered = RegisterDialogView<CTextDialog, CTextDialogView>();
+
+}  // namespace
+
+int CTextDialogView::TextAreaWidth(int maxLength) {
+    return static_cast<int>(std::min(10LL * std::max(maxLength, 0) + 10, 500LL));
+}
+
+CTextDialogView::CTextDialogView(CTextDialog& model, CUi& ui, QWidget* parent)
+    : CDialogView(model, ui, parent), model_(model) {
+    // Enter here presses OK: the one-line answer is complete.
+    setProperty(CEnterKeyFilter::kOwnEnterKeyProperty, true);
+    setFont(PixelDialogFont());
+    setWindowTitle(ToQt(model_.caption));
+
+    const int a = TextAreaWidth(model_.maxLength);
+    edit_ = new QLineEdit(this);
+    TAVORIN_NAME_CONTROL(edit_, CTextDialog::kEditId);
+    SetAccessibleText(edit_, windowTitle());
+    if (model_.Limit() > 0) {
+        edit_->setMaxLength(model_.Limit());
+    }
+    // Comments go into the studio data file, so nothing typed may break its lines.
+    RefuseFieldSeparators(edit_);
+    edit_->setText(ToQt(model_.text));
+    edit_->selectAll();
+    edit_->setGeometry(0, 2, a + 2, 20);
+    connect(edit_, &QLineEdit::textEdited, this, &CTextDialogView::OnTextEdited);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    NameControl(ok, "IDOK", IDOK);
+    ok->setDefault(true);
+    ok->setGeometry(a + 4, 2, 60, 20);
+    connect(ok, &QPushButton::clicked, this, &CTextDialogView::accept);
+
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    NameControl(cancel, "IDCANCEL", IDCANCEL);
+    cancel->setAutoDefault(false);
+    cancel->setGeometry(a + 68, 2, 60, 20);
+    connect(cancel, &QPushButton::clicked, this, &CTextDialogView::reject);
+
+    SetSizeAndCentre(a + 135, 50);
+    edit_->setFocus();
+}
+
+void CTextDialogView::OnTextEdited(const QString& text) {
+    if (model_.mode != 'U' && model_.mode != 'L') {
+        return;
+    }
+    // Letters change case as they are typed, as an upper- or lower-case edit does.
+    const int cursor = edit_->cursorPosition();
+    model_.SetText(FromQt(text));
+    const QString shown = ToQt(model_.text);
+    if (shown != text) {
+        edit_->setText(shown);
+        edit_->setCursorPosition(cursor);
+    }
+}
+
+void CTextDialogView::accept() {
+    model_.SetText(FromQt(edit_->text()));
+    done(IDOK);
+}

@@ -1,0 +1,231 @@
+// Writing the studio data file: the studio, its persons, entries (with their group dancers),
+// purchases and comments, one record per line.
+#include "formats/DataFileWriter.h"
+
+#include <cctype>
+#include <charconv>
+#include <filesystem>
+#include <map>
+
+#include "data/Database.h"
+#include "formats/DataFileLayout.h"
+#include "formats/FileReplace.h"
+#include "platform/Ui.h"
+
+namespace {
+
+// Builds one line: every field is followed by the separator.
+class CLineWriter {
+public:
+    explicit CLineWriter(const std::string& separator) : sep_(separator) {}
+
+    CLineWriter& Text(const std::string& text) {
+        line_ += FieldSafeText(text);
+        line_ += sep_;
+        return *this;
+    }
+    // A one-letter field; an unset letter is written as an empty field, never as a NUL byte.
+    CLineWriter& Letter(char letter) {
+        return Text(letter == 0 ? std::string() : std::string(1, letter));
+    }
+    CLineWriter& Int(long value) { return Text(std::to_string(value)); }
+    CLineWriter& Amount(double value) { return Text(FormatAmount(value)); }
+    // A date-time stamp: its status number, then the stamp text.
+    CLineWriter& Stamp(int32_t status, DATE date) {
+        return Int(status).Text(FormatDateStamp(date));
+    }
+    // Sub-records come already formatted, separators included.
+    CLineWriter& Raw(const std::string& formatted) {
+        line_ += formatted;
+        return *this;
+    }
+    CLineWriter& Empty(int count) {
+        for (int i = 0; i < count; ++i) {
+            line_ += sep_;
+        }
+        return *this;
+    }
+    const std::string& Line() const { return line_; }
+
+private:
+    const std::string& sep_;
+    std::string line_;
+};
+
+// What the file carries for a missing person: "PR" and eleven separators.
+std::string EmptyPersonRecord(const std::string& separator) {
+    return CLineWriter(separator).Text("PR").Empty(10).Line();
+}
+
+std::string PersonTypeField(const CPersonRecord& person) {
+    char gender = person.gender;
+    if (person.youth == 1) {
+        gender = static_cast<char>(std::tolower(static_cast<unsigned char>(gender)));
+    }
+    std::string type(1, gender);
+    if (person.version >= 2) {
+        type += std::to_string(person.version);
+    }
+    return type;
+}
+
+}  // namespace
+
+std::string FormatDateStamp(DATE date) {
+    return FormatDateText(date);
+}
+
+DATE ParseDateStamp(const std::string& text) {
+    return ParseDateText(text);
+}
+
+std::string FormatAmount(double value) {
+    char buffer[64];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
+    return std::string(buffer, result.ptr);
+}
+
+std::string FieldSafeText(const std::string& text) {
+    std::string safe = text;
+    for (char& c : safe) {
+        if (c == '|' || c == ';' || c == '\t' || c == '\r' || c == '\n' || c == '\0') {
+            c = ' ';
+        }
+    }
+    return safe;
+}
+
+std::string DataFileNotSavedMessage(const std::string& path, const std::string& reason,
+                                    bool hadPreviousCopy) {
+    return "Error - the data file " + path + " could not be saved (" + reason + ")." +
+           (hadPreviousCopy ? " The previous copy of the file is unchanged." : "");
+}
+
+std::string FormatStudioRecord(const CDatabase& store, int studioNumber) {
+    CLineWriter out(store.fieldSeparator);
+    const CStudioRecord* studio = store.FindStudio(studioNumber);
+    if (studio == nullptr) {
+        return out.Text("ST").Empty(kStudioSubRecordFields - 1).Line();
+    }
+    const std::string shownName = studio->invoiceName.empty()
+                                      ? studio->name
+                                      : studio->name + " <" + studio->invoiceName + ">";
+    out.Text("ST").Text(shownName);
+    for (const std::string* text :
+         {&studio->address1, &studio->address2, &studio->city, &studio->state, &studio->zip,
+          &studio->country, &studio->phone, &studio->fax, &studio->email}) {
+        out.Text(*text);
+    }
+    return out.Letter(studio->kind == 0 ? 'M' : studio->kind)
+        .Text("R")
+        .Stamp(studio->status, studio->created)
+        .Line();
+}
+
+std::string FormatPersonRecord(const CDatabase& store, int personNumber) {
+    CLineWriter out(store.fieldSeparator);
+    const CPersonRecord* person = store.FindPerson(personNumber);
+    if (person == nullptr) {
+        return EmptyPersonRecord(store.fieldSeparator);
+    }
+    out.Text("PR");
+    if (person->gender == 0 || person->classLetter == 0) {
+        out.Empty(2);  // a non-competitor
+    } else {
+        out.Text(PersonTypeField(*person)).Letter(person->classLetter);
+    }
+    out.Text(person->firstName).Text(person->lastName).Text(person->nickname);
+    if (person->version >= 2) {
+        out.Text(person->noteToMC);
+    }
+    out.Text(person->membershipNumber).Text(person->ssNumber);
+    // No group (-1) goes out as its unsigned 32-bit form.
+    out.Text("R" + std::to_string(static_cast<uint32_t>(person->roommateGroup)));
+    return out.Stamp(person->status, person->created).Line();
+}
+
+bool WriteDataFile(CDatabase& store, const std::string& path) {
+    if (store.studioArray.empty()) {
+        store.ui.ShowMessage("Error - no studio");
+        return false;
+    }
+    CWaitCursor wait(store.ui);
+    store.DropLoneRoomGroups();
+    const std::string studio = FormatStudioRecord(store, store.studioArray.front()->number);
+    store.AssignHotelPackages();
+
+    CStringList lines;
+    lines.push_back(studio);
+    for (const auto& person : store.personArray) {
+        lines.push_back(FormatPersonRecord(store, person->number) + studio);
+    }
+    for (const auto& entry : store.entryArray) {
+        for (int32_t dancer : entry->dancers) {
+            lines.push_back(
+                CLineWriter(store.fieldSeparator).Text("GR").Raw(studio).Empty(1).Line() +
+                FormatPersonRecord(store, dancer));
+        }
+        CLineWriter out(store.fieldSeparator);
+        out.Text("EN")
+            .Int(entry->categoryCode)
+            .Int(entry->dance)
+            .Int(entry->level)
+            .Int(entry->age)
+            .Letter(entry->type)
+            .Text(entry->teamName)
+            .Letter(entry->statusLetter)
+            .Amount(entry->amount)
+            .Stamp(entry->status, entry->created)
+            .Raw(studio)
+            .Raw(FormatPersonRecord(store, entry->gentleman))
+            .Raw(FormatPersonRecord(store, entry->lady))
+            .Raw(FormatPersonRecord(store, entry->coach));
+        lines.push_back(out.Line());
+    }
+    for (const auto& purchase : store.purchaseArray) {
+        if (purchase->type != 'P' && purchase->type != 'O') {
+            continue;
+        }
+        CLineWriter out(store.fieldSeparator);
+        out.Text("PU")
+            .Letter(purchase->type)
+            .Int(purchase->itemNumber)
+            .Int(purchase->quantity)
+            .Amount(purchase->price)
+            .Text(purchase->purchaserName)
+            .Text(purchase->itemName)
+            .Stamp(purchase->status, purchase->created)
+            .Raw(studio)
+            .Raw(FormatPersonRecord(store, purchase->purchaserNumber));
+        lines.push_back(out.Line());
+    }
+    auto commentLine = [&](const CommentEntry& comment) {
+        CLineWriter out(store.fieldSeparator);
+        out.Text("CM").Int(comment.first).Int(comment.second).Text(comment.text);
+        return out.Line();
+    };
+    for (const auto& owner : store.studioArray) {
+        for (const CommentEntry& comment : *owner->pCommentArray) {
+            lines.push_back(commentLine(comment) + FormatStudioRecord(store, owner->number) +
+                            EmptyPersonRecord(store.fieldSeparator));
+        }
+    }
+    for (const auto& person : store.personArray) {
+        for (const CommentEntry& comment : *person->pCommentArray) {
+            lines.push_back(commentLine(comment) + FormatPersonRecord(store, person->number) +
+                            FormatStudioRecord(store, person->studioNumber));
+        }
+    }
+
+    std::string bytes;
+    JoinLines(lines, bytes);
+    std::string reason;
+    std::error_code ignored;
+    const bool hadPreviousCopy = std::filesystem::exists(path, ignored);
+    if (!ReplaceFileContents(path, bytes, reason)) {
+        store.ui.ShowMessage(DataFileNotSavedMessage(path, reason, hadPreviousCopy));
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,65 @@
+#include "persons/PersonLists.h"
+
+#include "data/Database.h"
+#include "dialogs/ListDialog.h"
+#include "dialogs/ListModel.h"
+#include "platform/Ui.h"
+
+namespace {
+
+// The text of a person in every person list.
+std::string ListText(const CPersonRecord& person) {
+    return person.lastName + ", " + person.firstName;
+}
+
+// A set filter letter excludes a person whose own letter differs.
+bool FilterExcludes(char filter, char letter) {
+    return filter != 0 && filter != letter;
+}
+
+}  // namespace
+
+int SelectPerson(CDatabase& store, char classFilter, char genderFilter, std::vector<int>& chosen) {
+    CListDialog dialog("Select person", 'M', 'N', CListDialog::kNoChoice, 0, "", "", "");
+    for (const auto& person : store.personArray) {
+        if (FilterExcludes(classFilter, person->classLetter) ||
+            FilterExcludes(genderFilter, person->gender)) {
+            continue;
+        }
+        dialog.AddItem(person->number, ListText(*person));
+    }
+    return dialog.Run(store.ui, &chosen);
+}
+
+void FillPersonCombo(const CDatabase& store, CListModel& combo, int categoryFilter,
+                     int numberToSelect, bool reset, bool addNone) {
+    if (reset) {
+        combo.ResetContent();
+    }
+    if (addNone) {
+        combo.AddString("<None>", -1);
+    }
+    for (const auto& person : store.personArray) {
+        if (categoryFilter != 7 && person->PersonTypeCode() != categoryFilter) {
+            continue;
+        }
+        const int line = combo.AddString(ListText(*person), person->number);
+        if (person->number == numberToSelect) {
+            combo.SetCurSel(line);
+        }
+    }
+}
+
+void ListPersons(const CDatabase& store, char classFilter, char genderFilter, int youthFilter,
+                 CStringList& texts, std::vector<int>& numbers) {
+    for (const auto& person : store.personArray) {
+        // A person whose letter is unset passes that letter's filter.
+        if ((person->classLetter != 0 && FilterExcludes(classFilter, person->classLetter)) ||
+            (person->gender != 0 && FilterExcludes(genderFilter, person->gender)) ||
+            (youthFilter != -1 && youthFilter != person->youth)) {
+            continue;
+        }
+        texts.push_back(ListText(*person));
+        numbers.push_back(person->number);
+    }
+}

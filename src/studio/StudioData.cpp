@@ -1,0 +1,51 @@
+// The studio's own data: editing it, and creating the first studio with its data file.
+#include "studio/StudioData.h"
+
+#include "data/Database.h"
+#include "data/RecordArrays.h"
+#include "formats/DataFileWriter.h"
+#include "platform/Ui.h"
+#include "studio/StudioDialog.h"
+#include "util/Files.h"
+#include "util/SetupPath.h"
+#include "util/Text.h"
+
+void EditStudioData(CDatabase& store) {
+    if (store.studioArray.empty()) {
+        store.ui.ShowMessage("Error - no studio");
+        return;
+    }
+    CStudioDialog dialog(store.ui, *store.studioArray.front());
+    if (store.ui.RunDialog(dialog) == IDOK) {
+        WriteDataFile(store, store.dataFileName);
+    }
+}
+
+std::string DataFileNameForStudio(const CDatabase& store, const std::string& studioName) {
+    return WithSetupExtensionReplaced(store.setupFileName,
+                                      "_" + MakeFileNamePart(studioName) + ".tvr");
+}
+
+int NewStudio(CDatabase& store) {
+    auto record = std::make_unique<CStudioRecord>();
+    CStudioDialog dialog(store.ui, *record);
+    // Another studio of the same name already has its file here; writing the new, empty
+    // studio over it would lose that studio's persons and entries.
+    dialog.acceptName = [&store](const std::string& storedName) {
+        const std::string path = DataFileNameForStudio(store, storedName);
+        if (FileExists(path) && FileSizeOf(path) > 0) {
+            store.ui.ShowMessage("A data file for " + storedName + " already exists:\n" + path +
+                                 "\nPlease enter a different name.");
+            return false;
+        }
+        return true;
+    };
+    if (store.ui.RunDialog(dialog) != IDOK) {
+        return 0;
+    }
+    record->number = NextNumber(store.studioArray);
+    store.dataFileName = DataFileNameForStudio(store, record->name);
+    AppendRecord(store.studioArray, std::move(record));
+    WriteDataFile(store, store.dataFileName);
+    return 1;
+}

@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <csignal>
+
+#include "data/Database.h"
+#include "formats/DataFileWriter.h"
+#include "formats/FileReplace.h"
+#include "support/ScriptedUi.h"
+#include "support/StudioFixtures.h"
+
+namespace {
+
+class SavingTest : public ::testing::Test {
+protected:
+    SavingTest() {
+        db.fieldSeparator = "|";
+        db.dataFileName = dir.File("Spring_Star_Dance.tvr");
+        AddStudio(db, "Star Dance");
+        EXPECT_TRUE(WriteDataFile(db, db.dataFileName));
+        previous = ReadFileBytes(db.dataFileName);
+        AddPersonRecord(db, 'M', 'P', 0, "Bob", "Ray");
+    }
+    void ExpectPreviousFileAndOneMessage() {
+        EXPECT_EQ(ReadFileBytes(db.dataFileName), previous);
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_EQ(ui.messages[0].rfind(
+                      "Error - the data file " + db.dataFileName + " could not be saved (", 0),
+                  0u);
+        EXPECT_NE(ui.messages[0].find("The previous copy of the file is unchanged."),
+                  std::string::npos);
+    }
+
+    CTempDir dir;
+    CScriptedUi ui;
+    CDatabase db{ui};
+    std::string previous;
+};
+
+TEST_F(SavingTest, ASavedFileReplacesTheOldOneAndLeavesNoTemporaryFile) {
+    ASSERT_TRUE(WriteDataFile(db, db.dataFileName));
+    EXPECT_NE(ReadFileBytes(db.dataFileName), previous);
+    EXPECT_FALSE(std::filesystem::exists(ReplacementPathFor(db.dataFileName)));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
+}
+
+TEST_F(SavingTest, AFileThatCannotBeCreatedLeavesTheOldOneAndSaysSo) {
+    std::filesystem::create_directory(ReplacementPathFor(db.dataFileName));
+    EXPECT_FALSE(WriteDataFile(db, db.dataFileName));
+    ExpectPreviousFileAndOneMessage();
+}
+
+TEST_F(SavingTest, ADiskThatFillsUpWhileWritingLeavesTheOldFileWhole) {
+    // A file-size limit makes the write fail part way, as a full disk would.
+    for (int i = 0; i < 200; ++i) {
+        AddPersonRecord(db, 'F', 'A', 0, "Person", "Number " + std::to_string(i));
+    }
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = saved;
+    limited.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    const bool written = WriteDataFile(db, db.dataFileName);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(written);
+    ExpectPreviousFileAndOneMessage();
+    EXPECT_FALSE(std::filesystem::exists(ReplacementPathFor(db.dataFileName)));
+}
+
+TEST_F(SavingTest, ADirectoryThatIsGoneIsReported) {
+    db.dataFileName = dir.File("gone/Spring_Star_Dance.tvr");
+    EXPECT_FALSE(WriteDataFile(db, db.dataFileName));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].find("No such file or directory"), std::string::npos);
+    // There was no copy before, so the message does not promise one.
+    EXPECT_EQ(ui.messages[0].find("previous copy"), std::string::npos);
+}
+
+TEST(FileReplaceTest, ReplacesContentsWhole) {
+    CTempDir dir;
+    const std::string path = dir.File("a.txt");
+    std::string error;
+    ASSERT_TRUE(ReplaceFileContents(path, "first", error));
+    ASSERT_TRUE(ReplaceFileContents(path, "second", error));
+    EXPECT_EQ(ReadFileBytes(path), "second");
+    EXPECT_TRUE(error.empty());
+}
+
+TEST(FileReplaceTest, AFileMadePrivateStaysPrivate) {
+    CTempDir dir;
+    const std::string path = dir.File("Spring_Star_Dance.tvr");
+    WriteFileBytes(path, "old");
+    namespace fs = std::filesystem;
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+    std::string error;
+    ASSERT_TRUE(ReplaceFileContents(path, "new", error));
+    EXPECT_EQ(ReadFileBytes(path), "new");
+    EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+}
+
+TEST(FileReplaceTest, ALinkedFileIsWrittenThroughItsLink) {
+    // The studio keeps its file in a synchronised folder and a link to it beside the setup file.
+    CTempDir dir;
+    namespace fs = std::filesystem;
+    fs::create_directory(dir.Path() / "synced");
+    const std::string real = dir.File("synced/Spring_Star_Dance.tvr");
+    const std::string link = dir.File("Spring_Star_Dance.tvr");
+    WriteFileBytes(real, "old");
+    fs::create_symlink(real, link);
+    std::string error;
+    ASSERT_TRUE(ReplaceFileContents(link, "new", error));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadFileBytes(real), "new");
+    EXPECT_FALSE(fs::exists(ReplacementPathFor(link)));
+    EXPECT_FALSE(fs::exists(ReplacementPathFor(real)));
+
+    // With the linked folder gone the data is still saved, in place of the link.
+    fs::remove_all(dir.Path() / "synced");
+    ASSERT_TRUE(ReplaceFileContents(link, "newer", error)) << error;
+    EXPECT_FALSE(fs::is_symlink(link));
+    EXPECT_EQ(ReadFileBytes(link), "newer");
+}
+
+}  // namespace

@@ -1,0 +1,99 @@
+// "Enter text" on screen: its size follows the maximum length, and 'U' turns typed letters into
+// upper case.
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "GuiTestSupport.h"
+#include "dialogs/TextDialog.h"
+#include "platform/qt/Application.h"
+#include "platform/qt/ControlNames.h"
+#include "platform/qt/QtUi.h"
+
+class TextDialogViewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { SetUpApplication(*qApp); }
+
+    void WidthFollowsTheMaximumLength() {
+        CQtUi ui;
+        for (const auto& [maxLength, width] : {std::pair{60, 635}, std::pair{1, 155}}) {
+            CTextDialog model("Comment", maxLength, "", 0);
+            QSize size;
+            QRect editRect, okRect, cancelRect;
+            WhenModalOpens([&](QWidget* view) {
+                size = view->size();
+                editRect = FindControlById(view, CTextDialog::kEditId)->geometry();
+                okRect = FindControlById(view, IDOK)->geometry();
+                cancelRect = FindControlById(view, IDCANCEL)->geometry();
+                SaveScreenshot(view, QStringLiteral("text-dialog-%1").arg(maxLength));
+                view->close();
+            });
+            QCOMPARE(ui.RunDialog(model), IDCANCEL);
+            const int a = width - 135;
+            QCOMPARE(size, QSize(width, 50));
+            QCOMPARE(editRect, QRect(0, 2, a + 2, 20));
+            QCOMPARE(okRect, QRect(a + 4, 2, 60, 20));
+            QCOMPARE(cancelRect, QRect(a + 68, 2, 60, 20));
+        }
+    }
+
+    void UpperCaseModeTurnsTypedLettersUp() {
+        CQtUi ui;
+        CTextDialog model("Drive", 1, "A", 'U');
+        QString shown;
+        WhenModalOpens([&shown](QWidget* view) {
+            auto* edit = FindControl<QLineEdit>(view, CTextDialog::kEditId);
+            QCOMPARE(edit->text(), QStringLiteral("A"));
+            QCOMPARE(edit->maxLength(), 1);
+            edit->selectAll();
+            QTest::keyClicks(edit, QStringLiteral("dx"));
+            shown = edit->text();
+            FindControl<QPushButton>(view, IDOK)->click();
+        });
+        QCOMPARE(ui.RunDialog(model), IDOK);
+        QCOMPARE(shown, QStringLiteral("D"));
+        QCOMPARE(QString::fromStdString(model.text), QStringLiteral("D"));
+    }
+
+    void AStoredTextLongerThanTheLimitIsShownWhole() {
+        CQtUi ui;
+        const std::string stored = std::string(60, 'c') + " and a stored tail";
+        QString shown;
+        WhenModalOpens([&shown](QWidget* view) {
+            shown = FindControl<QLineEdit>(view, CTextDialog::kEditId)->text();
+            FindControl<QPushButton>(view, IDOK)->click();
+        });
+        QCOMPARE(AskText(ui, "Comment", 60, stored, 0), stored);
+        QCOMPARE(shown, QString::fromStdString(stored));
+    }
+
+    void LowerCaseModeAndCaptionAndCancel() {
+        CQtUi ui;
+        CTextDialog model("Comment", 60, "Old", 'L');
+        WhenModalOpens([](QWidget* view) {
+            QCOMPARE(view->windowTitle(), QStringLiteral("Comment"));
+            auto* edit = FindControl<QLineEdit>(view, CTextDialog::kEditId);
+            edit->end(false);
+            QTest::keyClicks(edit, QStringLiteral(" TEXT|;"));
+            QCOMPARE(edit->text(), QStringLiteral("old text"));
+            QTest::keyClick(edit, Qt::Key_Escape);
+        });
+        QCOMPARE(ui.RunDialog(model), IDCANCEL);
+        QCOMPARE(AskTextFromUser(ui), std::string());
+    }
+
+private:
+    // AskText gives an empty text when the user cancels.
+    static std::string AskTextFromUser(CQtUi& ui) {
+        WhenModalOpens([](QWidget* view) {
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("typed"));
+            view->close();
+        });
+        return AskText(ui, "Comment", 60, "", 0);
+    }
+};
+
+QTEST_MAIN(TextDialogViewTest)
+#include "TextDialogViewTest.moc"

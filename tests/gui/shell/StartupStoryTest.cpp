@@ -1,0 +1,97 @@
+// A new user's first two runs, on screen: the program asks for the studio, the main window
+// opens, step (1) changes the address, the user exits; the next run reopens the studio.
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "GuiTestSupport.h"
+#include "platform/qt/Application.h"
+#include "platform/qt/ControlNames.h"
+#include "platform/qt/QtUi.h"
+#include "shell/MainDialog.h"
+#include "shell/Startup.h"
+#include "studio/StudioDialog.h"
+
+namespace {
+
+void Type(QWidget* dialog, int id, const QString& text) {
+    auto* edit = FindControl<QLineEdit>(dialog, id);
+    QVERIFY(edit != nullptr);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
+
+void Click(QWidget* dialog, int id) {
+    auto* button = FindControl<QPushButton>(dialog, id);
+    QVERIFY(button != nullptr);
+    button->click();
+}
+
+}  // namespace
+
+class StartupStoryTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { SetUpApplication(*qApp); }
+
+    void CreateEditQuitAndReopen() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QFile setup(dir.filePath(QStringLiteral("Spring.stu")));
+        QVERIFY(setup.open(QIODevice::WriteOnly));
+        setup.write("stu|1|Spring Open|org@example.org|S|S|S|1\r\n");
+        setup.close();
+        CQtUi ui;
+
+        // First run: the studio dialog comes first, then the main window.
+        QString mainTitle;
+        WhenModalOpens([&](QWidget* studio) {
+            QCOMPARE(studio->windowTitle(), QStringLiteral("Studio or mailing address data"));
+            Type(studio, CStudioDialog::kNameId, QStringLiteral("Star Dance"));
+            Type(studio, CStudioDialog::kNameAgainId, QStringLiteral("Star Dance"));
+            Type(studio, CStudioDialog::kCityId, QStringLiteral("Springfield"));
+            WhenModalOpens([&](QWidget* main) {
+                mainTitle = main->windowTitle();
+                WhenModalOpens([](QWidget* again) {
+                    Type(again, CStudioDialog::kCityId, QStringLiteral("Shelbyville"));
+                    Click(again, CStudioDialog::kOkId);
+                });
+                Click(main, CMainDialog::kStudioId);
+                Click(main, CMainDialog::kOkId);
+            });
+            Click(studio, CStudioDialog::kOkId);
+        });
+        RunTavorin(ui, dir.path().toStdString(), "");
+        QCOMPARE(mainTitle, QStringLiteral("Data for Spring Open"));
+        QFile data(dir.filePath(QStringLiteral("Spring_Star_Dance.tvr")));
+        QVERIFY(data.open(QIODevice::ReadOnly));
+        QVERIFY(data.readAll().contains("|Shelbyville|"));
+        data.close();
+
+        // Second run: straight to the main window, and step (1) shows the stored studio.
+        QString name;
+        QString city;
+        bool nameLocked = false;
+        WhenModalOpens([&](QWidget* main) {
+            WhenModalOpens([&](QWidget* studio) {
+                name = FindControl<QLineEdit>(studio, CStudioDialog::kNameId)->text();
+                nameLocked = !FindControlById(studio, CStudioDialog::kNameId)->isEnabled();
+                city = FindControl<QLineEdit>(studio, CStudioDialog::kCityId)->text();
+                studio->close();
+            });
+            Click(main, CMainDialog::kStudioId);
+            Click(main, CMainDialog::kOkId);
+        });
+        RunTavorin(ui, dir.path().toStdString(), "");
+        QCOMPARE(name, QStringLiteral("Star Dance"));
+        QVERIFY(nameLocked);
+        QCOMPARE(city, QStringLiteral("Shelbyville"));
+    }
+};
+
+QTEST_MAIN(StartupStoryTest)
+#include "StartupStoryTest.moc"
