@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <system_error>
 
-#include "dialogs/ListDialog.h"
 #include "platform/Ui.h"
 #include "util/Files.h"
 #include "util/Text.h"
@@ -43,34 +42,17 @@ bool BelongsToCompetition(const std::string& name, const std::string& pattern) {
 
 }  // namespace
 
-std::string ChooseDataFile(CUi& ui, const std::string& pattern) {
+CStringList DataFilesOfCompetition(const std::string& pattern) {
     CStringList matched;
     CStringList dates;
     ListFiles(pattern, matched, dates);
-    CStringList names;
+    CStringList paths;
     for (const std::string& name : matched) {
         if (BelongsToCompetition(name, pattern)) {
-            names.push_back(name);
+            paths.push_back(InFolderOf(pattern, name));
         }
     }
-    const int count = static_cast<int>(names.size());
-    if (count == 0) {
-        return {};
-    }
-    if (count == 1) {
-        return InFolderOf(pattern, names[0]);
-    }
-    CListDialog dialog("Select", 'N', 'N', CListDialog::kNoChoice, 0, "", "", "");
-    for (int i = 0; i < count; ++i) {
-        const std::string path = InFolderOf(pattern, names[i]);
-        const std::string studio = ReadStudioNameOfFile(path);
-        dialog.AddItem(i, studio.empty() ? path : studio);
-    }
-    const int chosen = dialog.Run(ui);
-    if (chosen < 0 || chosen >= count) {
-        return {};
-    }
-    return InFolderOf(pattern, names[chosen]);
+    return paths;
 }
 
 std::string ReadStudioNameOfFile(const std::string& path) {

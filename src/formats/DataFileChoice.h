@@ -2,14 +2,14 @@
 // Finding the studio data file that belongs to a setup file at start-up.
 #include <string>
 
+#include "util/Text.h"
+
 class CUi;
 
-// The data files matching `pattern` (the setup file's path with ".stu" replaced by "*.tvr"): none
-// gives an empty result, one gives its path, several are offered in the list dialog "Select" by
-// their studio names (by path when a file has none); Cancel gives an empty result. Files of
-// another competition whose name merely starts alike ("FallClassic_*.tvr" for "Fall*.tvr") are
-// not matches.
-std::string ChooseDataFile(CUi& ui, const std::string& pattern);
+// The paths of the data files matching `pattern` (the setup file's path with ".stu" replaced by
+// "*.tvr"), in name order. Files of another competition whose name merely starts alike
+// ("FallClassic_*.tvr" for "Fall*.tvr") are not matches.
+CStringList DataFilesOfCompetition(const std::string& pattern);
 
 // The studio name on the file's first line (its field 1), or empty.
 std::string ReadStudioNameOfFile(const std::string& path);

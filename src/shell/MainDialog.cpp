@@ -2,6 +2,7 @@
 
 #include "data/Database.h"
 #include "formats/DataFileChoice.h"
+#include "shell/DataFileChooser.h"
 #include "formats/DataFileReader.h"
 #include "formats/SetupLoader.h"
 #include "platform/Ui.h"

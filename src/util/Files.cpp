@@ -9,8 +9,6 @@
 #include <fstream>
 #include <vector>
 
-#include "platform/DriveMap.h"
-#include "platform/Ui.h"
 #include "util/LineReader.h"
 
 namespace fs = std::filesystem;
@@ -22,11 +20,6 @@ constexpr const char* kSeparators = "\\/";
 #else
 constexpr const char* kSeparators = "/";
 #endif
-
-bool IsPlainFile(const fs::path& path) {
-    std::error_code error;
-    return fs::is_regular_file(path, error);
-}
 
 // The plain files that match, in name order ignoring case.
 std::vector<fs::path> Matches(const std::string& pattern) {
@@ -82,40 +75,6 @@ std::string FormatListDate(const fs::file_time_type& time) {
            (local.tm_hour < 12 ? "AM" : "PM");
 }
 
-enum class CopyFailure {
-    FileExists,
-    DiskFull,
-    FileNotFound,
-    PathNotFound,
-    AccessDenied,
-    DeviceNotReady,
-    Other
-};
-
-CopyFailure Classify(const std::error_code& error, bool sourceExists) {
-    switch (error.value()) {
-        case EEXIST:
-            return CopyFailure::FileExists;
-        case ENOSPC:
-        case EDQUOT:
-            return CopyFailure::DiskFull;
-        case ENOENT:
-            return sourceExists ? CopyFailure::PathNotFound : CopyFailure::FileNotFound;
-        case ENOTDIR:
-            return CopyFailure::PathNotFound;
-        case EACCES:
-        case EPERM:
-        case EROFS:  // a write-protected disk
-            return CopyFailure::AccessDenied;
-        case ENOMEDIUM:
-        case ENXIO:
-        case ENODEV:
-            return CopyFailure::DeviceNotReady;
-        default:
-            return CopyFailure::Other;
-    }
-}
-
 }  // namespace
 
 bool IsWildcardPattern(const std::string& pattern) {
@@ -145,6 +104,11 @@ bool MatchesPattern(const std::string& name, const std::string& pattern) {
         ++w;
     }
     return w == wild.size();
+}
+
+bool IsPlainFile(const std::filesystem::path& path) {
+    std::error_code error;
+    return fs::is_regular_file(path, error);
 }
 
 int FileExists(const std::string& pathOrPattern) {
@@ -208,97 +172,4 @@ int WriteLines(const std::string& path, const CStringList& lines) {
     }
     out.close();
     return out ? 1 : 0;
-}
-
-int DeleteAllFilesOnDrive(CUi& ui, char drive) {
-    CWaitCursor wait(ui);
-    const std::string directory = DriveDirectory(drive);
-    if (directory.empty()) {
-        return 0;
-    }
-    CStringList names, dates;
-    ListFiles((fs::path(directory) / "*").string(), names, dates);
-    int result = 1;
-    for (const auto& name : names) {
-        std::error_code error;
-        if (!fs::remove(fs::path(directory) / name, error) || error) {
-            result = 0;
-        }
-    }
-    return result;
-}
-
-int CopyFileWithPrompts(CUi& ui, const std::string& source, const std::string& target,
-                        int askOverwrite) {
-    return CopyFileWithPrompts(ui, source, target, askOverwrite, [&] {
-        std::error_code error;
-        fs::copy_file(source, target, fs::copy_options::overwrite_existing, error);
-        return error;
-    });
-}
-
-int CopyFileWithPrompts(CUi& ui, const std::string& source, const std::string& target,
-                        int askOverwrite, const CCopyAttempt& attempt) {
-    if (!FileExists(source)) {
-        ui.ShowMessage(FormatText("File %s does not exist.", {source}));
-        return 3;
-    }
-    const std::string overwrite = FormatText("File %s exists.\n Overwrite?", {target});
-    if (FileExists(target) && askOverwrite == 1 && !ui.AskYesNo(overwrite)) {
-        return 1;
-    }
-    std::error_code error;
-    if (fs::equivalent(source, target, error)) {
-        return 0;  // already there; removing the target would remove the only copy
-    }
-    CWaitCursor wait(ui);
-    if (IsPlainFile(target) || fs::is_symlink(fs::symlink_status(target, error))) {
-        fs::remove(target, error);
-    }
-    const bool targetCleared = !fs::exists(fs::symlink_status(target, error));
-    int result = 0;
-    while (const std::error_code failure = attempt()) {
-        const std::string code = std::to_string(failure.value());
-        switch (Classify(failure, IsPlainFile(source))) {
-            case CopyFailure::FileExists:
-                result = ui.AskYesNo(overwrite) ? 0 : 1;
-                break;
-            case CopyFailure::DiskFull:
-                result = ui.AskYesNo("Disk is full.\nChange it and try again?") ? 0 : 2;
-                break;
-            case CopyFailure::FileNotFound:
-                ui.ShowMessage(FormatText("File not found in copying %s to %s.", {source, target}));
-                result = 3;
-                break;
-            case CopyFailure::PathNotFound:
-                ui.ShowMessage(FormatText("Path not found in copying %s to %s.", {source, target}));
-                result = 3;
-                break;
-            case CopyFailure::AccessDenied:
-                result = ui.AskYesNo(FormatText("Access denied in copying %s to %s.\nTry again?",
-                                                {source, target}))
-                             ? 0
-                             : 2;
-                break;
-            case CopyFailure::DeviceNotReady:
-                result = ui.AskYesNo(FormatText("Device not ready in copying %s to %s.\nTry again?",
-                                                {source, target}))
-                             ? 0
-                             : 2;
-                break;
-            case CopyFailure::Other:
-                result = ui.AskYesNo(FormatText("Error %i in copying %s to %s.\nTry again?",
-                                                {code, source, target}))
-                             ? 0
-                             : 3;
-                break;
-        }
-        if (result != 0) {
-            break;
-        }
-    }
-    if ((result == 2 || result == 3) && targetCleared && IsPlainFile(target)) {
-        fs::remove(target, error);  // what a failed copy left behind is no copy
-    }
-    return result;
 }

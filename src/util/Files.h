@@ -1,14 +1,11 @@
 #pragma once
-// File-system queries, listing, copying with the user's prompts, and small file helpers. Paths
+// File-system queries, listing, and small file helpers. Paths
 // use the platform's separator; name patterns take "*" and "?" in their last part.
 #include <cstdint>
-#include <functional>
+#include <filesystem>
 #include <string>
-#include <system_error>
 
 #include "util/Text.h"
-
-class CUi;
 
 // Whether `pattern` contains "*" or "?".
 bool IsWildcardPattern(const std::string& pattern);
@@ -16,6 +13,8 @@ bool IsWildcardPattern(const std::string& pattern);
 // ("*.stu" finds "Fall.STU"); "*.*" matches every name.
 bool MatchesPattern(const std::string& name, const std::string& pattern);
 
+// A regular file (or a link to one), not a directory or a device.
+bool IsPlainFile(const std::filesystem::path& path);
 // 1 when at least one plain file matches the path or pattern, else 0.
 int FileExists(const std::string& pathOrPattern);
 // The size in bytes of the first match, 0 when none.
@@ -38,21 +37,3 @@ std::string ReadFirstLine(const std::string& path);
 // Creates or truncates the file and writes every line followed by a line feed. 1 when written,
 // 0 when the file cannot be created or written.
 int WriteLines(const std::string& path, const CStringList& lines);
-
-// Deletes every plain file directly in the directory the drive letter names (subdirectories and
-// everything elsewhere are left alone). 1 when every file went, 0 after any failure or when the
-// letter names no directory.
-int DeleteAllFilesOnDrive(CUi& ui, char drive);
-
-// Copies `source` to `target`, asking before overwriting when `askOverwrite` is 1 and asking the
-// user what to do about each failure. 0 copied, 1 not copied because the user declined to
-// overwrite, 2 the user gave up after a full disk, denied access or a device that is not ready,
-// 3 any other failure.
-int CopyFileWithPrompts(CUi& ui, const std::string& source, const std::string& target,
-                        int askOverwrite);
-
-// The same around another way of copying (one attempt per call, its error as the result), so that
-// every failure and its prompt can be exercised.
-using CCopyAttempt = std::function<std::error_code()>;
-int CopyFileWithPrompts(CUi& ui, const std::string& source, const std::string& target,
-                        int askOverwrite, const CCopyAttempt& attempt);

@@ -2,6 +2,7 @@
 
 #include "dialogs/ListDialog.h"
 #include "formats/DataFileChoice.h"
+#include "shell/DataFileChooser.h"
 #include "support/ScriptedUi.h"
 #include "support/StudioFixtures.h"
 

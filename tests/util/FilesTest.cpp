@@ -101,48 +101,4 @@ TEST(FileFunctions, WriteLinesEndsEveryLineWithALineFeed) {
     EXPECT_EQ(WriteLines(dir.File("missing/report.txt"), {"Lost"}), 0);
 }
 
-class DriveTest : public ::testing::Test {
-protected:
-    DriveTest() { setenv("TAVORIN_DRIVE_Q", disk.Path().c_str(), 1); }
-    ~DriveTest() override { unsetenv("TAVORIN_DRIVE_Q"); }
-    CTempDir disk;
-    CTempDir elsewhere;
-    CScriptedUi ui;
-};
-
-TEST_F(DriveTest, EmptyingADiskDeletesOnlyThePlainFilesInItsDirectory) {
-    WriteFileBytes(disk.File("Old_Studio.tvr"), "ST|");
-    WriteFileBytes(disk.File("SummaryReport_Old.txt"), "x");
-    fs::create_directory(disk.Path() / "photos");
-    WriteFileBytes((disk.Path() / "photos" / "team.jpg").string(), "x");
-    WriteFileBytes(elsewhere.File("keep.tvr"), "x");
-    fs::create_symlink(elsewhere.File("keep.tvr"), disk.Path() / "link.tvr");
-
-    EXPECT_EQ(DeleteAllFilesOnDrive(ui, 'q'), 1);
-    EXPECT_FALSE(fs::exists(disk.File("Old_Studio.tvr")));
-    EXPECT_FALSE(fs::exists(disk.File("SummaryReport_Old.txt")));
-    EXPECT_FALSE(fs::exists(fs::symlink_status(disk.Path() / "link.tvr")));
-    EXPECT_TRUE(fs::exists(disk.Path() / "photos" / "team.jpg"));
-    EXPECT_TRUE(fs::exists(elsewhere.File("keep.tvr")));
-    EXPECT_TRUE(ui.log.empty());  // the wait cursor is checked by the scripted UI
-}
-
-TEST_F(DriveTest, ALetterNamingNothingDeletesNothing) {
-    unsetenv("TAVORIN_DRIVE_Z");
-    if (!DriveDirectory('Z').empty()) {
-        GTEST_SKIP() << "this machine has 26 removable volumes";
-    }
-    EXPECT_EQ(DeleteAllFilesOnDrive(ui, 'Z'), 0);
-    EXPECT_EQ(DrivePath('Z', "a.tvr"), "");
-    EXPECT_EQ(DriveDirectory('1'), "");
-}
-
-TEST_F(DriveTest, DrivePathsLeadIntoTheMappedDirectory) {
-    EXPECT_EQ(DrivePath('Q', "Spring.tvr"), (disk.Path() / "Spring.tvr").string());
-    // Plain directories are no volumes: only mount points count.
-    fs::create_directory(elsewhere.Path() / "USB STICK");
-    EXPECT_TRUE(MountedVolumesUnder({elsewhere.Path().string()}).empty());
-    EXPECT_TRUE(MountedVolumesUnder({elsewhere.File("missing")}).empty());
-}
-
 }  // namespace

@@ -1,0 +1,143 @@
+// Emptying a removable disk and copying the studio's files onto it, with the user's answers to
+// every failure.
+#include "delivery/RemovableDisk.h"
+
+#include <cerrno>
+#include <filesystem>
+
+#include "platform/DriveMap.h"
+#include "platform/Ui.h"
+#include "util/Files.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+enum class CopyFailure {
+    FileExists,
+    DiskFull,
+    FileNotFound,
+    PathNotFound,
+    AccessDenied,
+    DeviceNotReady,
+    Other
+};
+
+CopyFailure Classify(const std::error_code& error, bool sourceExists) {
+    switch (error.value()) {
+        case EEXIST:
+            return CopyFailure::FileExists;
+        case ENOSPC:
+        case EDQUOT:
+            return CopyFailure::DiskFull;
+        case ENOENT:
+            return sourceExists ? CopyFailure::PathNotFound : CopyFailure::FileNotFound;
+        case ENOTDIR:
+            return CopyFailure::PathNotFound;
+        case EACCES:
+        case EPERM:
+        case EROFS:  // a write-protected disk
+            return CopyFailure::AccessDenied;
+        case ENOMEDIUM:
+        case ENXIO:
+        case ENODEV:
+            return CopyFailure::DeviceNotReady;
+        default:
+            return CopyFailure::Other;
+    }
+}
+
+}  // namespace
+
+int DeleteAllFilesOnDrive(CUi& ui, char drive) {
+    CWaitCursor wait(ui);
+    const std::string directory = DriveDirectory(drive);
+    if (directory.empty()) {
+        return 0;
+    }
+    CStringList names, dates;
+    ListFiles((fs::path(directory) / "*").string(), names, dates);
+    int result = 1;
+    for (const auto& name : names) {
+        std::error_code error;
+        if (!fs::remove(fs::path(directory) / name, error) || error) {
+            result = 0;
+        }
+    }
+    return result;
+}
+
+int CopyFileWithPrompts(CUi& ui, const std::string& source, const std::string& target,
+                        int askOverwrite) {
+    return CopyFileWithPrompts(ui, source, target, askOverwrite, [&] {
+        std::error_code error;
+        fs::copy_file(source, target, fs::copy_options::overwrite_existing, error);
+        return error;
+    });
+}
+
+int CopyFileWithPrompts(CUi& ui, const std::string& source, const std::string& target,
+                        int askOverwrite, const CCopyAttempt& attempt) {
+    if (!FileExists(source)) {
+        ui.ShowMessage(FormatText("File %s does not exist.", {source}));
+        return 3;
+    }
+    const std::string overwrite = FormatText("File %s exists.\n Overwrite?", {target});
+    if (FileExists(target) && askOverwrite == 1 && !ui.AskYesNo(overwrite)) {
+        return 1;
+    }
+    std::error_code error;
+    if (fs::equivalent(source, target, error)) {
+        return 0;  // already there; removing the target would remove the only copy
+    }
+    CWaitCursor wait(ui);
+    if (IsPlainFile(target) || fs::is_symlink(fs::symlink_status(target, error))) {
+        fs::remove(target, error);
+    }
+    const bool targetCleared = !fs::exists(fs::symlink_status(target, error));
+    int result = 0;
+    while (const std::error_code failure = attempt()) {
+        const std::string code = std::to_string(failure.value());
+        switch (Classify(failure, IsPlainFile(source))) {
+            case CopyFailure::FileExists:
+                result = ui.AskYesNo(overwrite) ? 0 : 1;
+                break;
+            case CopyFailure::DiskFull:
+                result = ui.AskYesNo("Disk is full.\nChange it and try again?") ? 0 : 2;
+                break;
+            case CopyFailure::FileNotFound:
+                ui.ShowMessage(FormatText("File not found in copying %s to %s.", {source, target}));
+                result = 3;
+                break;
+            case CopyFailure::PathNotFound:
+                ui.ShowMessage(FormatText("Path not found in copying %s to %s.", {source, target}));
+                result = 3;
+                break;
+            case CopyFailure::AccessDenied:
+                result = ui.AskYesNo(FormatText("Access denied in copying %s to %s.\nTry again?",
+                                                {source, target}))
+                             ? 0
+                             : 2;
+                break;
+            case CopyFailure::DeviceNotReady:
+                result = ui.AskYesNo(FormatText("Device not ready in copying %s to %s.\nTry again?",
+                                                {source, target}))
+                             ? 0
+                             : 2;
+                break;
+            case CopyFailure::Other:
+                result = ui.AskYesNo(FormatText("Error %i in copying %s to %s.\nTry again?",
+                                                {code, source, target}))
+                             ? 0
+                             : 3;
+                break;
+        }
+        if (result != 0) {
+            break;
+        }
+    }
+    if ((result == 2 || result == 3) && targetCleared && IsPlainFile(target)) {
+        fs::remove(target, error);  // what a failed copy left behind is no copy
+    }
+    return result;
+}
