@@ -17,10 +17,10 @@ namespace {
 void AddCompetition(CDatabase& store) {
     auto rhythm = std::make_unique<CDanceCategory>();
     rhythm->code = 12;
-    rhythm->pcaDances->push_back({1, "Cha cha", ""});
-    rhythm->pcaDances->push_back({2, "Rumba", ""});
-    rhythm->pcaLevels->push_back({2, "Bronze proficiency", 0});
-    rhythm->pcaAges->push_back({3, "Adult *", "", 0, 0});
+    rhythm->pcaDances.push_back({1, "Cha cha", ""});
+    rhythm->pcaDances.push_back({2, "Rumba", ""});
+    rhythm->pcaLevels.push_back({2, "Bronze proficiency", 0});
+    rhythm->pcaAges.push_back({3, "Adult *", "", 0, 0});
     store.categoryArray.push_back(std::move(rhythm));
     auto formation = std::make_unique<CDanceCategory>();
     formation->code = 30;

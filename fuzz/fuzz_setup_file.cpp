@@ -33,8 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             const auto d = static_cast<uint8_t>(code);
             category->EntryDetails(d, d, d);
         }
-        if (!category->pcaDances->empty()) {
-            const auto& first = category->pcaDances->front();
+        if (!category->pcaDances.empty()) {
+            const auto& first = category->pcaDances.front();
             category->EntryDetails(first.code, first.code, first.code);
         }
         category->DanceCount();

@@ -65,17 +65,17 @@ ordered_json CategoryJson(const CDanceCategory& c) {
     out["youthFee"] = JsonNumber(c.youthFee);
     out["adultExtraFee"] = JsonNumber(c.adultExtraFee);
     out["youthExtraFee"] = JsonNumber(c.youthExtraFee);
-    out["adultFeeList"] = JsonArray(*c.adultFeeList, JsonNumber);
-    out["youthFeeList"] = JsonArray(*c.youthFeeList, JsonNumber);
-    out["unitCountList"] = JsonArray(*c.unitCountList, [](uint8_t n) { return ordered_json(n); });
+    out["adultFeeList"] = JsonArray(c.adultFeeList, JsonNumber);
+    out["youthFeeList"] = JsonArray(c.youthFeeList, JsonNumber);
+    out["unitCountList"] = JsonArray(c.unitCountList, [](uint8_t n) { return ordered_json(n); });
     out["optionBytes"] = JsonArray(c.optionBytes, [](uint8_t n) { return ordered_json(n); });
-    out["dances"] = JsonArray(*c.pcaDances, [](const DanceItem& d) {
+    out["dances"] = JsonArray(c.pcaDances, [](const DanceItem& d) {
         return ordered_json{{"code", d.code}, {"name", JsonText(d.name)}};
     });
-    out["levels"] = JsonArray(*c.pcaLevels, [](const LevelItem& l) {
+    out["levels"] = JsonArray(c.pcaLevels, [](const LevelItem& l) {
         return ordered_json{{"code", l.code}, {"name", JsonText(l.name)}};
     });
-    out["ages"] = JsonArray(*c.pcaAges, [](const AgeItem& a) {
+    out["ages"] = JsonArray(c.pcaAges, [](const AgeItem& a) {
         return ordered_json{{"code", a.code},
                             {"name", JsonText(a.name)},
                             {"range", JsonText(a.rangeText)},

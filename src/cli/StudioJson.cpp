@@ -34,7 +34,7 @@ ordered_json StudioJson(const CStudioRecord& s) {
     out["kind"] = JsonLetter(s.kind);
     out["status"] = s.status;
     out["created"] = JsonDate(s.created);
-    out["comments"] = CommentsJson(*s.pCommentArray);
+    out["comments"] = CommentsJson(s.pCommentArray);
     return out;
 }
 
@@ -56,7 +56,7 @@ ordered_json PersonJson(const CPersonRecord& p) {
     out["roommateGroup"] = p.roommateGroup;
     out["status"] = p.status;
     out["created"] = JsonDate(p.created);
-    out["comments"] = CommentsJson(*p.pCommentArray);
+    out["comments"] = CommentsJson(p.pCommentArray);
     return out;
 }
 

@@ -29,36 +29,32 @@ void TakeFromList(const std::vector<Value>& list, int position, Value& value) {
 
 }  // namespace
 
-CDanceCategory::CDanceCategory() {
-    NewPointers();
-}
-
 void CDanceCategory::NewPointers() {
-    pcaDances = std::make_unique<std::vector<DanceItem>>();
-    pcaLevels = std::make_unique<std::vector<LevelItem>>();
-    pcaAges = std::make_unique<std::vector<AgeItem>>();
-    adultFeeList = std::make_unique<std::vector<float>>();
-    youthFeeList = std::make_unique<std::vector<float>>();
-    unitCountList = std::make_unique<std::vector<uint8_t>>();
+    pcaDances.clear();
+    pcaLevels.clear();
+    pcaAges.clear();
+    adultFeeList.clear();
+    youthFeeList.clear();
+    unitCountList.clear();
 }
 
 int CDanceCategory::FindDance(uint8_t code) const {
-    return FindCode(*pcaDances, code);
+    return FindCode(pcaDances, code);
 }
 int CDanceCategory::FindLevel(uint8_t code) const {
-    return FindCode(*pcaLevels, code);
+    return FindCode(pcaLevels, code);
 }
 int CDanceCategory::FindAge(uint8_t code) const {
-    return FindCode(*pcaAges, code);
+    return FindCode(pcaAges, code);
 }
 int CDanceCategory::DanceCount() const {
-    return UsableCount(*pcaDances);
+    return UsableCount(pcaDances);
 }
 int CDanceCategory::LevelCount() const {
-    return UsableCount(*pcaLevels);
+    return UsableCount(pcaLevels);
 }
 int CDanceCategory::AgeCount() const {
-    return UsableCount(*pcaAges);
+    return UsableCount(pcaAges);
 }
 
 CategoryEntryDetails CDanceCategory::EntryDetails(uint8_t dance, uint8_t level, uint8_t age) const {
@@ -73,26 +69,26 @@ CategoryEntryDetails CDanceCategory::EntryDetails(uint8_t dance, uint8_t level, 
             details.danceName = "Show Dance";
         }
     } else {
-        details.danceName = (*pcaDances)[d].name;
-        details.danceSecondText = (*pcaDances)[d].secondText;
+        details.danceName = (pcaDances)[d].name;
+        details.danceSecondText = (pcaDances)[d].secondText;
     }
     if (l != -1) {
-        details.levelName = (*pcaLevels)[l].name;
-        details.levelMark = (*pcaLevels)[l].mark;
+        details.levelName = (pcaLevels)[l].name;
+        details.levelMark = (pcaLevels)[l].mark;
     }
     if (a != -1) {
-        details.ageName = (*pcaAges)[a].name;
-        details.ageYouth = (*pcaAges)[a].youth;
-        details.ageSpare = (*pcaAges)[a].spare;
+        details.ageName = (pcaAges)[a].name;
+        details.ageYouth = (pcaAges)[a].youth;
+        details.ageSpare = (pcaAges)[a].spare;
     }
     details.adultFee = adultFee;
     details.youthFee = youthFee;
     const int feePosition = feeBasis == 'D' ? d : feeBasis == 'L' ? l : -1;
-    TakeFromList(*adultFeeList, feePosition, details.adultFee);
-    TakeFromList(*youthFeeList, feePosition, details.youthFee);
+    TakeFromList(adultFeeList, feePosition, details.adultFee);
+    TakeFromList(youthFeeList, feePosition, details.youthFee);
     uint8_t units = unitCount;
     const int unitPosition = unitCountBasis == 'D' ? d : unitCountBasis == 'L' ? l : -1;
-    TakeFromList(*unitCountList, unitPosition, units);
+    TakeFromList(unitCountList, unitPosition, units);
     details.unitCount = units == 0 ? 1 : units > 4 ? 4 : units;
     return details;
 }

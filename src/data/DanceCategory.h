@@ -41,12 +41,12 @@ struct CategoryEntryDetails {
 
 class CDanceCategory {
 public:
-    CDanceCategory();
+    CDanceCategory() = default;
     virtual ~CDanceCategory() = default;
     CDanceCategory(const CDanceCategory&) = delete;
     CDanceCategory& operator=(const CDanceCategory&) = delete;
 
-    // Creates the six owned lists, empty.
+    // Empties the six lists.
     void NewPointers();
 
     int FindDance(uint8_t code) const;
@@ -93,10 +93,10 @@ public:
     char feeBasis = 'A';  // 'A' whole category, 'D' per dance, 'L' per level
     char unitCountBasis = 'A';
     std::string carriedText;
-    std::unique_ptr<std::vector<DanceItem>> pcaDances;
-    std::unique_ptr<std::vector<LevelItem>> pcaLevels;
-    std::unique_ptr<std::vector<AgeItem>> pcaAges;
-    std::unique_ptr<std::vector<float>> adultFeeList;
-    std::unique_ptr<std::vector<float>> youthFeeList;
-    std::unique_ptr<std::vector<uint8_t>> unitCountList;
+    std::vector<DanceItem> pcaDances;
+    std::vector<LevelItem> pcaLevels;
+    std::vector<AgeItem> pcaAges;
+    std::vector<float> adultFeeList;
+    std::vector<float> youthFeeList;
+    std::vector<uint8_t> unitCountList;
 };

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "data/OwnedPtr.h"
 #include "data/PriceBlock.h"
 #include "util/Dates.h"
 
@@ -28,7 +27,7 @@ public:
     std::string name, address1, address2, city, state, zip, country, phone, fax, email, invoiceName;
     char kind = 0;  // 'I' independent person or couple, 'M' otherwise
     uint8_t spareByte = 0;
-    COwnedPtr<CCommentArray> pCommentArray;
+    CCommentArray pCommentArray;
     int32_t spareNumber = 0;
     DATE created = NowToMinute();
     int32_t status = 0;
@@ -58,7 +57,7 @@ public:
     int32_t spareNumber = -1;
     int32_t roommateGroup = -1;
     uint8_t flag1 = 0, flag2 = 0, mealPreference = 0, flag4 = 0;
-    COwnedPtr<CCommentArray> pCommentArray;
+    CCommentArray pCommentArray;
     int32_t spareNumber2 = 0;
     DATE created = NowToMinute();
     int32_t status = 0;

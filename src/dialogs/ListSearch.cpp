@@ -5,11 +5,6 @@
 #include "platform/Ui.h"
 #include "util/Text.h"
 
-std::string& LastSearchText() {
-    static std::string lastSearchText;
-    return lastSearchText;
-}
-
 int SearchList(CUi& ui, CListModel& list, int current) {
     // AskText cannot tell Cancel from an empty answer, and only the empty answer is reported.
     CTextDialog dialog("Search for:", 60, "", 0);
@@ -20,7 +15,7 @@ int SearchList(CUi& ui, CListModel& list, int current) {
         ui.ShowMessage("No search words");
         return -1;
     }
-    LastSearchText() = ToUpperAscii(dialog.text);
+    ui.lastSearchText = ToUpperAscii(dialog.text);
     return FindNextInList(ui, list, current);
 }
 
@@ -29,7 +24,7 @@ int SearchListAgain(CUi& ui, CListModel& list, int current) {
 }
 
 int FindNextInList(CUi& ui, CListModel& list, int current) {
-    const std::string& wanted = LastSearchText();
+    const std::string& wanted = ui.lastSearchText;
     for (int i = current < 0 ? 0 : current + 1; i < list.GetCount(); ++i) {
         if (ToUpperAscii(list.GetText(i)).find(wanted) != std::string::npos) {
             list.SetCurSel(i);

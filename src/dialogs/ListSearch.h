@@ -1,14 +1,11 @@
 #pragma once
 // Searching long lists from the keyboard: F2 asks for a text and selects the next line that
-// contains it, F3 repeats the last search. The last search text is shared by every dialog for
-// the whole run, so F3 in one dialog repeats a search made in another.
+// contains it, F3 repeats the last search. The last search text is the user interface's
+// (CUi::lastSearchText), shared by every dialog for the whole run.
 #include <string>
 
 class CListModel;
 class CUi;
-
-// The last search text, in upper case; empty until the first search.
-std::string& LastSearchText();
 
 // Each search starts after line `current` (-1: at the first line) and returns the line it
 // selected, or -1 when it selected none. In a single-selection list `current` is the selected

@@ -186,9 +186,9 @@ int MergeComment(CDatabase& store, uint8_t first, uint8_t second, const std::str
                  int studioNumber, int personNumber) {
     CCommentArray* comments = nullptr;
     if (CPersonRecord* person = store.FindPerson(personNumber)) {
-        comments = person->pCommentArray.get();
+        comments = &person->pCommentArray;
     } else if (CStudioRecord* studio = store.FindStudio(studioNumber)) {
-        comments = studio->pCommentArray.get();
+        comments = &studio->pCommentArray;
     } else {
         return 0;
     }

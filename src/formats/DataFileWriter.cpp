@@ -206,13 +206,13 @@ bool WriteDataFile(CDatabase& store, const std::string& path) {
         return out.Line();
     };
     for (const auto& owner : store.studioArray) {
-        for (const CommentEntry& comment : *owner->pCommentArray) {
+        for (const CommentEntry& comment : owner->pCommentArray) {
             lines.push_back(commentLine(comment) + FormatStudioRecord(store, owner->number) +
                             EmptyPersonRecord(store.fieldSeparator));
         }
     }
     for (const auto& person : store.personArray) {
-        for (const CommentEntry& comment : *person->pCommentArray) {
+        for (const CommentEntry& comment : person->pCommentArray) {
             lines.push_back(commentLine(comment) + FormatPersonRecord(store, person->number) +
                             FormatStudioRecord(store, person->studioNumber));
         }

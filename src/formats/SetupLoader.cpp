@@ -152,20 +152,20 @@ void ParseCategoryRecord(CDatabase& store, CStringList& fields) {
         DanceItem dance;
         dance.code = static_cast<uint8_t>(PopInt(record));
         dance.name = PopText(record);
-        category->pcaDances->push_back(std::move(dance));
+        category->pcaDances.push_back(std::move(dance));
     });
     ReadCountedList(record, PopInt(record), [&] {
         LevelItem level;
         level.code = static_cast<uint8_t>(PopInt(record));
         level.name = PopText(record);
-        category->pcaLevels->push_back(std::move(level));
+        category->pcaLevels.push_back(std::move(level));
     });
     ReadCountedList(record, PopInt(record), [&] {
         AgeItem age;
         age.code = static_cast<uint8_t>(PopInt(record));
         SplitAgeText(PopText(record), age.name, age.rangeText);
         age.youth = PopChar(record) == '1' ? 1 : 0;
-        category->pcaAges->push_back(std::move(age));
+        category->pcaAges.push_back(std::move(age));
     });
     category->feeBasis = PopChar(record);
 
@@ -180,8 +180,8 @@ void ParseCategoryRecord(CDatabase& store, CStringList& fields) {
         category->youthFee = youthFees.front();
     }
     if (feeCount > 1) {
-        *category->adultFeeList = std::move(adultFees);
-        *category->youthFeeList = std::move(youthFees);
+        category->adultFeeList = std::move(adultFees);
+        category->youthFeeList = std::move(youthFees);
     }
     category->adultExtraFee = PopFloat(record);
     category->youthExtraFee = PopFloat(record);
@@ -195,7 +195,7 @@ void ParseCategoryRecord(CDatabase& store, CStringList& fields) {
     }
     if (unitCountCount > 1) {
         for (int units : unitCounts) {
-            category->unitCountList->push_back(static_cast<uint8_t>(units));
+            category->unitCountList.push_back(static_cast<uint8_t>(units));
         }
     }
 

@@ -22,6 +22,10 @@ public:
     virtual int RunDialog(CDialogModel& model) = 0;
     // Opens the help at a context number (0x20000 + a dialog's resource number).
     virtual void OpenHelp(unsigned context) = 0;
+
+    // The last list search (F2), in upper case: one for the whole run, so that F3 in any dialog
+    // repeats a search made in another.
+    std::string lastSearchText;
 };
 
 // Shows the wait cursor for the lifetime of the object.

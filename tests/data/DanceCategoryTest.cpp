@@ -7,12 +7,12 @@ namespace {
 class DanceCategoryTest : public ::testing::Test {
 protected:
     DanceCategoryTest() {
-        c.pcaDances->push_back({1, "Cha Cha", ""});
-        c.pcaDances->push_back({3, "Rumba", "slow"});
-        c.pcaDances->push_back({6, "Swing", ""});
-        c.pcaLevels->push_back({2, "Bronze", 0});
-        c.pcaLevels->push_back({3, "Silver", 7});
-        c.pcaAges->push_back({1, "Junior", "12-15", 1, 0});
+        c.pcaDances.push_back({1, "Cha Cha", ""});
+        c.pcaDances.push_back({3, "Rumba", "slow"});
+        c.pcaDances.push_back({6, "Swing", ""});
+        c.pcaLevels.push_back({2, "Bronze", 0});
+        c.pcaLevels.push_back({3, "Silver", 7});
+        c.pcaAges.push_back({1, "Junior", "12-15", 1, 0});
         c.adultFee = 40;
         c.youthFee = 30;
     }
@@ -30,7 +30,7 @@ TEST_F(DanceCategoryTest, ANewCategoryHasItsDefaults) {
     EXPECT_FLOAT_EQ(fresh.factor, 1.8f);
     EXPECT_EQ(std::vector<uint8_t>(fresh.optionBytes, fresh.optionBytes + 6),
               (std::vector<uint8_t>{1, 0, 0, 1, 0, 1}));
-    EXPECT_TRUE(fresh.pcaDances->empty() && fresh.adultFeeList->empty());
+    EXPECT_TRUE(fresh.pcaDances.empty() && fresh.adultFeeList.empty());
 }
 
 TEST_F(DanceCategoryTest, FindsItemsByCodeAsBytes) {
@@ -38,7 +38,7 @@ TEST_F(DanceCategoryTest, FindsItemsByCodeAsBytes) {
     EXPECT_EQ(c.FindDance(2), -1);
     EXPECT_EQ(c.FindLevel(3), 1);
     EXPECT_EQ(c.FindLevel(255), -1);
-    c.pcaLevels->push_back({255, "Open", 0});
+    c.pcaLevels.push_back({255, "Open", 0});
     EXPECT_EQ(c.FindLevel(255), 2);
     EXPECT_EQ(c.FindAge(1), 0);
 }
@@ -47,10 +47,10 @@ TEST_F(DanceCategoryTest, ASingleNamelessItemCountsAsNone) {
     EXPECT_EQ(c.DanceCount(), 3);
     EXPECT_EQ(c.AgeCount(), 1);
     CDanceCategory team;
-    team.pcaDances->push_back({0, "", ""});
+    team.pcaDances.push_back({0, "", ""});
     EXPECT_EQ(team.DanceCount(), 0);
     EXPECT_EQ(team.LevelCount(), 0);
-    team.pcaDances->push_back({1, "", ""});
+    team.pcaDances.push_back({1, "", ""});
     EXPECT_EQ(team.DanceCount(), 2);
 }
 
@@ -69,8 +69,8 @@ TEST_F(DanceCategoryTest, EntryDetailsNameTheChoicesAndCarryTheFees) {
 
 TEST_F(DanceCategoryTest, AnUnknownDanceIsATeamMatchOrShowDanceAndCostsTheCategoryFee) {
     c.feeBasis = 'D';
-    *c.adultFeeList = {50, 60, 70};
-    *c.youthFeeList = {35, 45, 55};
+    c.adultFeeList = {50, 60, 70};
+    c.youthFeeList = {35, 45, 55};
     c.style = 'T';
     EXPECT_EQ(c.EntryDetails(9, 2, 1).danceName, "Team match");
     EXPECT_EQ(c.EntryDetails(9, 2, 1).adultFee, 40);
@@ -85,8 +85,8 @@ TEST_F(DanceCategoryTest, AnUnknownDanceIsATeamMatchOrShowDanceAndCostsTheCatego
 
 TEST_F(DanceCategoryTest, FeeListsShorterThanTheirItemsFallBackToTheCategoryFee) {
     c.feeBasis = 'D';
-    *c.adultFeeList = {50, 60};
-    *c.youthFeeList = {35};
+    c.adultFeeList = {50, 60};
+    c.youthFeeList = {35};
     EXPECT_EQ(c.EntryDetails(3, 2, 1).adultFee, 60);
     EXPECT_EQ(c.EntryDetails(3, 2, 1).youthFee, 30);
     EXPECT_EQ(c.EntryDetails(6, 2, 1).adultFee, 40);
@@ -99,7 +99,7 @@ TEST_F(DanceCategoryTest, FeeListsShorterThanTheirItemsFallBackToTheCategoryFee)
 
 TEST_F(DanceCategoryTest, UnitCountsAreClampedToOneToFour) {
     c.unitCountBasis = 'D';
-    *c.unitCountList = {0, 9, 3};
+    c.unitCountList = {0, 9, 3};
     EXPECT_EQ(c.EntryDetails(1, 2, 1).unitCount, 1);
     EXPECT_EQ(c.EntryDetails(3, 2, 1).unitCount, 4);
     EXPECT_EQ(c.EntryDetails(6, 2, 1).unitCount, 3);

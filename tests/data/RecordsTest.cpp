@@ -85,10 +85,10 @@ TEST(PersonRecord, TypeCodesMatchThePersonFilters) {
 TEST(EntryRecord, ProficiencyLevelsAndStarredAgesHaveStyleP) {
     CDanceCategory category;
     category.style = 'N';
-    category.pcaLevels->push_back({1, "Bronze", 0});
-    category.pcaLevels->push_back({2, "Gold proficiency", 0});
-    category.pcaAges->push_back({1, "Adult", "19+", 0, 0});
-    category.pcaAges->push_back({2, "Adult*", "19+", 0, 0});
+    category.pcaLevels.push_back({1, "Bronze", 0});
+    category.pcaLevels.push_back({2, "Gold proficiency", 0});
+    category.pcaAges.push_back({1, "Adult", "19+", 0, 0});
+    category.pcaAges.push_back({2, "Adult*", "19+", 0, 0});
     CEntryRecord entry;
     entry.level = 1;
     entry.age = 1;

@@ -11,7 +11,6 @@ namespace {
 class ListSearch : public ::testing::Test {
 protected:
     void SetUp() override {
-        LastSearchText().clear();
         for (const char* name : {"Adams, Ann", "Smith, Bob", "Goldsmith, Eve"}) {
             list.AddString(name);
         }
@@ -39,7 +38,7 @@ TEST_F(ListSearch, FindsEachLaterMatchAndReportsTheEndWithoutWrapping) {
     UserTypes("smith");
     EXPECT_EQ(SearchList(ui, list, list.GetCurSel()), 1);
     EXPECT_EQ(list.GetCurSel(), 1);
-    EXPECT_EQ(LastSearchText(), "SMITH");
+    EXPECT_EQ(ui.lastSearchText, "SMITH");
 
     EXPECT_EQ(SearchListAgain(ui, list, list.GetCurSel()), 2);
     EXPECT_EQ(list.GetCurSel(), 2);
@@ -50,7 +49,7 @@ TEST_F(ListSearch, FindsEachLaterMatchAndReportsTheEndWithoutWrapping) {
 }
 
 TEST_F(ListSearch, LastLineSelectedAlwaysReportsNotFound) {
-    LastSearchText() = "A";
+    ui.lastSearchText = "A";
     list.SetCurSel(2);
     EXPECT_EQ(SearchListAgain(ui, list, 2), -1);
     EXPECT_EQ(ui.messages, (std::vector<std::string>{"Not found:A"}));
@@ -63,25 +62,25 @@ TEST_F(ListSearch, AgainBeforeAnySearchSelectsTheNextLine) {
 
 TEST_F(ListSearch, WithoutSelectionStartsAtTheFirstLine) {
     list.SetCurSel(-1);
-    LastSearchText() = "ADAMS";
+    ui.lastSearchText = "ADAMS";
     EXPECT_EQ(FindNextInList(ui, list, -1), 0);
 }
 
 TEST_F(ListSearch, EmptyAnswerSaysNoSearchWordsAndKeepsTheLastText) {
-    LastSearchText() = "EVE";
+    ui.lastSearchText = "EVE";
     UserTypes("");
     EXPECT_EQ(SearchList(ui, list, 0), -1);
     EXPECT_EQ(ui.messages, (std::vector<std::string>{"No search words"}));
-    EXPECT_EQ(LastSearchText(), "EVE");
+    EXPECT_EQ(ui.lastSearchText, "EVE");
     EXPECT_EQ(list.GetCurSel(), 0);
 }
 
 TEST_F(ListSearch, CancelDoesNothing) {
-    LastSearchText() = "EVE";
+    ui.lastSearchText = "EVE";
     ui.ExpectDialog(CTextDialog::kResourceId, [](CDialogModel&) { return IDCANCEL; });
     EXPECT_EQ(SearchList(ui, list, 0), -1);
     EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(LastSearchText(), "EVE");
+    EXPECT_EQ(ui.lastSearchText, "EVE");
 }
 
 TEST_F(ListSearch, MultipleSelectionKeepsEarlierChoices) {
@@ -90,7 +89,7 @@ TEST_F(ListSearch, MultipleSelectionKeepsEarlierChoices) {
         dancers.AddString(name);
     }
     dancers.SetSel(0, true);
-    LastSearchText() = "EVE";
+    ui.lastSearchText = "EVE";
     EXPECT_EQ(FindNextInList(ui, dancers, 0), 2);
     EXPECT_EQ(dancers.SelectedIndexes(), (std::vector<int>{0, 2}));
 }

@@ -55,8 +55,8 @@ TEST_F(DataFileReaderTest, APersonOnManyLinesIsStoredOnce) {
     EXPECT_EQ(db.purchaseArray[0]->purchaserNumber, 1);
     EXPECT_EQ(db.purchaseArray[0]->quantity, 1);
     EXPECT_FLOAT_EQ(db.purchaseArray[0]->price, 25.0f);
-    ASSERT_EQ(bob.pCommentArray->size(), 1u);
-    EXPECT_EQ(bob.pCommentArray->at(0).text, "Vegetarian");
+    ASSERT_EQ(bob.pCommentArray.size(), 1u);
+    EXPECT_EQ(bob.pCommentArray.at(0).text, "Vegetarian");
     // The lady read only from the entry line is a youth amateur without studio of her own.
     const CPersonRecord& ann = *db.personArray[1];
     EXPECT_EQ(ann.gender, 'F');
@@ -151,9 +151,9 @@ TEST_F(DataFileReaderTest, ALineRepeatingAPurchaseTheStoreHeldIsNotAddedAgain) {
 TEST_F(DataFileReaderTest, TheSameCommentTwiceIsOneComment) {
     Read({S, kBob + S, "CM|1|1|Vegetarian|" + kBob + S, "CM|1|1|Vegetarian|" + kBob + S,
           "CM|1|1|Late arrival|" + kBob + S, "CM|4|300|Studio note|" + S + kNoPerson});
-    ASSERT_EQ(db.personArray[0]->pCommentArray->size(), 2u);
-    ASSERT_EQ(db.studioArray[0]->pCommentArray->size(), 1u);
-    const CommentEntry& note = db.studioArray[0]->pCommentArray->at(0);
+    ASSERT_EQ(db.personArray[0]->pCommentArray.size(), 2u);
+    ASSERT_EQ(db.studioArray[0]->pCommentArray.size(), 1u);
+    const CommentEntry& note = db.studioArray[0]->pCommentArray.at(0);
     EXPECT_EQ(note.first, 4);
     EXPECT_EQ(note.second, 300 & 0xFF);
     EXPECT_EQ(MergeComment(db, 1, 1, "x", 77, 77), 0);
@@ -192,7 +192,7 @@ TEST_F(DataFileReaderTest, EntriesTakeWhatTheirCategoryGives) {
     category.kind = 'S';
     category.entryMark = 'Q';
     category.style = 'N';
-    (*category.pcaLevels)[0].name = "Bronze proficiency";
+    (category.pcaLevels)[0].name = "Bronze proficiency";
     Read({S, "EN|12|1|2|3|M||N|0.0005|0|3.27.2002.15.0.0|" + S + kBob + kAnn + kNoPerson,
           "EN|12|1|7|3|M||N|5|0|3.27.2002.15.0.0|" + S + kBob + kAnn + kNoPerson});
     const CEntryRecord& entry = *db.entryArray[0];
@@ -228,7 +228,7 @@ TEST_F(DataFileReaderTest, ATabSeparatedFileIsWrittenBackWithTabs) {
     ASSERT_TRUE(ReadDataFile(db));
     EXPECT_EQ(db.fieldSeparator, "\t");
     ASSERT_EQ(db.personArray.size(), 1u);
-    EXPECT_EQ(db.studioArray[0]->pCommentArray->size(), 1u);
+    EXPECT_EQ(db.studioArray[0]->pCommentArray.size(), 1u);
     ASSERT_TRUE(WriteDataFile(db, db.dataFileName));
     EXPECT_EQ(ReadFileBytes(db.dataFileName), tabbed);
 }
@@ -246,7 +246,7 @@ TEST_F(DataFileReaderTest, ANonCompetitorKeepsEveryFieldInPlace) {
     EXPECT_EQ(cy.ssNumber, "123");
     EXPECT_EQ(cy.status, 7);
     EXPECT_EQ(cy.created, MarchDate(11, 0));
-    EXPECT_EQ(cy.pCommentArray->size(), 1u);
+    EXPECT_EQ(cy.pCommentArray.size(), 1u);
     const CPersonRecord& di = *db.personArray[1];
     EXPECT_EQ(di.version, 1);
     EXPECT_EQ(di.membershipNumber, "M-2");
@@ -265,9 +265,9 @@ TEST_F(DataFileReaderTest, ValuesThatReadLikeTagsAreNotMistakenForSubRecords) {
     ASSERT_EQ(db.entryArray.size(), 1u);
     EXPECT_EQ(db.entryArray[0]->gentleman, 1);
     EXPECT_EQ(db.entryArray[0]->lady, 2);
-    ASSERT_EQ(db.studioArray[0]->pCommentArray->size(), 1u);
-    EXPECT_EQ(db.studioArray[0]->pCommentArray->at(0).text, "ST");
-    ASSERT_EQ(db.personArray[0]->pCommentArray->size(), 1u);
+    ASSERT_EQ(db.studioArray[0]->pCommentArray.size(), 1u);
+    EXPECT_EQ(db.studioArray[0]->pCommentArray.at(0).text, "ST");
+    ASSERT_EQ(db.personArray[0]->pCommentArray.size(), 1u);
 }
 
 TEST_F(DataFileReaderTest, LinesOfAnotherLayoutAreReadByTheirTags) {
@@ -286,7 +286,7 @@ TEST_F(DataFileReaderTest, BrokenSubRecordsNameNoRecord) {
     EXPECT_EQ(db.personArray[0]->lastName, "Ray ");
     EXPECT_EQ(db.studioArray.size(), 1u);
     // The comment of the cut-off person goes to the studio on its line.
-    EXPECT_EQ(db.studioArray[0]->pCommentArray->size(), 1u);
+    EXPECT_EQ(db.studioArray[0]->pCommentArray.size(), 1u);
 }
 
 TEST_F(DataFileReaderTest, AMissingFileReadsNothing) {

@@ -103,8 +103,8 @@ private:
         for (int i = Between(0, 2); i > 0; --i) {
             CStudioRecord& other = AddStudio(db, "Other " + Text(20), NextTime());
             FillStudio(other);
-            while (other.pCommentArray->empty()) {
-                AddComments(*other.pCommentArray);
+            while (other.pCommentArray.empty()) {
+                AddComments(other.pCommentArray);
             }
         }
     }
@@ -116,7 +116,7 @@ private:
         }
         studio.kind = Pick<char>({'I', 'M', 0});
         studio.status = Between(0, 255);
-        AddComments(*studio.pCommentArray);
+        AddComments(studio.pCommentArray);
     }
 
     void AddPersons(CDatabase& db) {
@@ -137,7 +137,7 @@ private:
             person.status = Between(0, 255);
             person.studioNumber = firstStudio;  // as every person read from a file has
             person.roommateGroup = Pick<int>({-1, -1, 1, 2, 3});
-            AddComments(*person.pCommentArray);
+            AddComments(person.pCommentArray);
         }
     }
 
@@ -198,10 +198,10 @@ private:
 size_t CommentCount(const CDatabase& db) {
     size_t count = 0;
     for (const auto& studio : db.studioArray) {
-        count += studio->pCommentArray->size();
+        count += studio->pCommentArray.size();
     }
     for (const auto& person : db.personArray) {
-        count += person->pCommentArray->size();
+        count += person->pCommentArray.size();
     }
     return count;
 }

@@ -108,9 +108,9 @@ TEST_F(DataFileWriterTest, PurchasesOfOtherTypesNeverReachTheFile) {
 }
 
 TEST_F(DataFileWriterTest, CommentsOfStudiosAndPersonsComeLast) {
-    db.studioArray[0]->pCommentArray->push_back({2, 3, "Studio note"});
+    db.studioArray[0]->pCommentArray.push_back({2, 3, "Studio note"});
     CPersonRecord& person = AddPersonRecord(db, 'M', 'P', 0, "Bob", "Ray", MarchDate(10, 0));
-    person.pCommentArray->push_back({1, 1, "Vegetarian"});
+    person.pCommentArray.push_back({1, 1, "Vegetarian"});
     const std::string bob = "PR|M2|P|Bob|Ray|||||R4294967295|0|3.27.2002.10.0.0|";
 
     // A person added in the program has no studio of his own: the comment line carries the
@@ -135,7 +135,7 @@ TEST_F(DataFileWriterTest, ALonePersonInARoommateGroupLosesTheGroup) {
 TEST_F(DataFileWriterTest, SeparatorsAndLineBreaksInsideValuesBecomeBlanks) {
     db.studioArray[0]->address2 = "Suite 4|5;6\t7";
     CPersonRecord& person = AddPersonRecord(db, 'M', 'P', 0, "Bob\r\nRay", "Lee;Ray");
-    person.pCommentArray->push_back({1, 1, "line one\nline two"});
+    person.pCommentArray.push_back({1, 1, "line one\nline two"});
     const std::string bytes = Write();
     EXPECT_NE(bytes.find("|1 Main St|Suite 4 5 6 7|Springfield|"), std::string::npos);
     EXPECT_NE(bytes.find("|Bob  Ray|Lee Ray|"), std::string::npos);

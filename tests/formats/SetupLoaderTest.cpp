@@ -126,10 +126,10 @@ TEST(SampleCompetition, LoadsEveryCategoryItemAndPackage) {
         kinds += category->kind;
         styles += category->style;
         bases += category->feeBasis;
-        for (const auto& level : *category->pcaLevels) {
+        for (const auto& level : category->pcaLevels) {
             proficiency |= level.name.find("Proficiency") != std::string::npos;
         }
-        for (const auto& age : *category->pcaAges) {
+        for (const auto& age : category->pcaAges) {
             starAge |= age.name.find('*') != std::string::npos;
             youthAge |= age.youth == 1 && !age.rangeText.empty();
         }

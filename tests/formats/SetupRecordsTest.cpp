@@ -51,28 +51,28 @@ TEST_F(SetupRecordsTest, ACompleteCategoryRecordFillsEveryMember) {
     EXPECT_FALSE(c.allowYouthAmateur);
     EXPECT_FALSE(c.allowYouthProAm);
     EXPECT_FALSE(c.allowProfessional);
-    ASSERT_EQ(c.pcaDances->size(), 3u);
-    EXPECT_EQ((*c.pcaDances)[2].code, 6);
-    EXPECT_EQ((*c.pcaDances)[2].name, "Swing");
-    ASSERT_EQ(c.pcaLevels->size(), 3u);
-    EXPECT_EQ((*c.pcaLevels)[1].name, "Silver");
-    ASSERT_EQ(c.pcaAges->size(), 2u);
-    EXPECT_EQ((*c.pcaAges)[0].name, "Adult");
-    EXPECT_EQ((*c.pcaAges)[0].rangeText, "19-34");
-    EXPECT_EQ((*c.pcaAges)[0].youth, 0);
-    EXPECT_EQ((*c.pcaAges)[1].name, "Junior");  // blanks before "(" go
-    EXPECT_EQ((*c.pcaAges)[1].rangeText, "12-15");
-    EXPECT_EQ((*c.pcaAges)[1].youth, 1);
+    ASSERT_EQ(c.pcaDances.size(), 3u);
+    EXPECT_EQ((c.pcaDances)[2].code, 6);
+    EXPECT_EQ((c.pcaDances)[2].name, "Swing");
+    ASSERT_EQ(c.pcaLevels.size(), 3u);
+    EXPECT_EQ((c.pcaLevels)[1].name, "Silver");
+    ASSERT_EQ(c.pcaAges.size(), 2u);
+    EXPECT_EQ((c.pcaAges)[0].name, "Adult");
+    EXPECT_EQ((c.pcaAges)[0].rangeText, "19-34");
+    EXPECT_EQ((c.pcaAges)[0].youth, 0);
+    EXPECT_EQ((c.pcaAges)[1].name, "Junior");  // blanks before "(" go
+    EXPECT_EQ((c.pcaAges)[1].rangeText, "12-15");
+    EXPECT_EQ((c.pcaAges)[1].youth, 1);
     EXPECT_EQ(c.feeBasis, 'L');
     EXPECT_EQ(c.adultFee, 95);
     EXPECT_EQ(c.youthFee, 75);
-    EXPECT_EQ(*c.adultFeeList, (std::vector<float>{95, 110, 125.5f}));
-    EXPECT_EQ(*c.youthFeeList, (std::vector<float>{75, 85, 95}));
+    EXPECT_EQ(c.adultFeeList, (std::vector<float>{95, 110, 125.5f}));
+    EXPECT_EQ(c.youthFeeList, (std::vector<float>{75, 85, 95}));
     EXPECT_EQ(c.adultExtraFee, 30);
     EXPECT_EQ(c.youthExtraFee, 20);
     EXPECT_EQ(c.unitCountBasis, 'L');
     EXPECT_EQ(c.unitCount, 2);
-    EXPECT_EQ(*c.unitCountList, (std::vector<uint8_t>{2, 0, 9}));
+    EXPECT_EQ(c.unitCountList, (std::vector<uint8_t>{2, 0, 9}));
     EXPECT_FLOAT_EQ(c.factor, 2.5f);
     EXPECT_EQ(c.styleFirstNumber, 1);
     EXPECT_EQ(c.styleNumber, 1);  // style N with first number 1, whatever the record says
@@ -121,7 +121,7 @@ TEST_F(SetupRecordsTest, EligibilityLettersAreCaseSensitiveAndClearTheDefaults) 
 TEST_F(SetupRecordsTest, AgeTextsSplitAtTheirLastParenthesis) {
     const CDanceCategory& c = Category(
         "DC|0|B|1|Ages|0|0|4|1|Adult|0|2|Senior (Gold) (50+)|0|3|Pre-Teen (under 12|1|4|(8-11)|1");
-    const auto& ages = *c.pcaAges;
+    const auto& ages = c.pcaAges;
     ASSERT_EQ(ages.size(), 4u);
     EXPECT_EQ(ages[0].name, "Adult");
     EXPECT_EQ(ages[0].rangeText, "");
@@ -137,8 +137,8 @@ TEST_F(SetupRecordsTest, OneFeePairLeavesTheListsEmpty) {
     const CDanceCategory& c = Category("DC|0|B|1|Smooth|0|0|0|A|1|38.5|30|20|15");
     EXPECT_FLOAT_EQ(c.adultFee, 38.5f);
     EXPECT_FLOAT_EQ(c.youthFee, 30);
-    EXPECT_TRUE(c.adultFeeList->empty());
-    EXPECT_TRUE(c.youthFeeList->empty());
+    EXPECT_TRUE(c.adultFeeList.empty());
+    EXPECT_TRUE(c.youthFeeList.empty());
     EXPECT_FLOAT_EQ(c.adultExtraFee, 20);
     EXPECT_FLOAT_EQ(c.youthExtraFee, 15);
 }
@@ -153,18 +153,18 @@ TEST_F(SetupRecordsTest, StyleNumberIsOneOnlyForStyleNWithFirstNumberOne) {
 TEST_F(SetupRecordsTest, UnitCountsOfZeroKeepTheDefaultAndCodesAreBytes) {
     const CDanceCategory& c = Category("DC|0|B|1|A|2|256|Waltz|-1|Tango|0|0|A|0|0|0|A|1|0");
     EXPECT_EQ(c.unitCount, 1);
-    EXPECT_TRUE(c.unitCountList->empty());
-    EXPECT_EQ((*c.pcaDances)[0].code, 0);
-    EXPECT_EQ((*c.pcaDances)[1].code, 255);
+    EXPECT_TRUE(c.unitCountList.empty());
+    EXPECT_EQ((c.pcaDances)[0].code, 0);
+    EXPECT_EQ((c.pcaDances)[1].code, 255);
 }
 
 TEST_F(SetupRecordsTest, AShortCategoryRecordIsStillAppendedWithMissingValues) {
     const CDanceCategory& c = Category("DC|7|B|55|Team match");
     EXPECT_EQ(c.code, 55);
     EXPECT_EQ(c.kind, 'G');
-    EXPECT_TRUE(c.pcaDances->empty());
-    EXPECT_TRUE(c.pcaLevels->empty());
-    EXPECT_TRUE(c.pcaAges->empty());
+    EXPECT_TRUE(c.pcaDances.empty());
+    EXPECT_TRUE(c.pcaLevels.empty());
+    EXPECT_TRUE(c.pcaAges.empty());
     EXPECT_EQ(c.feeBasis, 0);
     EXPECT_EQ(c.adultFee, 0);
     EXPECT_EQ(c.unitCount, 1);
@@ -178,9 +178,9 @@ TEST_F(SetupRecordsTest, AShortCategoryRecordIsStillAppendedWithMissingValues) {
 TEST_F(SetupRecordsTest, AListCountBeyondTheRecordEndsWithTheRecord) {
     // A count of two billion must not make two billion empty dances.
     const CDanceCategory& c = Category("DC|0|B|1|Smooth|2000000000|1|Waltz|2");
-    ASSERT_EQ(c.pcaDances->size(), 2u);
-    EXPECT_EQ((*c.pcaDances)[1].code, 2);
-    EXPECT_EQ((*c.pcaDances)[1].name, "");
+    ASSERT_EQ(c.pcaDances.size(), 2u);
+    EXPECT_EQ((c.pcaDances)[1].code, 2);
+    EXPECT_EQ((c.pcaDances)[1].name, "");
     const CPackageRecord& p = Package("PK|1|Gala|N|10|0|0|0|99999|4|5");
     EXPECT_EQ(p.itemNumbers, (std::vector<int32_t>{4, 5}));
 }

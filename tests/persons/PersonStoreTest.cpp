@@ -51,7 +51,7 @@ TEST_F(PersonStoreTest, CancellingTheNewPersonStoresAndWritesNothing) {
         EXPECT_EQ(dialog.person.number, 2);
         // A roommate chosen before Cancel keeps the group the dialog gave him.
         db.personArray[0]->roommateGroup = db.NextRoommateGroup();
-        dialog.person.pCommentArray->push_back({1, 1, "gone with the person"});
+        dialog.person.pCommentArray.push_back({1, 1, "gone with the person"});
         return IDCANCEL;
     });
     EXPECT_EQ(AddPerson(db), 0);

@@ -44,13 +44,13 @@ CDanceCategory& AddCategory(CDatabase& db, int code, const std::string& name,
     category->name = name;
     category->listPosition = static_cast<int>(db.categoryArray.size());
     for (const auto& d : dances) {
-        category->pcaDances->push_back({d.code, d.name, ""});
+        category->pcaDances.push_back({d.code, d.name, ""});
     }
     for (const auto& l : levels) {
-        category->pcaLevels->push_back({l.code, l.name, 0});
+        category->pcaLevels.push_back({l.code, l.name, 0});
     }
     for (const auto& a : ages) {
-        category->pcaAges->push_back({a.code, a.name, "", 0, 0});
+        category->pcaAges.push_back({a.code, a.name, "", 0, 0});
     }
     db.categoryArray.push_back(std::move(category));
     return *db.categoryArray.back();

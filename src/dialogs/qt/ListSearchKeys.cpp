@@ -21,8 +21,10 @@ void SearchIn(QListWidget* list, CUi& ui, SearchFunction search) {
         lines.SetSel(row, item->isSelected());
     }
     // A multiple-selection list searches on from its current line, a single one from its
-    // selected line.
-    const int current = multiple ? list->currentRow() : lines.GetCurSel();
+    // selected line. A multiple list with nothing chosen yet still has a current line (the
+    // focus frame); searching after it would skip the first line.
+    const int current =
+        multiple && !list->selectedItems().isEmpty() ? list->currentRow() : lines.GetCurSel();
     const int found = search(ui, lines, current);
     if (found < 0) {
         return;

@@ -41,7 +41,6 @@ class ListDialogViewTest : public QObject {
 
 private slots:
     void initTestCase() { SetUpApplication(*qApp); }
-    void init() { LastSearchText().clear(); }
 
     void FortyLinesAreAsTallAsSeventeen() {
         CQtUi ui;
@@ -209,13 +208,34 @@ private slots:
                                      "Not found:SMITH", "Goldsmith, Eve"}));
     }
 
+    void F3InAMultipleListWithNothingChosenStartsAtTheFirstLine() {
+        CQtUi ui;
+        CListDialog dialog("Select dancers", 'M', 'N', -1, 0, "", "", "");
+        for (const char* name : {"Smith, Bob", "Adams, Ann", "Goldsmith, Eve"}) {
+            dialog.AddItem(0, name);
+        }
+        ui.lastSearchText = "SMITH";
+        QStringList chosen;
+        WhenModalOpens([&](QWidget* view) {
+            QListWidget* list = ShownList(view);
+            list->setCurrentRow(0, QItemSelectionModel::NoUpdate);  // focus on a line, none chosen
+            QTest::keyClick(list, Qt::Key_F3);
+            for (const QListWidgetItem* item : list->selectedItems()) {
+                chosen << item->text();
+            }
+            view->close();
+        });
+        dialog.Run(ui);
+        QCOMPARE(chosen, QStringList{"Smith, Bob"});
+    }
+
     void F3HeldDownSearchesOnce() {
         CQtUi ui;
         CListDialog dialog("Select", 'N', 'N', -1, 0, "", "", "");
         for (const char* name : {"Adams, Ann", "Smith, Bob", "Goldsmith, Eve", "Smithers, Al"}) {
             dialog.AddItem(0, name);
         }
-        LastSearchText() = "SMITH";
+        ui.lastSearchText = "SMITH";
         QString afterPress;
         QString afterRepeats;
         WhenModalOpens([&](QWidget* view) {
