@@ -5,7 +5,7 @@
 #include <QStringList>
 
 #include "platform/qt/AppIcon.h"
-#include "platform/qt/Application.h"
+#include "app/Application.h"
 #include "platform/qt/QtUi.h"
 #include "shell/Startup.h"
 #include "util/Files.h"

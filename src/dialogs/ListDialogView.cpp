@@ -9,13 +9,11 @@
 #include "dialogs/qt/ListSearchKeys.h"
 #include "platform/Ui.h"
 #include "platform/qt/ControlNames.h"
-#include "platform/qt/DialogViewRegistry.h"
 #include "platform/qt/PixelDialogFont.h"
 #include "platform/qt/QtText.h"
 
 namespace {
 
-[[maybe_unused]] const bool registered = RegisterDialogView<CListDialog, CListDialogView>();
 
 QPushButton* MakeButton(QWidget* parent, const std::string& text) {
     auto* button = new QPushButton(ToQt(text), parent);

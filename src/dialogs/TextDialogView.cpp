@@ -8,16 +8,9 @@
 #include "dialogs/qt/EnterKeyFilter.h"
 #include "platform/Ui.h"
 #include "platform/qt/ControlNames.h"
-#include "platform/qt/DialogViewRegistry.h"
 #include "platform/qt/FieldTextValidator.h"
 #include "platform/qt/PixelDialogFont.h"
 #include "platform/qt/QtText.h"
-
-namespace {
-
-[[maybe_unused]] const bool registered = RegisterDialogView<CTextDialog, CTextDialogView>();
-
-}  // namespace
 
 int CTextDialogView::TextAreaWidth(int maxLength) {
     return static_cast<int>(std::min(10LL * std::max(maxLength, 0) + 10, 500LL));

@@ -8,14 +8,7 @@
 #include "platform/Ui.h"
 #include "platform/qt/AppIcon.h"
 #include "platform/qt/ControlNames.h"
-#include "platform/qt/DialogViewRegistry.h"
 #include "shell/AboutDialog.h"
-
-namespace {
-
-[[maybe_unused]] const bool registered = RegisterDialogView<CAboutDialog, CAboutDialogView>();
-
-}  // namespace
 
 CAboutDialogView::CAboutDialogView(CAboutDialog& model, CUi& ui, QWidget* parent)
     : CDialogView(model, ui, parent) {

@@ -10,13 +10,11 @@
 #include "platform/Ui.h"
 #include "platform/qt/AppIcon.h"
 #include "platform/qt/ControlNames.h"
-#include "platform/qt/DialogViewRegistry.h"
 #include "platform/qt/QtText.h"
 #include "shell/MainDialog.h"
 
 namespace {
 
-[[maybe_unused]] const bool registered = RegisterDialogView<CMainDialog, CMainDialogView>();
 
 constexpr const char* kDialogFontFamily = "Arial Rounded MT Bold";
 constexpr int kDialogFontPoints = 9;

@@ -10,14 +10,12 @@
 
 #include "platform/Ui.h"
 #include "platform/qt/ControlNames.h"
-#include "platform/qt/DialogViewRegistry.h"
 #include "platform/qt/FieldTextValidator.h"
 #include "platform/qt/QtText.h"
 #include "studio/StudioDialog.h"
 
 namespace {
 
-[[maybe_unused]] const bool registered = RegisterDialogView<CStudioDialog, CStudioDialogView>();
 
 const CStudioDialog::Field& FieldOf(int id) {
     for (const auto& field : CStudioDialog::Fields()) {

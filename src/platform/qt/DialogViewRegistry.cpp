@@ -6,7 +6,6 @@
 
 namespace {
 
-// A function-local map: views register from static initialisers in any order.
 std::map<int, DialogViewFactory>& Factories() {
     static std::map<int, DialogViewFactory> factories;
     return factories;
@@ -15,7 +14,11 @@ std::map<int, DialogViewFactory>& Factories() {
 }  // namespace
 
 bool RegisterDialogView(int resourceId, DialogViewFactory factory) {
-    return Factories().insert_or_assign(resourceId, std::move(factory)).second;
+    return Factories().emplace(resourceId, std::move(factory)).second;
+}
+
+bool HasDialogView(int resourceId) {
+    return Factories().count(resourceId) != 0;
 }
 
 std::unique_ptr<QDialog> CreateDialogView(CDialogModel& model, CUi& ui, QWidget* parent) {

@@ -1,6 +1,7 @@
 #pragma once
-// Which view shows which dialog model: each view registers a factory under its dialog's resource
-// number, and the Qt user interface looks it up when the core runs a dialog.
+// Which view shows which dialog model: the program registers a factory for each view under its
+// dialog's resource number at start-up, and the Qt user interface looks it up when the core runs
+// a dialog.
 #include <QDialog>
 #include <functional>
 #include <memory>
@@ -11,12 +12,13 @@ class CUi;
 using DialogViewFactory =
     std::function<std::unique_ptr<QDialog>(CDialogModel& model, CUi& ui, QWidget* parent)>;
 
+// false when another view already claims the resource number; the first one stays.
 bool RegisterDialogView(int resourceId, DialogViewFactory factory);
+bool HasDialogView(int resourceId);
 // The view for `model`, or nullptr when no view is registered for its resource number.
 std::unique_ptr<QDialog> CreateDialogView(CDialogModel& model, CUi& ui, QWidget* parent);
 
-// For a view's .cpp: `const bool registered = RegisterDialogView<CModel, CModelView>();`
-// View must be constructible from (Model&, CUi&, QWidget* parent).
+// `RegisterDialogView<CModel, CModelView>()`; the view must be constructible from (Model&, CUi&, QWidget* parent).
 template <class Model, class View>
 bool RegisterDialogView() {
     return RegisterDialogView(

@@ -13,7 +13,7 @@
 
 #include "GuiTestSupport.h"
 #include "dialogs/TextDialog.h"
-#include "platform/qt/Application.h"
+#include "app/Application.h"
 #include "platform/qt/QtUi.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include "GuiTestSupport.h"
 #include "dialogs/ListDialog.h"
 #include "dialogs/ListSearch.h"
-#include "platform/qt/Application.h"
+#include "app/Application.h"
 #include "platform/qt/ControlNames.h"
 #include "platform/qt/QtUi.h"
 

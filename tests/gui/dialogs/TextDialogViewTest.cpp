@@ -6,7 +6,7 @@
 
 #include "GuiTestSupport.h"
 #include "dialogs/TextDialog.h"
-#include "platform/qt/Application.h"
+#include "app/Application.h"
 #include "platform/qt/ControlNames.h"
 #include "platform/qt/QtUi.h"
 

@@ -5,7 +5,7 @@
 #include <QtTest>
 
 #include "GuiTestSupport.h"
-#include "platform/qt/Application.h"
+#include "app/Application.h"
 #include "platform/qt/QtUi.h"
 
 namespace {

@@ -11,7 +11,7 @@
 
 #include "GuiTestSupport.h"
 #include "data/Database.h"
-#include "platform/qt/Application.h"
+#include "app/Application.h"
 #include "platform/qt/ControlNames.h"
 #include "platform/qt/DialogUnits.h"
 #include "platform/qt/QtUi.h"

@@ -7,7 +7,7 @@
 #include <QtTest>
 
 #include "GuiTestSupport.h"
-#include "platform/qt/Application.h"
+#include "app/Application.h"
 #include "platform/qt/ControlNames.h"
 #include "platform/qt/QtUi.h"
 #include "shell/MainDialog.h"

@@ -8,7 +8,7 @@
 
 #include "GuiTestSupport.h"
 #include "data/Records.h"
-#include "platform/qt/Application.h"
+#include "app/Application.h"
 #include "platform/qt/ControlNames.h"
 #include "platform/qt/QtUi.h"
 #include "studio/StudioDialog.h"

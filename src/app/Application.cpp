@@ -1,7 +1,8 @@
-#include "platform/qt/Application.h"
+#include "app/Application.h"
 
 #include <QApplication>
 
+#include "app/DialogViews.h"
 #include "dialogs/qt/EnterKeyFilter.h"
 
 void SetUpApplication(QApplication& application) {
@@ -9,4 +10,5 @@ void SetUpApplication(QApplication& application) {
     QApplication::setApplicationDisplayName(QStringLiteral("Tavorin"));
     QApplication::setOrganizationName(QStringLiteral("Tavorin"));
     InstallEnterKeyFilter(application);
+    RegisterDialogViews();
 }

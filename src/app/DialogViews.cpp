@@ -1,0 +1,39 @@
+#include "app/DialogViews.h"
+
+#include "dialogs/ListDialog.h"
+#include "dialogs/ListDialogView.h"
+#include "dialogs/TextDialog.h"
+#include "dialogs/TextDialogView.h"
+#include "platform/qt/DialogViewRegistry.h"
+#include "shell/AboutDialog.h"
+#include "shell/AboutDialogView.h"
+#include "shell/MainDialog.h"
+#include "shell/MainDialogView.h"
+#include "studio/StudioDialog.h"
+#include "studio/StudioDialogView.h"
+
+namespace {
+
+template <class Model, class View>
+void Register(std::vector<int>& claimedTwice) {
+    if (!RegisterDialogView<Model, View>()) {
+        claimedTwice.push_back(Model::kResourceId);
+    }
+}
+
+std::vector<int> RegisterAll() {
+    std::vector<int> claimedTwice;
+    Register<CMainDialog, CMainDialogView>(claimedTwice);
+    Register<CAboutDialog, CAboutDialogView>(claimedTwice);
+    Register<CListDialog, CListDialogView>(claimedTwice);
+    Register<CTextDialog, CTextDialogView>(claimedTwice);
+    Register<CStudioDialog, CStudioDialogView>(claimedTwice);
+    return claimedTwice;
+}
+
+}  // namespace
+
+std::vector<int> RegisterDialogViews() {
+    static const std::vector<int> claimedTwice = RegisterAll();
+    return claimedTwice;
+}
