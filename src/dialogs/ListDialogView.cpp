@@ -14,11 +14,9 @@
 
 namespace {
 
-
 QPushButton* MakeButton(QWidget* parent, const std::string& text) {
     auto* button = new QPushButton(ToQt(text), parent);
     button->setAutoDefault(false);
-    SetAccessibleText(button, button->text());
     return button;
 }
 
@@ -44,13 +42,13 @@ CListDialogView::CListDialogView(CListDialog& model, CUi& ui, QWidget* parent)
 
     lists_ = {MakeList(this, false), MakeList(this, false), MakeList(this, true),
               MakeList(this, true)};
-    TAVORIN_NAME_CONTROL(lists_[0], CListDialog::kSingleListId);
-    TAVORIN_NAME_CONTROL(lists_[1], CListDialog::kSingleSortedListId);
-    TAVORIN_NAME_CONTROL(lists_[2], CListDialog::kMultipleListId);
-    TAVORIN_NAME_CONTROL(lists_[3], CListDialog::kMultipleSortedListId);
+    // The list is named by the dialog's title, the only text that says what it holds.
+    TAVORIN_NAME_CONTROL(lists_[0], CListDialog::kSingleListId, windowTitle());
+    TAVORIN_NAME_CONTROL(lists_[1], CListDialog::kSingleSortedListId, windowTitle());
+    TAVORIN_NAME_CONTROL(lists_[2], CListDialog::kMultipleListId, windowTitle());
+    TAVORIN_NAME_CONTROL(lists_[3], CListDialog::kMultipleSortedListId, windowTitle());
     list_ = FindControl<QListWidget>(this, model_.ListControlId());
     list_->show();
-    SetAccessibleText(list_, windowTitle());
 
     all_ = MakeButton(this, "All");
     none_ = MakeButton(this, "None");
@@ -58,11 +56,11 @@ CListDialogView::CListDialogView(CListDialog& model, CUi& ui, QWidget* parent)
     cancel_ = MakeButton(this, model_.CancelButtonText());
     ok_ = MakeButton(this, model_.OKButtonText());
     ok_->setDefault(true);
-    TAVORIN_NAME_CONTROL(all_, CListDialog::kAllId);
-    TAVORIN_NAME_CONTROL(none_, CListDialog::kNoneId);
-    TAVORIN_NAME_CONTROL(extra_, CListDialog::kExtraId);
-    NameControl(cancel_, "IDCANCEL", IDCANCEL);
-    NameControl(ok_, "IDOK", IDOK);
+    TAVORIN_NAME_CONTROL(all_, CListDialog::kAllId, all_->text());
+    TAVORIN_NAME_CONTROL(none_, CListDialog::kNoneId, none_->text());
+    TAVORIN_NAME_CONTROL(extra_, CListDialog::kExtraId, extra_->text());
+    NameControl(cancel_, "IDCANCEL", IDCANCEL, cancel_->text());
+    NameControl(ok_, "IDOK", IDOK, ok_->text());
     all_->setVisible(model_.ShowsAllAndNone());
     none_->setVisible(model_.ShowsAllAndNone());
     extra_->setVisible(model_.ShowsExtraButton());

@@ -25,8 +25,7 @@ CTextDialogView::CTextDialogView(CTextDialog& model, CUi& ui, QWidget* parent)
 
     const int a = TextAreaWidth(model_.maxLength);
     edit_ = new QLineEdit(this);
-    TAVORIN_NAME_CONTROL(edit_, CTextDialog::kEditId);
-    SetAccessibleText(edit_, windowTitle());
+    TAVORIN_NAME_CONTROL(edit_, CTextDialog::kEditId, windowTitle());
     if (model_.Limit() > 0) {
         edit_->setMaxLength(model_.Limit());
     }
@@ -38,13 +37,13 @@ CTextDialogView::CTextDialogView(CTextDialog& model, CUi& ui, QWidget* parent)
     connect(edit_, &QLineEdit::textEdited, this, &CTextDialogView::OnTextEdited);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    NameControl(ok, "IDOK", IDOK);
+    NameControl(ok, "IDOK", IDOK, ok->text());
     ok->setDefault(true);
     ok->setGeometry(a + 4, 2, 60, 20);
     connect(ok, &QPushButton::clicked, this, &CTextDialogView::accept);
 
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    NameControl(cancel, "IDCANCEL", IDCANCEL);
+    NameControl(cancel, "IDCANCEL", IDCANCEL, cancel->text());
     cancel->setAutoDefault(false);
     cancel->setGeometry(a + 68, 2, 60, 20);
     connect(cancel, &QPushButton::clicked, this, &CTextDialogView::reject);

@@ -27,8 +27,7 @@ CAboutDialogView::CAboutDialogView(CAboutDialog& model, CUi& ui, QWidget* parent
     row->addWidget(text, 1, Qt::AlignVCenter);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    NameControl(ok, "IDOK", IDOK);
-    SetAccessibleText(ok, ok->text());
+    NameControl(ok, "IDOK", IDOK, ok->text());
     ok->setDefault(true);
     ok->setMinimumWidth(Units().X(50));
     row->addWidget(ok, 0, Qt::AlignTop);

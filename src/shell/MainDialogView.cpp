@@ -15,7 +15,6 @@
 
 namespace {
 
-
 constexpr const char* kDialogFontFamily = "Arial Rounded MT Bold";
 constexpr int kDialogFontPoints = 9;
 // The client area in dialog units: the controls' extent and their margin.
@@ -123,16 +122,11 @@ CMainDialogView::CMainDialogView(CMainDialog& model, CUi& ui, QWidget* parent)
                                                                    : Qt::AlignLeft | Qt::AlignTop);
             label->setGeometry(place);
             ShrinkUntilTextFits(label);
-            if (control.id != 0) {
-                NameControl(label, control.name, control.id);
-            } else {
-                label->setObjectName(QString::fromLatin1(control.name));
-            }
+            NameControl(label, control.name, control.id, label->text());
             continue;
         }
         auto* button = new QPushButton(text, this);
-        NameControl(button, control.name, control.id);
-        SetAccessibleText(button, text);
+        NameControl(button, control.name, control.id, text);
         button->setGeometry(place);
         ShrinkUntilTextFits(button);
         button->setDefault(control.kind == EKind::DefaultButton);

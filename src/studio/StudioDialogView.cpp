@@ -16,7 +16,6 @@
 
 namespace {
 
-
 const CStudioDialog::Field& FieldOf(int id) {
     for (const auto& field : CStudioDialog::Fields()) {
         if (field.id == id) {
@@ -47,17 +46,15 @@ CStudioDialogView::CStudioDialogView(CStudioDialog& model, CUi& ui, QWidget* par
         {CStudioDialog::kInvoiceNameAgainId, "CStudioDialog::kInvoiceNameAgainId"},
     };
     for (const auto& [id, constant] : names) {
-        QLineEdit* edit = AddField(id, constant);
         auto* label = MakeLabel(FieldOf(id).label, this);
-        LabelControl(label, edit);
+        QLineEdit* edit = AddField(id, constant, label);
         page->addWidget(label);
         page->addWidget(edit);
         edit->setEnabled(model_.nameEditable);
     }
 
     independent_ = new QCheckBox(QString::fromLatin1(CStudioDialog::kIndependentLabel), this);
-    TAVORIN_NAME_CONTROL(independent_, CStudioDialog::kIndependentId);
-    SetAccessibleText(independent_, independent_->text());
+    TAVORIN_NAME_CONTROL(independent_, CStudioDialog::kIndependentId, independent_->text());
     independent_->setChecked(model_.independent);
     page->addSpacing(Units().Y(4));
     page->addWidget(independent_);
@@ -77,9 +74,8 @@ CStudioDialogView::CStudioDialogView(CStudioDialog& model, CUi& ui, QWidget* par
         {CStudioDialog::kEmailId, "CStudioDialog::kEmailId"},
     };
     for (const auto& [id, constant] : lines) {
-        QLineEdit* edit = AddField(id, constant);
         auto* label = new QLabel(QString::fromLatin1(FieldOf(id).label), this);
-        LabelControl(label, edit);
+        QLineEdit* edit = AddField(id, constant, label);
         if (id == CStudioDialog::kCountryId) {
             // The hint stands beside the field it is about.
             auto* row = new QHBoxLayout;
@@ -97,14 +93,13 @@ CStudioDialogView::CStudioDialogView(CStudioDialog& model, CUi& ui, QWidget* par
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    TAVORIN_NAME_CONTROL(ok, CStudioDialog::kOkId);
+    TAVORIN_NAME_CONTROL(ok, CStudioDialog::kOkId, ok->text());
     ok->setDefault(true);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    TAVORIN_NAME_CONTROL(cancel, CStudioDialog::kCancelId);
+    TAVORIN_NAME_CONTROL(cancel, CStudioDialog::kCancelId, cancel->text());
     auto* help = new QPushButton(QStringLiteral("Help"), this);
-    TAVORIN_NAME_CONTROL(help, CStudioDialog::kHelpId);
+    TAVORIN_NAME_CONTROL(help, CStudioDialog::kHelpId, help->text());
     for (QPushButton* button : {ok, cancel, help}) {
-        SetAccessibleText(button, button->text());
         button->setMinimumWidth(Units().X(50));
         buttons->addWidget(button);
     }
@@ -126,9 +121,9 @@ CStudioDialogView::CStudioDialogView(CStudioDialog& model, CUi& ui, QWidget* par
     first->setFocus();
 }
 
-QLineEdit* CStudioDialogView::AddField(int id, const char* constantName) {
+QLineEdit* CStudioDialogView::AddField(int id, const char* constantName, QLabel* label) {
     auto* edit = new QLineEdit(ToQt(model_.TextOf(FieldOf(id))), this);
-    NameControl(edit, constantName, id);
+    NameControl(edit, constantName, id, label);
     RefuseFieldSeparators(edit);
     edits_[id] = edit;
     return edit;

@@ -7,6 +7,7 @@
 
 class CStudioDialog;
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 
 class CStudioDialogView : public CDialogView {
@@ -17,7 +18,7 @@ public:
     void accept() override;
 
 private:
-    QLineEdit* AddField(int id, const char* constantName);
+    QLineEdit* AddField(int id, const char* constantName, QLabel* label);
     void ReadFields();
 
     CStudioDialog& model_;

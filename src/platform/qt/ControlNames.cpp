@@ -7,7 +7,7 @@ namespace {
 constexpr const char* kControlIdProperty = "controlId";
 }
 
-void NameControl(QWidget* widget, const char* constantName, int id) {
+void NameControl(QWidget* widget, const char* constantName, int id, const QString& spoken) {
     QString name = QString::fromLatin1(constantName);
     const auto scope = name.lastIndexOf(QStringLiteral("::"));
     if (scope >= 0) {
@@ -15,6 +15,12 @@ void NameControl(QWidget* widget, const char* constantName, int id) {
     }
     widget->setObjectName(name);
     widget->setProperty(kControlIdProperty, id);
+    widget->setAccessibleName(AccessibleText(spoken));
+}
+
+void NameControl(QWidget* widget, const char* constantName, int id, QLabel* label) {
+    label->setBuddy(widget);
+    NameControl(widget, constantName, id, label->text());
 }
 
 QWidget* FindControlById(const QWidget* root, int id) {
@@ -47,13 +53,4 @@ QString AccessibleText(const QString& text) {
         }
     }
     return result.trimmed();
-}
-
-void SetAccessibleText(QWidget* widget, const QString& text) {
-    widget->setAccessibleName(AccessibleText(text));
-}
-
-void LabelControl(QLabel* label, QWidget* field) {
-    label->setBuddy(field);
-    SetAccessibleText(field, label->text());
 }

@@ -6,10 +6,14 @@
 
 class QLabel;
 
-// objectName becomes the constant's name without its class ("CListDialog::kAllId" -> "kAllId"),
-// and the id is kept as the property "controlId".
-void NameControl(QWidget* widget, const char* constantName, int id);
-#define TAVORIN_NAME_CONTROL(widget, constant) NameControl((widget), #constant, (constant))
+// Names a control once, for tests and screen readers alike: objectName becomes the constant's
+// name without its class ("CListDialog::kAllId" -> "kAllId"), the id is kept as the property
+// "controlId", and the accessible name is `spoken` as a screen reader should say it.
+void NameControl(QWidget* widget, const char* constantName, int id, const QString& spoken);
+// A field named by its label: the label becomes its buddy and gives the spoken name.
+void NameControl(QWidget* widget, const char* constantName, int id, QLabel* label);
+#define TAVORIN_NAME_CONTROL(widget, constant, spokenOrLabel) \
+    NameControl((widget), #constant, (constant), (spokenOrLabel))
 
 // The control with `id` among the children of `root`, or nullptr.
 QWidget* FindControlById(const QWidget* root, int id);
@@ -20,7 +24,3 @@ Widget* FindControl(const QWidget* root, int id) {
 
 // A label or button text as a screen reader should say it: no mnemonic marks, no line breaks.
 QString AccessibleText(const QString& text);
-// The widget's accessible name from its text.
-void SetAccessibleText(QWidget* widget, const QString& text);
-// `label` names `field`: it becomes its buddy and its accessible name.
-void LabelControl(QLabel* label, QWidget* field);
