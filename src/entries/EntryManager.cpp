@@ -34,6 +34,10 @@ void CEntryManager::SetCategory(int categoryCode) {
 
 int CEntryManager::EditForms() {
     for (;;) {
+        // A category gone from the setup file has no dances, levels or ages to show.
+        if (form.category == nullptr) {
+            return CEntryFormDialog::kFormUnchanged;
+        }
         CEntryFormDialog dialog(store, form);
         const auto result = static_cast<unsigned>(store.ui.RunDialog(dialog));
         const int saveFlag = static_cast<int>(result & 0xFFFFu);

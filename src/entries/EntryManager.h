@@ -15,7 +15,8 @@ public:
     // A blank form of that category and type, with the next free form code.
     void NewForm(int categoryCode, char entryType);
     // Runs the entry form dialog on the form, saving it when changed, and goes on with the
-    // follow-up forms the user asks for. The last dialog's save flag: 1 saved, 2 not.
+    // follow-up forms the user asks for. The last dialog's save flag: 1 saved, 2 not. A form
+    // without a category is not opened (2).
     int EditForms();
     // Writes the form into the store as one entry per dance and rewrites the data file. false
     // when the form has no category to describe its entries by (nothing is changed then).

@@ -116,6 +116,13 @@ TEST_F(FormsListTest, AFormOfAVanishedCategoryStaysListedAndDeletableButIsNotOpe
     CEntryManager(db).FormsForStudioOrPerson('S', 1);
     EXPECT_TRUE(db.entryArray.empty());
     EXPECT_EQ(EntryLinesInFile(), 0);
+
+    // Nor is a new form of such a category opened or saved.
+    CEntryManager manager(db);
+    manager.NewForm(99, 'A');
+    EXPECT_EQ(manager.EditForms(), 2);
+    EXPECT_FALSE(manager.SaveEntryForm());
+    EXPECT_TRUE(db.entryArray.empty());
 }
 
 TEST_F(FormsListTest, CouplesWronglySharingAFormCodeAreKeptApart) {
