@@ -61,11 +61,8 @@ bool CEntryManager::StartFollowUpForm(int action) {
             NewForm(categoryCode, type);
             return true;
         case CEntryFormDialog::kActionSameDances:
-            // Everything stays but the level and age; the next save makes new entries.
-            form.formCode = -1;
-            form.formEntries.clear();
-            form.level = kNotChosen;
-            form.age = kNotChosen;
+            // Everything stays but the level and age.
+            BeginNextForm();
             return true;
         case CEntryFormDialog::kActionSameCouple:
             if (!ChooseTypeAndCategory(form.entryType, 0, type, categoryCode)) {
@@ -115,11 +112,16 @@ bool CEntryManager::ChooseTypeAndCategory(char presetType, char restriction, cha
     return true;
 }
 
-void CEntryManager::ClearChoices() {
+void CEntryManager::BeginNextForm() {
+    // No code yet: the next save makes new entries, never updates those of the last form.
     form.formCode = -1;
     form.formEntries.clear();
     form.level = kNotChosen;
     form.age = kNotChosen;
+}
+
+void CEntryManager::ClearChoices() {
+    BeginNextForm();
     form.dances.clear();
     form.dancers.clear();
     form.statusLetter = 'N';

@@ -37,7 +37,9 @@ private:
     // Runs the type and category dialog; false when the user cancelled.
     bool ChooseTypeAndCategory(char presetType, char restriction, char& type, int& categoryCode);
     void SetCategory(int categoryCode);
-    // A new form keeping the persons: no code yet, nothing chosen.
+    // The next form of the run: no code yet, level and age to be chosen again.
+    void BeginNextForm();
+    // The next form with only its persons kept.
     void ClearChoices();
     void FillEntry(CEntryRecord& entry, uint8_t dance) const;
 };
