@@ -155,4 +155,24 @@ TEST_F(FormsListTest, CouplesWronglySharingAFormCodeAreKeptApart) {
     EXPECT_EQ(db.entryArray[0]->dance, kRumba);
 }
 
+TEST_F(FormsListTest, AFormWhosePersonIsGoneIsListedAndCanBeMendedAndSaved) {
+    SaveNewForm(kLatin, 'A', kTom, kAnn, kBronze, kAdult, {kChaCha});
+    db.entryArray[0]->gentleman = 42;  // no person has this number any more
+    ExpectFormsList([](CListDialog& d) {
+        EXPECT_EQ(Lines(d), std::vector<std::string>{"Latin, Adult, Bronze, with Ann Lee"});
+        return d.OnOK();
+    });
+    ExpectForm([](CEntryForm& form) {
+        EXPECT_EQ(form.gentleman, 42);
+        form.gentleman = kTom;
+    });
+    ExpectFormsList([this](CListDialog& d) {
+        EXPECT_EQ(Lines(d), std::vector<std::string>{tomAndAnn});
+        return d.OnCancel();
+    });
+    CEntryManager(db).FormsForStudioOrPerson('S', 1);
+    ASSERT_EQ(db.entryArray.size(), 1u);
+    EXPECT_EQ(db.entryArray[0]->number, 1);
+}
+
 }  // namespace
