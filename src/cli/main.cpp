@@ -2,10 +2,12 @@
 //
 //   tavorin-cli [--yes] export SETUP.stu [DATA.tvr]
 //   tavorin-cli [--yes] rewrite SETUP.stu DATA.tvr OUT.tvr
+//   tavorin-cli [--yes] forms SETUP.stu DATA.tvr [PERSON]
 //
 // Messages the program would show go to standard error as "message: TEXT", questions as
 // "question: TEXT", answered No unless --yes is given. Exit status: 0 done, 1 the files could not
 // be loaded or written, 2 wrong usage.
+#include <charconv>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -14,9 +16,11 @@
 #include "cli/SetupJson.h"
 #include "cli/StudioJson.h"
 #include "data/Database.h"
+#include "entries/FormsList.h"
 #include "formats/DataFileReader.h"
 #include "formats/DataFileWriter.h"
 #include "formats/SetupLoader.h"
+#include "util/CodePage.h"
 #include "util/Files.h"
 
 namespace {
@@ -87,9 +91,40 @@ int RunRewrite(const COperands& operands, CUi& ui) {
     return WriteDataFile(store, operands[2]) ? kExitDone : kExitNotLoaded;
 }
 
+// Prints the forms list as "Select entry form" shows it: the studio's forms, or those of the
+// person with the number PERSON.
+int RunForms(const COperands& operands, CUi& ui) {
+    if (operands.size() != 2 && operands.size() != 3) {
+        return kExitUsage;
+    }
+    int person = -1;
+    if (operands.size() == 3) {
+        const std::string& text = operands[2];
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), person);
+        if (error != std::errc() || end != text.data() + text.size()) {
+            return kExitUsage;
+        }
+    }
+    CDatabase store(ui);
+    if (!LoadSetup(store, operands[0]) || !LoadDataFile(store, operands[1])) {
+        return kExitNotLoaded;
+    }
+    const int studio = store.studioArray.empty() ? -1 : store.studioArray.front()->number;
+    const auto lines = operands.size() == 3 ? ListEntryForms(store, 'P', person)
+                                            : ListEntryForms(store, 'S', studio);
+    if (lines.empty()) {
+        ui.ShowMessage("No entry forms found.");
+    }
+    for (const auto& line : lines) {
+        std::cout << Cp1252ToUtf8(line.text) << '\n';
+    }
+    return kExitDone;
+}
+
 const CCommand kCommands[] = {
     {"export", "SETUP.stu [DATA.tvr]", RunExport},
     {"rewrite", "SETUP.stu DATA.tvr OUT.tvr", RunRewrite},
+    {"forms", "SETUP.stu DATA.tvr [PERSON]", RunForms},
 };
 
 void PrintUsage(std::ostream& out) {

@@ -3,7 +3,7 @@
 #include "data/Database.h"
 #include "dialogs/ListDialog.h"
 #include "dialogs/ListModel.h"
-#include "entries/EntryOperations.h"
+#include "entries/EntryStore.h"
 #include "persons/PersonLists.h"
 #include "support/ScriptedUi.h"
 #include "support/StudioFixtures.h"

@@ -1,0 +1,304 @@
+#include "entries/EntryManager.h"
+
+#include <gtest/gtest.h>
+
+#include "entries/EntryTestStore.h"
+
+namespace {
+
+class EntryManagerTest : public EntryTest {
+protected:
+    // (entry number, dance, level) of each stored entry, in store order.
+    struct CStoredEntry {
+        int number;
+        int formCode;
+        int dance;
+        int level;
+        bool operator==(const CStoredEntry&) const = default;
+    };
+    std::vector<CStoredEntry> Stored() const {
+        std::vector<CStoredEntry> stored;
+        for (const auto& e : db.entryArray) {
+            stored.push_back({e->number, e->formCode, e->dance, e->level});
+        }
+        return stored;
+    }
+    // Tom Fox and Ann Lee, adult amateurs, in Bronze.
+    void FillTomAndAnn(CEntryForm& form, std::vector<uint8_t> dances) {
+        form.gentleman = kTom;
+        form.lady = kAnn;
+        form.level = kBronze;
+        form.age = kAdult;
+        form.dances = std::move(dances);
+    }
+};
+
+TEST_F(EntryManagerTest, ANewFormIsSavedAsOneEntryPerDanceAndWrittenAtOnce) {
+    CEntryManager manager(db);
+    manager.NewForm(kLatin, 'A');
+    EXPECT_EQ(manager.form.formCode, 1);
+    EXPECT_EQ(manager.form.kind, 'C');
+    EXPECT_EQ(manager.form.category, latin);
+    EXPECT_EQ(manager.form.statusLetter, 'N');
+
+    // Leaving the form without a change saves nothing.
+    ExpectForm([](CEntryForm&) {}, CEntryFormDialog::kActionExit, false);
+    EXPECT_EQ(manager.EditForms(), 2);
+    EXPECT_TRUE(db.entryArray.empty());
+    EXPECT_FALSE(std::filesystem::exists(db.dataFileName));
+
+    ExpectForm([this](CEntryForm& form) {
+        FillTomAndAnn(form, {kRumba, kChaCha});
+        form.amount = 35;
+    });
+    EXPECT_EQ(manager.EditForms(), 1);
+    EXPECT_EQ(Stored(),
+              (std::vector<CStoredEntry>{{1, 1, kRumba, kBronze}, {2, 1, kChaCha, kBronze}}));
+    for (const auto& entry : db.entryArray) {
+        EXPECT_EQ(entry->owner, 1);
+        EXPECT_EQ(entry->type, 'A');
+        EXPECT_EQ(entry->kind, 'C');
+        EXPECT_EQ(entry->gentleman, kTom);
+        EXPECT_EQ(entry->lady, kAnn);
+        EXPECT_EQ(entry->style, 'S');
+        EXPECT_EQ(entry->entryMark, 'L');
+        EXPECT_EQ(entry->amount, 35.0f);
+    }
+    EXPECT_EQ(EntryLinesInFile(), 2);
+}
+
+TEST_F(EntryManagerTest, ChangedDancesUpdateTheKeptDanceAddTheNewAndRemoveTheDropped) {
+    SaveNewForm(kLatin, 'A', kTom, kAnn, kBronze, kAdult, {kChaCha, kRumba});
+    SaveNewForm(kLatin, 'A', kTom, kKim, kBronze, kAdult, {kSamba});
+    db.entryArray[1]->carriedNumber = 17;
+
+    CEntryManager manager(db);
+    ASSERT_TRUE(manager.BuildEntryformFromProgramRecord(*db.entryArray[1]));
+    EXPECT_EQ(manager.form.dances, (std::vector<uint8_t>{kChaCha, kRumba}));
+    EXPECT_EQ(manager.form.carriedNumber, 17);
+    ExpectForm([](CEntryForm& form) { form.dances = {kRumba, kSamba}; });
+    // Tom already dances the Samba with Kim.
+    ui.ExpectQuestion("Duplicate gentleman in Latin, Adult, Bronze, Samba. Allow it?", true);
+    EXPECT_EQ(manager.EditForms(), 1);
+    EXPECT_EQ(Stored(),
+              (std::vector<CStoredEntry>{
+                  {2, 1, kRumba, kBronze}, {3, 2, kSamba, kBronze}, {4, 1, kSamba, kBronze}}));
+    EXPECT_EQ(db.FindEntry(4)->carriedNumber, 17);
+    EXPECT_EQ(EntryLinesInFile(), 3);
+
+    // Three entries numbered up to 4: a new entry takes 5, never a number still in use.
+    SaveNewForm(kLatin, 'P', kBob, kEve, kSilver, kAdult, {kJive});
+    EXPECT_EQ(db.entryArray.back()->number, 5);
+}
+
+TEST_F(EntryManagerTest, ALevelChangeMakesNewEntriesWithQuestionsAndRemovesTheOldOnes) {
+    SaveNewForm(kLatin, 'A', kTom, kAnn, kBronze, kAdult, {kChaCha, kRumba});
+    SaveNewForm(kLatin, 'A', kTom, kKim, kSilver, kAdult, {kRumba});
+
+    CEntryManager manager(db);
+    ASSERT_TRUE(manager.BuildEntryformFromProgramRecord(*db.entryArray[0]));
+    ExpectForm([](CEntryForm& form) { form.level = kSilver; });
+    // No drops only the Rumba; the Cha Cha is saved and both Bronze entries go.
+    ui.ExpectQuestion("Duplicate gentleman in Latin, Adult, Silver, Rumba. Allow it?", false);
+    manager.EditForms();
+    EXPECT_EQ(Stored(),
+              (std::vector<CStoredEntry>{{3, 2, kRumba, kSilver}, {4, 1, kChaCha, kSilver}}));
+    EXPECT_EQ(EntryLinesInFile(), 2);
+}
+
+TEST_F(EntryManagerTest, ACoupleChangeUpdatesTheEntriesInPlaceWithoutAQuestion) {
+    SaveNewForm(kLatin, 'A', kTom, kAnn, kBronze, kAdult, {kChaCha, kRumba});
+    SaveNewForm(kLatin, 'A', kBob, kKim, kBronze, kAdult, {kChaCha});
+
+    CEntryManager manager(db);
+    ASSERT_TRUE(manager.BuildEntryformFromProgramRecord(*db.entryArray[0]));
+    // Kim now dances the Cha Cha twice; updated entries are not questioned.
+    ExpectForm([](CEntryForm& form) { form.lady = kKim; });
+    manager.EditForms();
+    EXPECT_EQ(Stored(),
+              (std::vector<CStoredEntry>{
+                  {1, 1, kChaCha, kBronze}, {2, 1, kRumba, kBronze}, {3, 2, kChaCha, kBronze}}));
+    EXPECT_EQ(db.entryArray[0]->lady, kKim);
+    EXPECT_EQ(db.entryArray[1]->lady, kKim);
+}
+
+TEST_F(EntryManagerTest, SameDancesAfterASaveMakesNewEntriesOnTheNextSave) {
+    CEntryManager manager(db);
+    manager.NewForm(kLatin, 'A');
+    ExpectForm(
+        [this](CEntryForm& form) {
+            FillTomAndAnn(form, {kChaCha, kRumba});
+        },
+        CEntryFormDialog::kActionSameDances);
+    ExpectForm([](CEntryForm& form) {
+        EXPECT_EQ(form.formCode, -1);
+        EXPECT_EQ(form.level, 255);
+        EXPECT_EQ(form.age, 255);
+        EXPECT_EQ(form.gentleman, kTom);
+        EXPECT_EQ(form.dances, (std::vector<uint8_t>{kChaCha, kRumba}));
+        form.level = kSilver;
+        form.age = kAdult;
+    });
+    EXPECT_EQ(manager.EditForms(), 1);
+    EXPECT_EQ(Stored(), (std::vector<CStoredEntry>{{1, 1, kChaCha, kBronze},
+                                                   {2, 1, kRumba, kBronze},
+                                                   {3, 2, kChaCha, kSilver},
+                                                   {4, 2, kRumba, kSilver}}));
+
+    // Saving the same form again updates what it just saved.
+    ASSERT_TRUE(manager.SaveEntryForm());
+    EXPECT_EQ(db.entryArray.size(), 4u);
+}
+
+TEST_F(EntryManagerTest, LadyAndGentlemanProAmShareAnEventOnlyWhenTheCategoryRunsThemTogether) {
+    SaveNewForm(kLatin, 'F', kBob, kAnn, kBronze, kAdult, {kChaCha});
+    // Ann as the lady of a gentleman pro/am entry: another event while they run apart.
+    SaveNewForm(kLatin, 'M', kTom, kAnn, kBronze, kAdult, {kChaCha});
+
+    latin->proAmTogether = 'V';
+    // One question per stored entry met; No drops the new entry.
+    ui.ExpectQuestion("Duplicate lady in Latin, Adult, Bronze, Cha Cha. Allow it?", true)
+        .ExpectQuestion("Duplicate couple in Latin, Adult, Bronze, Cha Cha. Allow it?", true);
+    SaveNewForm(kLatin, 'M', kTom, kAnn, kBronze, kAdult, {kChaCha});
+    ui.ExpectQuestion("Duplicate lady in Latin, Adult, Bronze, Cha Cha. Allow it?", true)
+        .ExpectQuestion("Duplicate couple in Latin, Adult, Bronze, Cha Cha. Allow it?", false);
+    SaveNewForm(kLatin, 'M', kTom, kAnn, kBronze, kAdult, {kChaCha});
+    EXPECT_EQ(db.entryArray.size(), 3u);
+}
+
+TEST_F(EntryManagerTest, ProficiencyLevelsStarredAgesAndOtherTypesAreNeverQuestioned) {
+    SaveNewForm(kLatin, 'A', kTom, kAnn, kProficiency, kAdult, {kChaCha});
+    SaveNewForm(kLatin, 'A', kTom, kAnn, kProficiency, kAdult, {kChaCha});
+    SaveNewForm(kLatin, 'A', kTom, kAnn, kBronze, kOpenAge, {kChaCha});
+    SaveNewForm(kLatin, 'A', kTom, kAnn, kBronze, kOpenAge, {kChaCha});
+    SaveNewForm(kLatin, 'A', kTom, kAnn, kBronze, kAdult, {kChaCha});
+    SaveNewForm(kLatin, 'P', kTom, kAnn, kBronze, kAdult, {kChaCha});
+    latin->style = 'N';
+    latin->styleNumber = 1;
+    SaveNewForm(kLatin, 'A', kTom, kAnn, kBronze, kAdult, {kChaCha});
+    EXPECT_EQ(db.entryArray.size(), 7u);
+    EXPECT_EQ(db.entryArray[0]->style, 'P');
+    EXPECT_EQ(db.entryArray[2]->style, 'P');
+    EXPECT_EQ(db.entryArray[4]->style, 'S');
+}
+
+TEST_F(EntryManagerTest, ACategoryWithoutDancesMakesOneEntryWithTheTypedText) {
+    CEntryManager manager(db);
+    manager.NewForm(kSolo, 'A');
+    ExpectForm([](CEntryForm& form) {
+        form.gentleman = kTom;
+        form.lady = kAnn;
+        form.level = kBronze;
+        form.age = kAdult;
+        form.text = "Fire and Ice";
+    });
+    manager.EditForms();
+    ASSERT_EQ(db.entryArray.size(), 1u);
+    EXPECT_EQ(db.entryArray[0]->dance, 0);
+    EXPECT_EQ(db.entryArray[0]->teamName, "Fire and Ice");
+    EXPECT_EQ(db.entryArray[0]->style, 'Q');
+
+    ASSERT_TRUE(manager.BuildEntryformFromProgramRecord(*db.entryArray[0]));
+    ExpectForm([](CEntryForm& form) { form.text = "Frost"; });
+    manager.EditForms();
+    ASSERT_EQ(db.entryArray.size(), 1u);
+    EXPECT_EQ(db.entryArray[0]->number, 1);
+    EXPECT_EQ(db.entryArray[0]->teamName, "Frost");
+}
+
+TEST_F(EntryManagerTest, NewFormButtonsCarryOverTheChosenPersonsAndCancelEndsTheRun) {
+    CEntryManager manager(db);
+    manager.NewForm(kLatin, 'F');
+    ExpectForm(
+        [](CEntryForm& form) {
+            form.gentleman = kBob;
+            form.lady = kAnn;
+            form.level = kBronze;
+            form.age = kAdult;
+            form.dances = {kChaCha};
+            form.carriedLetter = 'x';
+        },
+        CEntryFormDialog::kActionSameCouple);
+    ExpectTypeDialog([](CEntryTypeDialog& d) {
+        EXPECT_TRUE(d.hidePersons);
+        EXPECT_EQ(d.mode, CEntryTypeDialog::kTypeFixed);
+        EXPECT_EQ(d.entryType, 'F');
+        d.categoryCode = kSolo;
+        return IDOK;
+    });
+    ExpectForm(
+        [](CEntryForm& form) {
+            EXPECT_EQ(form.formCode, -1);
+            EXPECT_EQ(form.category->code, kSolo);
+            EXPECT_EQ(form.entryType, 'F');
+            EXPECT_EQ(form.gentleman, kBob);
+            EXPECT_EQ(form.lady, kAnn);
+            EXPECT_EQ(form.carriedLetter, 'x');
+            EXPECT_TRUE(form.dances.empty());
+            EXPECT_EQ(form.level, 255);
+            form.level = kBronze;
+            form.age = kAdult;
+            form.text = "Tango fantasy";
+        },
+        CEntryFormDialog::kActionSameMan);
+    // Bob stays the professional gentleman: F, f and P are offered.
+    ExpectTypeDialog([](CEntryTypeDialog& d) {
+        EXPECT_EQ(d.mode, CEntryTypeDialog::kProfessionalGentleman);
+        EXPECT_TRUE(d.IsTypeEnabled('P'));
+        EXPECT_FALSE(d.IsTypeEnabled('M'));
+        EXPECT_EQ(d.entryType, 0);
+        d.entryType = 'P';
+        d.categoryCode = kLatin;
+        return IDOK;
+    });
+    ExpectForm(
+        [](CEntryForm& form) {
+            EXPECT_EQ(form.entryType, 'P');
+            EXPECT_EQ(form.gentleman, kBob);
+            EXPECT_EQ(form.lady, -1);
+            EXPECT_EQ(form.carriedLetter, 0);
+            form.lady = kEve;
+            form.level = kSilver;
+            form.age = kAdult;
+            form.dances = {kSamba};
+        },
+        CEntryFormDialog::kActionSameLady);
+    // Eve stays the professional lady: M, m and P.
+    ExpectTypeDialog([](CEntryTypeDialog& d) {
+        EXPECT_EQ(d.mode, CEntryTypeDialog::kProfessionalLady);
+        d.entryType = 'M';
+        d.categoryCode = kLatin;
+        return IDOK;
+    });
+    ExpectForm(
+        [](CEntryForm& form) {
+            EXPECT_EQ(form.gentleman, -1);
+            EXPECT_EQ(form.lady, kEve);
+            EXPECT_EQ(form.entryType, 'M');
+        },
+        CEntryFormDialog::kActionNoPersons, false);
+    ExpectTypeDialog([](CEntryTypeDialog& d) {
+        EXPECT_EQ(d.mode, CEntryTypeDialog::kFreeChoice);
+        EXPECT_EQ(d.entryType, 'F');
+        d.entryType = 'A';
+        d.categoryCode = kLatin;
+        return IDOK;
+    });
+    ExpectForm(
+        [](CEntryForm& form) {
+            EXPECT_EQ(form.gentleman, -1);
+            EXPECT_EQ(form.lady, -1);
+            EXPECT_EQ(form.entryType, 'A');
+        },
+        CEntryFormDialog::kActionNoData, false);
+    ExpectTypeDialog([](CEntryTypeDialog&) { return IDCANCEL; });
+    EXPECT_EQ(manager.EditForms(), 2);
+
+    ASSERT_EQ(db.entryArray.size(), 3u);
+    EXPECT_EQ(db.entryArray[1]->teamName, "Tango fantasy");
+    EXPECT_EQ(db.entryArray[2]->type, 'P');
+    EXPECT_EQ(db.entryArray[2]->lady, kEve);
+    EXPECT_EQ(db.NextFormCode(), 4);
+}
+
+}  // namespace
