@@ -1,5 +1,6 @@
 // Reading the studio data file back into the store at start-up. Every line names its studio and
 // persons in full; the merges find them again, so each becomes one record.
+#include <cstring>
 #include <filesystem>
 #include <string_view>
 
@@ -19,14 +20,20 @@ bool IsEntryType(char type) {
 
 }  // namespace
 
-bool ReadDataFile(CDatabase& store) {
+bool ReadDataFile(CDatabase& store, std::string* whyNot) {
     CWaitCursor wait(store.ui);
     std::error_code ec;
     std::filesystem::permissions(store.dataFileName, std::filesystem::perms::owner_write,
                                  std::filesystem::perm_options::add, ec);
     CLineReader file(store.dataFileName);
-    if (!file.IsOpen()) {
+    auto failed = [&] {
+        if (whyNot != nullptr) {
+            *whyNot = std::strerror(file.Error());
+        }
         return false;
+    };
+    if (!file.IsOpen()) {
+        return failed();
     }
 
     // Records that were in the store before this file can be found again; lines of the file
@@ -100,5 +107,5 @@ bool ReadDataFile(CDatabase& store) {
             }
         }
     }
-    return true;
+    return file.Error() == 0 ? true : failed();
 }

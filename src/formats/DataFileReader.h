@@ -3,6 +3,8 @@
 
 class CDatabase;
 
+#include <string>
+
 // Reads the store's dataFileName into its (empty) studio side. false when the file cannot be
-// opened.
-bool ReadDataFile(CDatabase& store);
+// opened or read to its end; `whyNot` then says why.
+bool ReadDataFile(CDatabase& store, std::string* whyNot = nullptr);

@@ -14,10 +14,6 @@
 
 namespace {
 
-std::string Reason() {
-    return std::strerror(errno);
-}
-
 // Makes the rename itself durable; a failure here loses nothing that is not already safe.
 void SyncDirectoryOf(const std::filesystem::path& file) {
 #ifdef TAVORIN_HAVE_FSYNC
@@ -58,45 +54,92 @@ void KeepPermissionsOf(const std::filesystem::path& old, const std::string& repl
     }
 }
 
+CSaveFileSystem* current = nullptr;
+
 }  // namespace
+
+int CSaveFileSystem::Create(const std::string& path, std::FILE*& file) {
+    file = std::fopen(path.c_str(), "wb");
+    return file == nullptr ? errno : 0;
+}
+
+int CSaveFileSystem::Write(std::FILE* file, const char* data, std::size_t size) {
+    return std::fwrite(data, 1, size, file) == size ? 0 : (errno != 0 ? errno : EIO);
+}
+
+int CSaveFileSystem::Flush(std::FILE* file) {
+    if (std::fflush(file) != 0) {
+        return errno;
+    }
+#ifdef TAVORIN_HAVE_FSYNC
+    if (::fsync(::fileno(file)) != 0) {
+        return errno;
+    }
+#endif
+    return 0;
+}
+
+int CSaveFileSystem::Close(std::FILE* file) {
+    return std::fclose(file) == 0 ? 0 : errno;
+}
+
+int CSaveFileSystem::Rename(const std::string& from, const std::string& to) {
+    std::error_code ec;
+    std::filesystem::rename(from, to, ec);
+    return ec.value();
+}
+
+CSaveFileSystem& SaveFileSystem() {
+    static CSaveFileSystem real;
+    return current != nullptr ? *current : real;
+}
+
+CSaveFileSystemOverride::CSaveFileSystemOverride(CSaveFileSystem& fileSystem) : previous_(current) {
+    current = &fileSystem;
+}
+
+CSaveFileSystemOverride::~CSaveFileSystemOverride() {
+    current = previous_;
+}
 
 std::string ReplacementPathFor(const std::string& path) {
     return path + ".tmp";
 }
 
+void RemoveLeftoverReplacement(const std::string& path) {
+    std::error_code ignored;
+    std::filesystem::remove(ReplacementPathFor(TargetOf(path).string()), ignored);
+}
+
 bool ReplaceFileContents(const std::string& path, const std::string& bytes, std::string& error) {
+    CSaveFileSystem& fs = SaveFileSystem();
     const std::filesystem::path target = TargetOf(path);
     const std::string temporary = ReplacementPathFor(target.string());
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (file == nullptr) {
-        error = Reason();
+    auto fail = [&error](int code) {
+        error = std::strerror(code);
         return false;
+    };
+    std::FILE* file = nullptr;
+    if (const int code = fs.Create(temporary, file)) {
+        return fail(code);
     }
     // Before any byte is written, so the data is never readable by more people than before.
     KeepPermissionsOf(target, temporary);
-    bool written =
-        std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && std::fflush(file) == 0;
-#ifdef TAVORIN_HAVE_FSYNC
-    written = written && ::fsync(::fileno(file)) == 0;
-#endif
-    if (!written) {
-        error = Reason();
+    int code = fs.Write(file, bytes.data(), bytes.size());
+    if (code == 0) {
+        code = fs.Flush(file);
     }
-    if (std::fclose(file) != 0 && written) {
-        written = false;
-        error = Reason();
+    const int closed = fs.Close(file);
+    if (code == 0) {
+        code = closed;
     }
-    std::error_code ec;
-    if (!written) {
-        std::filesystem::remove(temporary, ec);
-        return false;
+    if (code == 0) {
+        code = fs.Rename(temporary, target.string());
     }
-    std::filesystem::rename(temporary, target, ec);
-    if (ec) {
-        error = ec.message();
+    if (code != 0) {
         std::error_code ignored;
         std::filesystem::remove(temporary, ignored);
-        return false;
+        return fail(code);
     }
     SyncDirectoryOf(target);
     return true;

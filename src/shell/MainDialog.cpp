@@ -2,11 +2,13 @@
 
 #include "data/Database.h"
 #include "formats/DataFileChoice.h"
-#include "shell/DataFileChooser.h"
+#include "formats/DataFileLock.h"
 #include "formats/DataFileReader.h"
+#include "formats/FileReplace.h"
 #include "formats/SetupLoader.h"
 #include "platform/Ui.h"
 #include "shell/AboutDialog.h"
+#include "shell/DataFileChooser.h"
 #include "shell/SaveAndClear.h"
 #include "studio/StudioData.h"
 #include "util/Files.h"
@@ -49,10 +51,10 @@ bool CMainDialog::Initialize() {
     }
     const std::string chosen = ChooseDataFile(ui_, WithSetupExtensionReplaced(setupPath_, "*.tvr"));
     if (!chosen.empty() && FileExists(chosen) && FileSizeOf(chosen) > 0) {
-        store_->dataFileName = chosen;
-        ReadDataFile(*store_);
-    } else if (!NewStudio(*store_)) {
-        ui_.ShowMessage(kNoStudioMessage);
+        if (!OpenStudioFile(chosen)) {
+            End(0);
+        }
+    } else if (!StartNewStudio()) {
         End(0);
     }
     title = "Data for " + store_->competitionName;
@@ -68,8 +70,8 @@ bool CMainDialog::OnCommand(int id) {
         ui_.OpenHelp(kHelpContext);
     } else if (id == kNewStudioId) {
         SaveAndClear(*store_, true);
-        if (!NewStudio(*store_)) {
-            ui_.ShowMessage(kNoStudioMessage);
+        lock_.reset();
+        if (!StartNewStudio()) {
             End(0);
         }
     } else if (IsEnabled(id)) {
@@ -90,6 +92,48 @@ bool CMainDialog::OnSysCommand(int command) {
 bool CMainDialog::IsEnabled(int id) const {
     const auto step = steps_.find(id);
     return step == steps_.end() || static_cast<bool>(step->second);
+}
+
+bool CMainDialog::OpenStudioFile(const std::string& path) {
+    std::string holder;
+    lock_ = CDataFileLock::Take(path, holder);
+    if (!lock_) {
+        ui_.ShowMessage("The studio data file " + path + " is open in another Tavorin (" + holder +
+                        "). Please close it there first; this Tavorin leaves the file as it is.");
+        return false;
+    }
+    RemoveLeftoverReplacement(path);
+    store_->dataFileName = path;
+    std::string whyNot;
+    if (!ReadDataFile(*store_, &whyNot)) {
+        ui_.ShowMessage("The studio data file " + path + " cannot be read (" + whyNot +
+                        "). Tavorin stops here and leaves the file as it is.");
+        LeaveStudioFile();
+        return false;
+    }
+    if (store_->studioArray.empty()) {
+        ui_.ShowMessage("The file " + path +
+                        " holds no studio data. Tavorin stops here and leaves the file as it is.");
+        LeaveStudioFile();
+        return false;
+    }
+    return true;
+}
+
+bool CMainDialog::StartNewStudio() {
+    if (!NewStudio(*store_)) {
+        ui_.ShowMessage(kNoStudioMessage);
+        return false;
+    }
+    std::string holder;
+    lock_ = CDataFileLock::Take(store_->dataFileName, holder);
+    return true;
+}
+
+void CMainDialog::LeaveStudioFile() {
+    store_->Clear(true);
+    store_->dataFileName.clear();
+    lock_.reset();
 }
 
 void CMainDialog::End(int dialogResult) {

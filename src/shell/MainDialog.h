@@ -9,6 +9,7 @@
 #include "dialogs/DialogModel.h"
 
 class CDatabase;
+class CDataFileLock;
 class CUi;
 
 class CMainDialog : public CDialogModel {
@@ -61,10 +62,18 @@ public:
 
 private:
     void End(int dialogResult);
+    // Locks and reads a studio's data file. false, with the user told why, when another Tavorin
+    // has it open or it cannot be read; the file is then left as it is.
+    bool OpenStudioFile(const std::string& path);
+    // Asks for a new studio and locks its new file; false when the user gave up.
+    bool StartNewStudio();
+    // The file may not be written in this session: the store forgets it.
+    void LeaveStudioFile();
 
     CUi& ui_;
     std::string setupPath_;
     std::unique_ptr<CDatabase> store_;
+    std::unique_ptr<CDataFileLock> lock_;
     // What each step button does; a step without an action shows a disabled button.
     std::map<int, std::function<void()>> steps_;
 };

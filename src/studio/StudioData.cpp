@@ -1,6 +1,8 @@
 // The studio's own data: editing it, and creating the first studio with its data file.
 #include "studio/StudioData.h"
 
+#include <filesystem>
+
 #include "data/Database.h"
 #include "data/RecordArrays.h"
 #include "formats/DataFileWriter.h"
@@ -30,10 +32,13 @@ int NewStudio(CDatabase& store) {
     auto record = std::make_unique<CStudioRecord>();
     CStudioDialog dialog(store.ui, *record);
     // Another studio of the same name already has its file here; writing the new, empty
-    // studio over it would lose that studio's persons and entries.
+    // studio over it would lose that studio's persons and entries. Anything else of that name
+    // (a folder, say) could not be saved over either.
     dialog.acceptName = [&store](const std::string& storedName) {
         const std::string path = DataFileNameForStudio(store, storedName);
-        if (FileExists(path) && FileSizeOf(path) > 0) {
+        std::error_code ignored;
+        const bool emptyFile = IsPlainFile(path) && FileSizeOf(path) == 0;
+        if (std::filesystem::exists(path, ignored) && !emptyFile) {
             store.ui.ShowMessage("A data file for " + storedName + " already exists:\n" + path +
                                  "\nPlease enter a different name.");
             return false;

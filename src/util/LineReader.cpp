@@ -2,13 +2,19 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
+
 CLineReader::CLineReader(const std::string& path) {
     // A directory opens as a stream on some systems; it is not a file to read.
     struct stat info {};
     if (::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
+        error_ = EISDIR;
         return;
     }
     file_ = std::fopen(path.c_str(), "rb");
+    if (file_ == nullptr) {
+        error_ = errno;
+    }
 }
 
 CLineReader::~CLineReader() {
@@ -27,6 +33,9 @@ bool CLineReader::ReadPiece(std::string& piece) {
     while (taken < kMaxPiece) {
         int c = std::getc(file_);
         if (c == EOF) {
+            if (std::ferror(file_)) {
+                error_ = errno != 0 ? errno : EIO;
+            }
             break;
         }
         ++taken;

@@ -17,7 +17,11 @@ public:
     // The next piece, or false at the end of the file. A piece is cut at its first NUL byte:
     // texts never carry one.
     bool ReadPiece(std::string& piece);
+    // The errno of a failed open or read (a disk error, say), or 0: the end of a file that
+    // could not be read to its end is no end of its data.
+    int Error() const { return error_; }
 
 private:
     std::FILE* file_ = nullptr;
+    int error_ = 0;
 };

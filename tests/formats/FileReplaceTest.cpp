@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <cerrno>
 #include <csignal>
 
 #include "data/Database.h"
+#include "formats/DataFileReader.h"
 #include "formats/DataFileWriter.h"
 #include "formats/FileReplace.h"
 #include "support/ScriptedUi.h"
@@ -77,6 +79,64 @@ TEST_F(SavingTest, ADirectoryThatIsGoneIsReported) {
     EXPECT_NE(ui.messages[0].find("No such file or directory"), std::string::npos);
     // There was no copy before, so the message does not promise one.
     EXPECT_EQ(ui.messages[0].find("previous copy"), std::string::npos);
+}
+
+// A disk that refuses one of the save's calls, as a real one does.
+class CFailingFileSystem : public CSaveFileSystem {
+public:
+    enum class EFail { Nothing, Create, WriteHalfway, Rename };
+    EFail fail = EFail::Nothing;
+
+    int Create(const std::string& path, std::FILE*& file) override {
+        return fail == EFail::Create ? EACCES : CSaveFileSystem::Create(path, file);
+    }
+    int Write(std::FILE* file, const char* data, std::size_t size) override {
+        if (fail != EFail::WriteHalfway) {
+            return CSaveFileSystem::Write(file, data, size);
+        }
+        CSaveFileSystem::Write(file, data, size / 2);
+        return ENOSPC;
+    }
+    int Rename(const std::string& from, const std::string& to) override {
+        return fail == EFail::Rename ? EPERM : CSaveFileSystem::Rename(from, to);
+    }
+};
+
+TEST_F(SavingTest, EachFailedSaveKeepsTheOldFileAndTheNextGoodSaveWritesEverything) {
+    CFailingFileSystem disk;
+    CSaveFileSystemOverride inPlace(disk);
+    const std::pair<CFailingFileSystem::EFail, const char*> failures[] = {
+        {CFailingFileSystem::EFail::Create, "Permission denied"},
+        {CFailingFileSystem::EFail::WriteHalfway, "No space left on device"},
+        {CFailingFileSystem::EFail::Rename, "Operation not permitted"},
+    };
+    for (const auto& [fail, reason] : failures) {
+        disk.fail = fail;
+        AddPersonRecord(db, 'F', 'A', 0, "Ann", reason);
+        EXPECT_FALSE(WriteDataFile(db, db.dataFileName)) << reason;
+        ExpectPreviousFileAndOneMessage();
+        EXPECT_NE(ui.messages[0].find(reason), std::string::npos) << ui.messages[0];
+        EXPECT_FALSE(std::filesystem::exists(ReplacementPathFor(db.dataFileName)));
+        ui.messages.clear();
+    }
+    EXPECT_EQ(db.personArray.size(), 4u);  // nothing typed is lost in the store
+
+    // The studio's file replaced by a folder of that name (a sync tool's conflict, say).
+    std::filesystem::remove(db.dataFileName);
+    std::filesystem::create_directory(db.dataFileName);
+    disk.fail = CFailingFileSystem::EFail::Nothing;
+    EXPECT_FALSE(WriteDataFile(db, db.dataFileName));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_TRUE(std::filesystem::is_directory(db.dataFileName));
+    ui.messages.clear();
+
+    std::filesystem::remove(db.dataFileName);
+    ASSERT_TRUE(WriteDataFile(db, db.dataFileName));
+    EXPECT_TRUE(ui.messages.empty());
+    CDatabase reread(ui);
+    reread.dataFileName = db.dataFileName;
+    ASSERT_TRUE(ReadDataFile(reread));
+    EXPECT_EQ(reread.personArray.size(), 4u);
 }
 
 TEST(FileReplaceTest, ReplacesContentsWhole) {
