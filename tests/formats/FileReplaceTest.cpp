@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <cerrno>
 #include <csignal>
 
@@ -137,6 +139,56 @@ TEST_F(SavingTest, EachFailedSaveKeepsTheOldFileAndTheNextGoodSaveWritesEverythi
     reread.dataFileName = db.dataFileName;
     ASSERT_TRUE(ReadDataFile(reread));
     EXPECT_EQ(reread.personArray.size(), 4u);
+}
+
+// A disk on which the saving program dies part way through its write, or just before the rename.
+class CDyingFileSystem : public CSaveFileSystem {
+public:
+    explicit CDyingFileSystem(double writtenPart) : writtenPart_(writtenPart) {}
+    int Write(std::FILE* file, const char* data, std::size_t size) override {
+        const auto part = static_cast<std::size_t>(static_cast<double>(size) * writtenPart_);
+        CSaveFileSystem::Write(file, data, std::min(part, size));
+        if (writtenPart_ < 1.0) {
+            std::fflush(file);
+            ::kill(::getpid(), SIGKILL);
+        }
+        return 0;
+    }
+    int Rename(const std::string&, const std::string&) override {
+        ::kill(::getpid(), SIGKILL);
+        return 0;
+    }
+
+private:
+    double writtenPart_;
+};
+
+TEST_F(SavingTest, AProgramKilledWhileSavingLeavesTheOldFileWhole) {
+    for (int i = 0; i < 4000; ++i) {
+        AddPersonRecord(db, 'F', 'A', 0, "Dancer", "Number " + std::to_string(i));
+    }
+    ASSERT_TRUE(WriteDataFile(db, db.dataFileName));
+    const std::string old = ReadFileBytes(db.dataFileName);
+    ASSERT_GT(old.size(), 400000u);  // a large studio: the write takes a while
+    db.personArray.front()->firstName = "Changed";
+    for (const double writtenPart : {0.0, 0.5, 0.999, 1.0}) {
+        const pid_t saver = fork();
+        if (saver == 0) {
+            CDyingFileSystem disk(writtenPart);
+            CSaveFileSystemOverride inPlace(disk);
+            WriteDataFile(db, db.dataFileName);
+            _exit(0);  // not reached: the disk kills the program
+        }
+        int status = 0;
+        waitpid(saver, &status, 0);
+        EXPECT_TRUE(WIFSIGNALED(status)) << writtenPart;
+        EXPECT_EQ(ReadFileBytes(db.dataFileName), old) << writtenPart;
+    }
+    // What the dead program left behind goes at the next start; the next save is whole.
+    RemoveLeftoverReplacement(db.dataFileName);
+    EXPECT_FALSE(std::filesystem::exists(ReplacementPathFor(db.dataFileName)));
+    ASSERT_TRUE(WriteDataFile(db, db.dataFileName));
+    EXPECT_NE(ReadFileBytes(db.dataFileName).find("Changed"), std::string::npos);
 }
 
 TEST(FileReplaceTest, ReplacesContentsWhole) {
