@@ -1,19 +1,5 @@
 #include "entries/EntryTestStore.h"
 
-void AddEntryCategories(CDatabase& db) {
-    CDanceCategory& latin =
-        AddCategory(db, kLatin, "Latin",
-                    {{kChaCha, "Cha Cha"}, {kRumba, "Rumba"}, {kSamba, "Samba"}, {kJive, "Jive"}},
-                    {{kBronze, "Bronze"}, {kSilver, "Silver"}, {kProficiency, "Gold proficiency"}},
-                    {{kAdult, "Adult"}, {kOpenAge, "Open *"}});
-    latin.allowAdultAmateur = true;
-    latin.allowProfessional = true;
-    latin.entryMark = 'L';
-    CDanceCategory& solo =
-        AddCategory(db, kSolo, "Solo", {{0, ""}}, {{kBronze, "Bronze"}}, {{kAdult, "Adult"}});
-    solo.style = 'Q';
-}
-
 EntryTest::EntryTest() {
     db.fieldSeparator = "|";
     db.dataFileName = dir.File("Spring_Star_Dance.tvr");

@@ -1,6 +1,5 @@
 #pragma once
-// A small competition and studio for the entry tests: a Latin category with four dances, three
-// levels and two ages; a solo category without dances; a studio with five persons.
+// The entry tests' studio: the small competition with a studio of five persons.
 #include <functional>
 #include <string>
 #include <vector>
@@ -11,14 +10,9 @@
 #include "entries/EntryFormDialog.h"
 #include "entries/EntryManager.h"
 #include "entries/EntryTypeDialog.h"
+#include "support/EntryCompetition.h"
 #include "support/ScriptedUi.h"
 #include "support/StudioFixtures.h"
-
-constexpr int kLatin = 10;
-constexpr int kSolo = 20;
-constexpr uint8_t kChaCha = 1, kRumba = 2, kSamba = 3, kJive = 4;
-constexpr uint8_t kBronze = 1, kSilver = 2, kProficiency = 3;
-constexpr uint8_t kAdult = 1, kOpenAge = 2;
 
 // Persons by number.
 constexpr int kBob = 1;  // Bob Ray, professional gentleman
@@ -26,9 +20,6 @@ constexpr int kAnn = 2;  // Ann Lee, amateur lady
 constexpr int kTom = 3;  // Tom Fox, amateur gentleman
 constexpr int kEve = 4;  // Eve Moss, professional lady
 constexpr int kKim = 5;  // Kim Hart, amateur lady
-
-// Adds the categories (to a store of its own as well, to read a written file back).
-void AddEntryCategories(CDatabase& db);
 
 class EntryTest : public ::testing::Test {
 protected:
