@@ -2,11 +2,12 @@
 
 #include "data/Database.h"
 #include "formats/DataFileChoice.h"
-#include "shell/DataFileChooser.h"
 #include "formats/DataFileReader.h"
 #include "formats/SetupLoader.h"
 #include "platform/Ui.h"
+#include "report/SummaryReport.h"
 #include "shell/AboutDialog.h"
+#include "shell/DataFileChooser.h"
 #include "shell/SaveAndClear.h"
 #include "studio/StudioData.h"
 #include "util/Files.h"
@@ -20,7 +21,10 @@ CMainDialog::CMainDialog(CUi& ui, std::string setupPath)
     steps_[kPersonsId] = nullptr;
     steps_[kPurchasesId] = nullptr;
     steps_[kEntriesId] = nullptr;
-    steps_[kReportId] = nullptr;
+    steps_[kReportId] = [this] {
+        std::string unused;
+        SummaryReport(*store_, 'S', unused);
+    };
     steps_[kDisketteId] = nullptr;
     steps_[kEmailId] = nullptr;
     steps_[kDataFileId] = nullptr;
