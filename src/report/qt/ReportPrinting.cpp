@@ -13,8 +13,14 @@ QFont ReportPrintFont() {
     return font;
 }
 
+namespace {
+
+const QString kJobName = QStringLiteral("Bursana print job");
+
+}  // namespace
+
 bool PrintReportLines(QPrinter& printer, const CStringList& lines) {
-    printer.setDocName(QStringLiteral("Bursana print job"));
+    printer.setDocName(kJobName);
     QPainter painter;
     if (!painter.begin(&printer)) {
         return false;
