@@ -5,6 +5,8 @@
 #include "dialogs/TextDialog.h"
 #include "dialogs/TextDialogView.h"
 #include "platform/qt/DialogViewRegistry.h"
+#include "report/ReportWindow.h"
+#include "report/ReportWindowView.h"
 #include "shell/AboutDialog.h"
 #include "shell/AboutDialogView.h"
 #include "shell/MainDialog.h"
@@ -28,6 +30,7 @@ std::vector<int> RegisterAll() {
     Register<CListDialog, CListDialogView>(claimedTwice);
     Register<CTextDialog, CTextDialogView>(claimedTwice);
     Register<CStudioDialog, CStudioDialogView>(claimedTwice);
+    Register<CReportWindow, CReportWindowView>(claimedTwice);
     return claimedTwice;
 }
 

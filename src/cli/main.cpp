@@ -3,6 +3,7 @@
 //   tavorin-cli [--yes] export SETUP.stu [DATA.tvr]
 //   tavorin-cli [--yes] rewrite SETUP.stu DATA.tvr OUT.tvr
 //   tavorin-cli [--yes] forms SETUP.stu DATA.tvr [PERSON]
+//   tavorin-cli [--yes] report SETUP.stu DATA.tvr
 //
 // Messages the program would show go to standard error as "message: TEXT", questions as
 // "question: TEXT", answered No unless --yes is given. Exit status: 0 done, 1 the files could not
@@ -20,6 +21,7 @@
 #include "formats/DataFileReader.h"
 #include "formats/DataFileWriter.h"
 #include "formats/SetupLoader.h"
+#include "report/SummaryReport.h"
 #include "util/CodePage.h"
 #include "util/Files.h"
 
@@ -121,10 +123,30 @@ int RunForms(const COperands& operands, CUi& ui) {
     return kExitDone;
 }
 
+// Prints the summary report as the studio sees it in step 5, one line each.
+int RunReport(const COperands& operands, CUi& ui) {
+    if (operands.size() != 2) {
+        return kExitUsage;
+    }
+    CDatabase store(ui);
+    if (!LoadSetup(store, operands[0]) || !LoadDataFile(store, operands[1])) {
+        return kExitNotLoaded;
+    }
+    CStringList lines;
+    if (!BuildSummaryReport(store, lines)) {
+        return kExitNotLoaded;
+    }
+    for (const auto& line : lines) {
+        std::cout << Cp1252ToUtf8(line) << '\n';
+    }
+    return kExitDone;
+}
+
 const CCommand kCommands[] = {
     {"export", "SETUP.stu [DATA.tvr]", RunExport},
     {"rewrite", "SETUP.stu DATA.tvr OUT.tvr", RunRewrite},
     {"forms", "SETUP.stu DATA.tvr [PERSON]", RunForms},
+    {"report", "SETUP.stu DATA.tvr", RunReport},
 };
 
 void PrintUsage(std::ostream& out) {

@@ -7,6 +7,7 @@
 #include "formats/FileReplace.h"
 #include "formats/SetupLoader.h"
 #include "platform/Ui.h"
+#include "report/SummaryReport.h"
 #include "shell/AboutDialog.h"
 #include "shell/DataFileChooser.h"
 #include "shell/SaveAndClear.h"
@@ -22,7 +23,10 @@ CMainDialog::CMainDialog(CUi& ui, std::string setupPath)
     steps_[kPersonsId] = nullptr;
     steps_[kPurchasesId] = nullptr;
     steps_[kEntriesId] = nullptr;
-    steps_[kReportId] = nullptr;
+    steps_[kReportId] = [this] {
+        std::string unused;
+        SummaryReport(*store_, 'S', unused);
+    };
     steps_[kDisketteId] = nullptr;
     steps_[kEmailId] = nullptr;
     steps_[kDataFileId] = nullptr;

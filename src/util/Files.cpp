@@ -162,13 +162,14 @@ std::string ReadFirstLine(const std::string& path) {
     return line;
 }
 
-int WriteLines(const std::string& path, const CStringList& lines) {
-    std::ofstream out(path, std::ios::out | std::ios::trunc);
+int WriteLines(const std::string& path, const CStringList& lines, const char* lineEnd) {
+    // Binary, so that the line ends are written as given on every system.
+    std::ofstream out(path, std::ios::out | std::ios::trunc | std::ios::binary);
     if (!out) {
         return 0;
     }
     for (const auto& line : lines) {
-        out << line << '\n';
+        out << line << lineEnd;
     }
     out.close();
     return out ? 1 : 0;

@@ -34,6 +34,7 @@ std::string ProgramPath();
 // The first line of the file, at most 16383 bytes, with the line feed that ends it; empty for an
 // empty or unreadable file.
 std::string ReadFirstLine(const std::string& path);
-// Creates or truncates the file and writes every line followed by a line feed. 1 when written,
-// 0 when the file cannot be created or written.
-int WriteLines(const std::string& path, const CStringList& lines);
+// Creates or truncates the file and writes every line followed by `lineEnd` (a line feed unless
+// a file for another system asks for CR LF). 1 when written, 0 when the file cannot be created
+// or written.
+int WriteLines(const std::string& path, const CStringList& lines, const char* lineEnd = "\n");

@@ -4,6 +4,7 @@
 
 #include "data/Database.h"
 #include "dialogs/ListDialog.h"
+#include "report/ReportWindow.h"
 #include "shell/AboutDialog.h"
 #include "shell/SaveAndClear.h"
 #include "studio/StudioDialog.h"
@@ -223,6 +224,12 @@ TEST_F(MainDialogTest, ButtonsHelpAboutAndExit) {
     EXPECT_FALSE(dialog.IsEnabled(CMainDialog::kPersonsId));
     EXPECT_FALSE(dialog.IsEnabled(CMainDialog::kDataFileId));
     EXPECT_FALSE(dialog.OnCommand(CMainDialog::kPersonsId));
+    // Step 5 shows the summary report in its window.
+    ui.ExpectDialog<CReportWindow>([](CReportWindow& report) {
+        EXPECT_EQ(report.Lines().front(), "Star Dance");
+        return IDOK;
+    });
+    EXPECT_FALSE(dialog.OnCommand(CMainDialog::kReportId));
 
     EXPECT_FALSE(dialog.OnCommand(CMainDialog::kHelpId));
     EXPECT_EQ(ui.helpContexts, (std::vector<unsigned>{131174u}));

@@ -1,0 +1,23 @@
+#pragma once
+// The summary report: the studio's check of its own data and the text that goes to the
+// organizer beside the data file. Persons with their entry counts, the dance entries under their
+// couples, the purchases, the approximate amount due and the rooming list.
+#include <string>
+
+#include "util/Text.h"
+
+class CDatabase;
+
+// The report's lines. Without a studio: "Error - no studio data", no lines, false. Lone
+// roommate groups are dropped and hotel packages assigned in the store on the way, as a save
+// would do.
+bool BuildSummaryReport(CDatabase& store, CStringList& lines);
+
+// Where mode 'F' writes the report: "SummaryReport_<studio>.txt" beside the setup file.
+std::string SummaryReportPath(CDatabase& store);
+
+// Builds the report, then by `mode`: 'S' shows it in the report window captioned "Summary
+// report"; 'F' writes it to SummaryReportPath with CR LF line ends and sets `output` to that
+// path (even when the file could not be written); 'T' appends its lines to `output`, each ended
+// by CR LF. Without a studio only the message is shown and `output` stays as it was.
+void SummaryReport(CDatabase& store, char mode, std::string& output);

@@ -1,0 +1,20 @@
+#pragma once
+// The report on paper (or in a PDF file): the system print dialog, then every page in a
+// 10-point serif with margins of a twentieth of the page.
+#include <QFont>
+
+#include "util/Text.h"
+
+class QPrinter;
+class QWidget;
+
+// "Times New Roman" at 10 points, or the nearest serif face the system has.
+QFont ReportPrintFont();
+
+// Prints the lines on `printer` as the document "Bursana print job", wrapped to the page and
+// continued on further pages. False when the printer (or the output file) cannot be opened.
+bool PrintReportLines(QPrinter& printer, const CStringList& lines);
+
+// Shows the system print dialog (which offers printing to a PDF file) and prints all pages
+// when the user confirms. False only when printing was chosen and failed.
+bool PrintReportWithDialog(QWidget* parent, const CStringList& lines);

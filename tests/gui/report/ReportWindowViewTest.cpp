@@ -1,0 +1,159 @@
+// The report window on screen and on paper: the lines wrapped to the white text area, "Print"
+// and "OK" where they belong, the system print dialog, and a long report printed to a PDF file
+// over several pages.
+#include <QComboBox>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QtTest>
+
+#include "GuiTestSupport.h"
+#include "app/Application.h"
+#include "platform/qt/ControlNames.h"
+#include "platform/qt/DialogUnits.h"
+#include "platform/qt/QtUi.h"
+#include "report/ReportWindow.h"
+#include "report/qt/ReportPrinting.h"
+
+namespace {
+
+// A report of `count` entry lines, some long enough to need wrapping.
+CStringList LongReport(int count) {
+    CStringList lines = {"Star Dance", "", "Dance entries:", ""};
+    for (int i = 1; i <= count; ++i) {
+        lines.push_back(
+            "    38.00 International Latin - Single Dances, Adult (19-34), Silver, "
+            "Cha Cha, entry " +
+            std::to_string(i) +
+            (i % 5 == 0 ? ", with a note long enough that it cannot stand on one "
+                          "line of the window and has to be wrapped at a blank"
+                        : ""));
+    }
+    lines.push_back("");
+    lines.push_back(
+        "Approximate total due: 3800.00, *The final amount due will be provided by "
+        "organizer invoice*");
+    return lines;
+}
+
+int PdfPageCount(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    const QString bytes = QString::fromLatin1(file.readAll());
+    static const QRegularExpression page(QStringLiteral(R"(/Type\s*/Page(?![s\w]))"));
+    return static_cast<int>(bytes.count(page));
+}
+
+}  // namespace
+
+class ReportWindowViewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { SetUpApplication(*qApp); }
+
+    void ShowsTheLinesWrappedToTheWhiteTextArea() {
+        CQtUi ui;
+        const CStringList lines = LongReport(12);
+        CReportWindow model(CReportWindow::kSummaryCaption, lines);
+        WhenModalOpens([&](QWidget* view) {
+            QCOMPARE(view->windowTitle(), QStringLiteral("Summary report"));
+            const CDialogUnits units(view->font());
+            QCOMPARE(view->size(), QSize(units.X(435), units.Y(266)));
+            auto* text = FindControl<QPlainTextEdit>(view, CReportWindow::kTextId);
+            QVERIFY(text != nullptr);
+            QVERIFY(text->isReadOnly());
+            QCOMPARE(text->geometry(), units.Rect(0, 5, 430, 238));
+            QCOMPARE(text->accessibleName(), QStringLiteral("Summary report"));
+            QCOMPARE(text->palette().color(QPalette::Base), QColor(Qt::white));
+            QCOMPARE(text->palette().color(QPalette::Text), QColor(Qt::black));
+            auto* ok = FindControl<QPushButton>(view, CReportWindow::kOkId);
+            auto* print = FindControl<QPushButton>(view, CReportWindow::kPrintId);
+            QVERIFY(ok != nullptr && print != nullptr);
+            QCOMPARE(ok->text(), QStringLiteral("OK"));
+            QCOMPARE(ok->accessibleName(), QStringLiteral("OK"));
+            QVERIFY(ok->isDefault());
+            QCOMPARE(ok->geometry(), units.Rect(383, 249, 50, 14));
+            QCOMPARE(print->text(), QStringLiteral("Print"));
+            QCOMPARE(print->accessibleName(), QStringLiteral("Print"));
+            QCOMPARE(print->geometry(), units.Rect(327, 249, 50, 14));
+
+            // Our wrapping matches the area: the long lines were broken at blanks, and no line
+            // is so wide that the area has to break it again.
+            QVERIFY(model.wrappedLines.size() > lines.size());
+            QCOMPARE(text->document()->blockCount(),
+                     static_cast<int>(model.wrappedLines.size()) + 1);
+            for (QTextBlock block = text->document()->begin(); block.isValid();
+                 block = block.next()) {
+                QVERIFY2(block.layout()->lineCount() <= 1, qPrintable(block.text()));
+            }
+            QVERIFY(
+                text->toPlainText().startsWith(QStringLiteral("Star Dance \n\nDance entries:")));
+            SaveScreenshot(view, QStringLiteral("report-window"));
+            ok->click();
+        });
+        QCOMPARE(ui.RunDialog(model), IDOK);
+    }
+
+    void PrintOffersTheSystemPrintDialogWithPrintingToPdf() {
+        CQtUi ui;
+        const CStringList lines = LongReport(3);
+        CReportWindow model(CReportWindow::kSummaryCaption, lines);
+        bool sawPrintDialog = false;
+        QStringList printers;
+        WhenModalOpens([&](QWidget* view) {
+            WhenModalOpens([&](QWidget* modal) {
+                auto* dialog = qobject_cast<QPrintDialog*>(modal);
+                sawPrintDialog = dialog != nullptr;
+                for (const QComboBox* box : modal->findChildren<QComboBox*>()) {
+                    for (int i = 0; i < box->count(); ++i) {
+                        printers << box->itemText(i);
+                    }
+                }
+                SaveScreenshot(modal, QStringLiteral("report-print-dialog"));
+                modal->close();
+            });
+            FindControl<QPushButton>(view, CReportWindow::kPrintId)->click();
+            // Cancelling the print dialog leaves the window open.
+            QVERIFY(view->isVisible());
+            FindControl<QPushButton>(view, CReportWindow::kOkId)->click();
+        });
+        QCOMPARE(ui.RunDialog(model), IDOK);
+        QVERIFY(sawPrintDialog);
+        QVERIFY2(printers.contains(QStringLiteral("Print to File (PDF)")),
+                 qPrintable(printers.join(QStringLiteral(", "))));
+    }
+
+    void ALongReportPrintsOnSeveralPages() {
+        QTemporaryDir dir;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        const QString path = dir.filePath(QStringLiteral("report.pdf"));
+        printer.setOutputFileName(path);
+        QVERIFY(PrintReportLines(printer, LongReport(150)));
+        QCOMPARE(printer.docName(), QStringLiteral("Bursana print job"));
+        const int pages = PdfPageCount(path);
+        QVERIFY2(pages > 1, qPrintable(QString::number(pages)));
+        const QString folder = qEnvironmentVariable("TAVORIN_SCREENSHOT_DIR");
+        if (!folder.isEmpty()) {
+            QFile::remove(folder + QStringLiteral("/report.pdf"));
+            QFile::copy(path, folder + QStringLiteral("/report.pdf"));
+        }
+
+        // A printer that cannot be opened is a failure, not a success.
+        QPrinter nowhere(QPrinter::HighResolution);
+        nowhere.setOutputFormat(QPrinter::PdfFormat);
+        nowhere.setOutputFileName(dir.filePath(QStringLiteral("missing/report.pdf")));
+        QVERIFY(!PrintReportLines(nowhere, LongReport(1)));
+    }
+};
+
+QTEST_MAIN(ReportWindowViewTest)
+#include "ReportWindowViewTest.moc"

@@ -1,0 +1,173 @@
+// The summary report as the studio reads it: persons with their entry counts, the entries under
+// their couples with subtotals, the purchases, the total and the rooming list.
+#include <gtest/gtest.h>
+
+#include "report/ReportTestStore.h"
+#include "report/ReportWindow.h"
+#include "report/SummaryReport.h"
+#include "support/StudioFixtures.h"
+
+namespace {
+
+class SummaryReportTest : public ::testing::Test, public CReportTestStore {
+protected:
+    // Two couples (three dances), a lone room group, three roommates of whom the lady bought no
+    // room, a package, a studio purchase and a purchase of an item the setup no longer lists.
+    void SetUp() override {
+        // Stored out of couple order: the report groups them.
+        AddLatin(1, 'F', kTurner, kCollins);
+        AddLatin(1, 'A', kPark, kChen);
+        AddLatin(2, 'F', kTurner, kCollins);
+        for (const int person : {kTurner, kCollins, kKim}) {
+            db.FindPerson(person)->roommateGroup = 7;
+        }
+        db.FindPerson(kPark)->roommateGroup = 9;
+        AddPurchase(db, 'P', kHotelPackage, kTurner, "Weekend with Hotel", 400);
+        AddPurchase(db, 'O', kRoom, kKim, "Hotel Room", 250);
+        AddPurchase(db, 'O', kDayPass, -1, "Day Pass", 35).quantity = 3;
+        AddPurchase(db, 'O', 77, kCollins, "Gala", 60);
+    }
+
+    CStringList Build() {
+        CStringList lines;
+        EXPECT_TRUE(BuildSummaryReport(db, lines));
+        return lines;
+    }
+
+    static constexpr const char* kMissingItem =
+        "Package 77 for Collins, Sarah - Gala (1) not found. Price will be set to zero.";
+};
+
+TEST_F(SummaryReportTest, PricedReportWithSubtotalsTotalAndRoomingList) {
+    const CStringList expected = {
+        "Star Dance",
+        "",
+        "Persons attending competition:",
+        "",
+        "Michael Turner, gentleman professional (2 dance entries)",
+        "Sarah Collins, adult lady amateur (2 dance entries)",
+        "Grace Kim, non-competitor",
+        "David Park, adult gentleman amateur (1 dance entries)",
+        "Emily Chen, youth lady amateur (1 dance entries)",
+        "",
+        "Dance entries:",
+        "",
+        // The lady leads a lady pro/am couple; her teacher's hotel package spares the surcharge.
+        "Sarah Collins/Michael Turner",
+        "    38.00 Latin, Adult, Bronze, Cha Cha",
+        "    38.00 Latin, Adult, Bronze, Rumba",
+        "Subtotal     76.00",
+        "",
+        // An amateur couple without packages pays the surcharge under rule S.
+        "David Park/Emily Chen",
+        "    58.00 Latin, Adult, Bronze, Cha Cha",
+        "Subtotal     58.00",
+        "Approximate subtotal for 3 dances,    134.00",
+        "",
+        "Other purchases:",
+        "",
+        "   400.00 Turner, Michael - Weekend with Hotel (1)",
+        "   250.00 Kim, Grace - Hotel Room (1)",
+        "   105.00 Studio - Day Pass (3)",
+        "     0.00 Collins, Sarah - Gala (1)",
+        "",
+        "Approximate total due: 889.00, *The final amount due will be provided by organizer "
+        "invoice*",
+        "",
+        "Rooming list:",
+        "",
+        "Sharing room 1, Michael Turner, Sarah Collins**, Grace Kim",
+        "** Person has not purchased a hotel room.",
+    };
+    EXPECT_EQ(Build(), expected);
+    EXPECT_EQ(ui.messages, CStringList{kMissingItem});
+    // The lone group is gone from the store as it would be from the next save.
+    EXPECT_EQ(db.FindPerson(kPark)->roommateGroup, -1);
+    EXPECT_EQ(db.FindPerson(kTurner)->dancePackage, kHotelPackage);
+}
+
+TEST_F(SummaryReportTest, HiddenPricesListTheStudiosGroupEntryFirstAndNoAmounts) {
+    db.showDancePrices = 0;
+    CEntryRecord& team = AddEntry(db, kFormation, 0, 'G', -1, -1);
+    team.owner = db.studioArray.front()->number;
+    team.level = 8;
+    team.age = 3;
+    team.teamName = "Starlight Stars";
+    // Rooms are no concern of this story.
+    for (const auto& person : db.personArray) {
+        person->roommateGroup = -1;
+    }
+
+    const CStringList lines = Build();
+    const CStringList entries(lines.begin() + 10, lines.end());
+    const CStringList expected = {
+        "Dance entries:",
+        "",
+        "Studio",
+        "Formation, Adult Teams, Open, Starlight Stars",
+        "",
+        "Sarah Collins/Michael Turner",
+        "Latin, Adult, Bronze, Cha Cha",
+        "Latin, Adult, Bronze, Rumba",
+        "",
+        "David Park/Emily Chen",
+        "Latin, Adult, Bronze, Cha Cha",
+        "",
+        "Other purchases:",
+        "",
+        "Turner, Michael - Weekend with Hotel (1)",
+        "Kim, Grace - Hotel Room (1)",
+        "Studio - Day Pass (3)",
+        "Collins, Sarah - Gala (1)",
+        "",
+    };
+    EXPECT_EQ(entries, expected);
+    // The missing item is reported even when no price is shown.
+    EXPECT_EQ(ui.messages, CStringList{kMissingItem});
+}
+
+TEST_F(SummaryReportTest, ShownInTheWindowWrittenAsAFileOrReturnedAsText) {
+    CTempDir dir;
+    db.setupFileName = dir.File("Spring.stu");
+    db.studioArray.front()->name = "Star <Dance> #1";
+    const CStringList lines = Build();
+    ui.messages.clear();
+
+    ui.ExpectDialog<CReportWindow>([&](CReportWindow& window) {
+        EXPECT_EQ(window.Caption(), "Summary report");
+        EXPECT_EQ(window.Lines(), lines);
+        return IDOK;
+    });
+    std::string output = "kept";
+    SummaryReport(db, 'S', output);
+    EXPECT_EQ(output, "kept");
+
+    std::string joined;
+    JoinLines(lines, joined);
+    std::string text = "Note:\r\n";
+    SummaryReport(db, 'T', text);
+    EXPECT_EQ(text, "Note:\r\n" + joined);
+
+    SummaryReport(db, 'F', output);
+    EXPECT_EQ(output, dir.File("SummaryReport_Star_{Dance}_1.txt"));
+    // CR LF, as the organizer's Windows machine reads it.
+    EXPECT_EQ(ReadFileBytes(output), joined);
+    EXPECT_EQ(ui.messages, CStringList(3, kMissingItem));
+
+    // A report that cannot be written is not passed over in silence.
+    ui.messages.clear();
+    db.setupFileName = dir.File("gone/Spring.stu");
+    SummaryReport(db, 'F', output);
+    EXPECT_EQ(output, dir.File("gone/SummaryReport_Star_{Dance}_1.txt"));
+    EXPECT_EQ(ui.messages.back(), "The summary report could not be written to " + output + ".");
+
+    // Without a studio there is nothing to report.
+    ui.messages.clear();
+    db.studioArray.clear();
+    output = "kept";
+    SummaryReport(db, 'F', output);
+    EXPECT_EQ(output, "kept");
+    EXPECT_EQ(ui.messages, CStringList{"Error - no studio data"});
+}
+
+}  // namespace
