@@ -4,6 +4,10 @@
 #include "dialogs/ListDialogView.h"
 #include "dialogs/TextDialog.h"
 #include "dialogs/TextDialogView.h"
+#include "entries/EntryFormDialog.h"
+#include "entries/EntryFormDialogView.h"
+#include "entries/EntryTypeDialog.h"
+#include "entries/EntryTypeDialogView.h"
 #include "platform/qt/DialogViewRegistry.h"
 #include "shell/AboutDialog.h"
 #include "shell/AboutDialogView.h"
@@ -28,6 +32,8 @@ std::vector<int> RegisterAll() {
     Register<CListDialog, CListDialogView>(claimedTwice);
     Register<CTextDialog, CTextDialogView>(claimedTwice);
     Register<CStudioDialog, CStudioDialogView>(claimedTwice);
+    Register<CEntryTypeDialog, CEntryTypeDialogView>(claimedTwice);
+    Register<CEntryFormDialog, CEntryFormDialogView>(claimedTwice);
     return claimedTwice;
 }
 

@@ -1,6 +1,7 @@
 #include "shell/MainDialog.h"
 
 #include "data/Database.h"
+#include "entries/DanceEntriesStep.h"
 #include "formats/DataFileChoice.h"
 #include "shell/DataFileChooser.h"
 #include "formats/DataFileReader.h"
@@ -19,7 +20,7 @@ CMainDialog::CMainDialog(CUi& ui, std::string setupPath)
     steps_[kStudioId] = [this] { EditStudioData(*store_); };
     steps_[kPersonsId] = nullptr;
     steps_[kPurchasesId] = nullptr;
-    steps_[kEntriesId] = nullptr;
+    steps_[kEntriesId] = [this] { EditDanceEntries(*store_); };
     steps_[kReportId] = nullptr;
     steps_[kDisketteId] = nullptr;
     steps_[kEmailId] = nullptr;
