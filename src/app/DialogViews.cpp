@@ -4,6 +4,10 @@
 #include "dialogs/ListDialogView.h"
 #include "dialogs/TextDialog.h"
 #include "dialogs/TextDialogView.h"
+#include "entries/EntryFormDialog.h"
+#include "entries/EntryFormDialogView.h"
+#include "entries/EntryTypeDialog.h"
+#include "entries/EntryTypeDialogView.h"
 #include "platform/qt/DialogViewRegistry.h"
 #include "report/ReportWindow.h"
 #include "report/ReportWindowView.h"
@@ -31,6 +35,8 @@ std::vector<int> RegisterAll() {
     Register<CTextDialog, CTextDialogView>(claimedTwice);
     Register<CStudioDialog, CStudioDialogView>(claimedTwice);
     Register<CReportWindow, CReportWindowView>(claimedTwice);
+    Register<CEntryTypeDialog, CEntryTypeDialogView>(claimedTwice);
+    Register<CEntryFormDialog, CEntryFormDialogView>(claimedTwice);
     return claimedTwice;
 }
 

@@ -1,6 +1,7 @@
 #include "shell/MainDialog.h"
 
 #include "data/Database.h"
+#include "entries/DanceEntriesStep.h"
 #include "formats/DataFileChoice.h"
 #include "formats/DataFileLock.h"
 #include "formats/DataFileReader.h"
@@ -22,7 +23,7 @@ CMainDialog::CMainDialog(CUi& ui, std::string setupPath)
     steps_[kStudioId] = [this] { EditStudioData(*store_); };
     steps_[kPersonsId] = nullptr;
     steps_[kPurchasesId] = nullptr;
-    steps_[kEntriesId] = nullptr;
+    steps_[kEntriesId] = [this] { EditDanceEntries(*store_); };
     steps_[kReportId] = [this] {
         std::string unused;
         SummaryReport(*store_, 'S', unused);
