@@ -4,6 +4,10 @@
 #include "dialogs/ListDialogView.h"
 #include "dialogs/TextDialog.h"
 #include "dialogs/TextDialogView.h"
+#include "persons/PersonDialog.h"
+#include "persons/PersonDialogView.h"
+#include "persons/PersonListDialog.h"
+#include "persons/PersonListDialogView.h"
 #include "platform/qt/DialogViewRegistry.h"
 #include "shell/AboutDialog.h"
 #include "shell/AboutDialogView.h"
@@ -28,6 +32,8 @@ std::vector<int> RegisterAll() {
     Register<CListDialog, CListDialogView>(claimedTwice);
     Register<CTextDialog, CTextDialogView>(claimedTwice);
     Register<CStudioDialog, CStudioDialogView>(claimedTwice);
+    Register<CPersonListDialog, CPersonListDialogView>(claimedTwice);
+    Register<CPersonDialog, CPersonDialogView>(claimedTwice);
     return claimedTwice;
 }
 

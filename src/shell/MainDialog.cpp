@@ -5,6 +5,7 @@
 #include "shell/DataFileChooser.h"
 #include "formats/DataFileReader.h"
 #include "formats/SetupLoader.h"
+#include "persons/PersonListDialog.h"
 #include "platform/Ui.h"
 #include "shell/AboutDialog.h"
 #include "shell/SaveAndClear.h"
@@ -17,7 +18,7 @@ CMainDialog::CMainDialog(CUi& ui, std::string setupPath)
     // The steps whose dialogs are not part of the program yet have no action: their buttons
     // stay disabled until each step lands here.
     steps_[kStudioId] = [this] { EditStudioData(*store_); };
-    steps_[kPersonsId] = nullptr;
+    steps_[kPersonsId] = [this] { ShowPersonList(*store_); };
     steps_[kPurchasesId] = nullptr;
     steps_[kEntriesId] = nullptr;
     steps_[kReportId] = nullptr;
