@@ -220,9 +220,9 @@ TEST_F(MainDialogTest, ButtonsHelpAboutAndExit) {
     EXPECT_TRUE(dialog.IsEnabled(CMainDialog::kNewStudioId));
     EXPECT_TRUE(dialog.IsEnabled(CMainDialog::kHelpId));
     // Steps whose dialogs are not there yet cannot be clicked, and a click does nothing.
-    EXPECT_FALSE(dialog.IsEnabled(CMainDialog::kPersonsId));
+    EXPECT_TRUE(dialog.IsEnabled(CMainDialog::kPersonsId));
     EXPECT_FALSE(dialog.IsEnabled(CMainDialog::kDataFileId));
-    EXPECT_FALSE(dialog.OnCommand(CMainDialog::kPersonsId));
+    EXPECT_FALSE(dialog.OnCommand(CMainDialog::kDataFileId));
 
     EXPECT_FALSE(dialog.OnCommand(CMainDialog::kHelpId));
     EXPECT_EQ(ui.helpContexts, (std::vector<unsigned>{131174u}));
