@@ -90,11 +90,14 @@ CPersonDialogView::CPersonDialogView(CPersonDialog& model, CUi& ui, QWidget* par
 
     // Right: roommates, meal preference, comments.
     auto* right = new QVBoxLayout;
-    const auto addListBox = [&](const char* title, QListWidget*& list) {
+    // Wide enough for a whole comment, tall enough for a few lines without scrolling.
+    const int listWidth = fontMetrics().averageCharWidth() * (CPersonDialog::kCommentLength + 4);
+    const auto addListBox = [&](const char* title, QListWidget*& list, int lines) {
         auto* box = new QGroupBox(QString::fromLatin1(title), this);
         list = new QListWidget(box);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
-        list->setMinimumSize(Units().X(150), Units().Y(44));
+        list->setFixedSize(listWidth,
+                           fontMetrics().lineSpacing() * lines + 2 * list->frameWidth() + 4);
         auto* inside = new QVBoxLayout(box);
         inside->addWidget(list);
         auto* row = new QHBoxLayout;
@@ -103,7 +106,7 @@ CPersonDialogView::CPersonDialogView(CPersonDialog& model, CUi& ui, QWidget* par
         tabOrder << list;
         return row;
     };
-    QHBoxLayout* roommateButtons = addListBox(CPersonDialog::kRoommatesLabel, roommates_);
+    QHBoxLayout* roommateButtons = addListBox(CPersonDialog::kRoommatesLabel, roommates_, 5);
     TAVORIN_NAME_CONTROL(roommates_, CPersonDialog::kRoommatesId,
                          QString::fromLatin1(CPersonDialog::kRoommatesLabel));
     auto* roommateAdd = MakeButton("Add", this);
@@ -131,7 +134,7 @@ CPersonDialogView::CPersonDialogView(CPersonDialog& model, CUi& ui, QWidget* par
         meal_->setText(ToQt(CPersonDialog::MealPreferenceText(FromQt(typed))));
     });
 
-    QHBoxLayout* commentButtons = addListBox(CPersonDialog::kCommentsLabel, comments_);
+    QHBoxLayout* commentButtons = addListBox(CPersonDialog::kCommentsLabel, comments_, 6);
     TAVORIN_NAME_CONTROL(comments_, CPersonDialog::kCommentsId,
                          QString::fromLatin1(CPersonDialog::kCommentsLabel));
     auto* commentAdd = MakeButton("Add", this);
@@ -145,6 +148,7 @@ CPersonDialogView::CPersonDialogView(CPersonDialog& model, CUi& ui, QWidget* par
         tabOrder << button;
     }
     commentButtons->addStretch(1);
+    right->addStretch(1);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -164,7 +168,7 @@ CPersonDialogView::CPersonDialogView(CPersonDialog& model, CUi& ui, QWidget* par
     auto* columns = new QHBoxLayout;
     columns->addLayout(left);
     columns->addSpacing(Units().X(8));
-    columns->addLayout(right, 1);
+    columns->addLayout(right);
     auto* page = new QVBoxLayout(this);
     page->addLayout(columns);
     page->addSpacing(Units().Y(4));
