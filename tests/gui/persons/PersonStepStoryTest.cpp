@@ -23,20 +23,6 @@
 
 namespace {
 
-void Type(QWidget* dialog, int id, const QString& text) {
-    auto* edit = FindControl<QLineEdit>(dialog, id);
-    QVERIFY(edit != nullptr);
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
-}
-
-void Click(QWidget* dialog, int id) {
-    auto* button = FindControl<QPushButton>(dialog, id);
-    QVERIFY(button != nullptr);
-    button->click();
-}
-
 QStringList Lines(QWidget* dialog, int id) {
     QStringList lines;
     if (auto* list = FindControl<QListWidget>(dialog, id)) {
@@ -58,12 +44,12 @@ void Select(QWidget* dialog, int id, const QString& text) {
 // Add in the list of persons, then the person typed and OK.
 void AddPerson(QWidget* list, const QString& last, const QString& first, int type) {
     WhenModalOpens([=](QWidget* person) {
-        Type(person, CPersonDialog::kLastNameId, last);
-        Type(person, CPersonDialog::kFirstNameId, first);
+        TypeInField(person, CPersonDialog::kLastNameId, last);
+        TypeInField(person, CPersonDialog::kFirstNameId, first);
         FindControl<QComboBox>(person, CPersonDialog::kTypeId)->setCurrentIndex(type);
-        Click(person, CPersonDialog::kOkId);
+        ClickControl(person, CPersonDialog::kOkId);
     });
-    Click(list, CPersonListDialog::kAddId);
+    ClickControl(list, CPersonListDialog::kAddId);
 }
 
 }  // namespace
@@ -85,8 +71,8 @@ private slots:
 
         QStringList afterDelete;
         WhenModalOpens([&](QWidget* studio) {
-            Type(studio, CStudioDialog::kNameId, QStringLiteral("Star Dance"));
-            Type(studio, CStudioDialog::kNameAgainId, QStringLiteral("Star Dance"));
+            TypeInField(studio, CStudioDialog::kNameId, QStringLiteral("Star Dance"));
+            TypeInField(studio, CStudioDialog::kNameAgainId, QStringLiteral("Star Dance"));
             WhenModalOpens([&](QWidget* main) {
                 WhenModalOpens([&](QWidget* list) {
                     AddPerson(list, QStringLiteral("Lee"), QStringLiteral("Ann"), 3);
@@ -99,17 +85,18 @@ private slots:
                         WhenModalOpens([&](QWidget* choose) {
                             QCOMPARE(choose->windowTitle(), QStringLiteral("Select roommate"));
                             Select(choose, CListDialog::kSingleListId, QStringLiteral("Ray, Bob"));
-                            Click(choose, IDOK);
+                            ClickControl(choose, IDOK);
                         });
-                        Click(person, CPersonDialog::kRoommateAddId);
+                        ClickControl(person, CPersonDialog::kRoommateAddId);
                         WhenModalOpens([&](QWidget* comment) {
-                            Type(comment, CTextDialog::kEditId, QStringLiteral("Vegetarian"));
-                            Click(comment, IDOK);
+                            TypeInField(comment, CTextDialog::kEditId,
+                                        QStringLiteral("Vegetarian"));
+                            ClickControl(comment, IDOK);
                         });
-                        Click(person, CPersonDialog::kCommentAddId);
-                        Click(person, CPersonDialog::kOkId);
+                        ClickControl(person, CPersonDialog::kCommentAddId);
+                        ClickControl(person, CPersonDialog::kOkId);
                     });
-                    Click(list, CPersonListDialog::kEditId);
+                    ClickControl(list, CPersonListDialog::kEditId);
 
                     Select(list, CPersonListDialog::kListId, QStringLiteral("Oak, Cy [3]"));
                     WhenModalOpens([](QWidget* question) {
@@ -117,14 +104,14 @@ private slots:
                         QVERIFY(box != nullptr);
                         box->button(QMessageBox::Yes)->click();
                     });
-                    Click(list, CPersonListDialog::kDeleteId);
+                    ClickControl(list, CPersonListDialog::kDeleteId);
                     afterDelete = Lines(list, CPersonListDialog::kListId);
-                    Click(list, CPersonListDialog::kOkId);
+                    ClickControl(list, CPersonListDialog::kOkId);
                 });
-                Click(main, CMainDialog::kPersonsId);
-                Click(main, CMainDialog::kOkId);
+                ClickControl(main, CMainDialog::kPersonsId);
+                ClickControl(main, CMainDialog::kOkId);
             });
-            Click(studio, CStudioDialog::kOkId);
+            ClickControl(studio, CStudioDialog::kOkId);
         });
         RunTavorin(ui, dir.path().toStdString(), "");
         QCOMPARE(afterDelete,
@@ -141,13 +128,13 @@ private slots:
                     roommates = Lines(person, CPersonDialog::kRoommatesId);
                     comments = Lines(person, CPersonDialog::kCommentsId);
                     type = FindControl<QComboBox>(person, CPersonDialog::kTypeId)->currentText();
-                    Click(person, CPersonDialog::kCancelId);
+                    ClickControl(person, CPersonDialog::kCancelId);
                 });
-                Click(list, CPersonListDialog::kEditId);
-                Click(list, CPersonListDialog::kOkId);
+                ClickControl(list, CPersonListDialog::kEditId);
+                ClickControl(list, CPersonListDialog::kOkId);
             });
-            Click(main, CMainDialog::kPersonsId);
-            Click(main, CMainDialog::kOkId);
+            ClickControl(main, CMainDialog::kPersonsId);
+            ClickControl(main, CMainDialog::kOkId);
         });
         RunTavorin(ui, dir.path().toStdString(), "");
         QCOMPARE(listed,
