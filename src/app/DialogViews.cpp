@@ -8,6 +8,10 @@
 #include "entries/EntryFormDialogView.h"
 #include "entries/EntryTypeDialog.h"
 #include "entries/EntryTypeDialogView.h"
+#include "persons/PersonDialog.h"
+#include "persons/PersonDialogView.h"
+#include "persons/PersonListDialog.h"
+#include "persons/PersonListDialogView.h"
 #include "platform/qt/DialogViewRegistry.h"
 #include "report/ReportWindow.h"
 #include "report/ReportWindowView.h"
@@ -37,6 +41,8 @@ std::vector<int> RegisterAll() {
     Register<CReportWindow, CReportWindowView>(claimedTwice);
     Register<CEntryTypeDialog, CEntryTypeDialogView>(claimedTwice);
     Register<CEntryFormDialog, CEntryFormDialogView>(claimedTwice);
+    Register<CPersonListDialog, CPersonListDialogView>(claimedTwice);
+    Register<CPersonDialog, CPersonDialogView>(claimedTwice);
     return claimedTwice;
 }
 

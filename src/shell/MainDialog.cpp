@@ -7,6 +7,7 @@
 #include "formats/DataFileReader.h"
 #include "formats/FileReplace.h"
 #include "formats/SetupLoader.h"
+#include "persons/PersonListDialog.h"
 #include "platform/Ui.h"
 #include "report/SummaryReport.h"
 #include "shell/AboutDialog.h"
@@ -21,7 +22,7 @@ CMainDialog::CMainDialog(CUi& ui, std::string setupPath)
     // The steps whose dialogs are not part of the program yet have no action: their buttons
     // stay disabled until each step lands here.
     steps_[kStudioId] = [this] { EditStudioData(*store_); };
-    steps_[kPersonsId] = nullptr;
+    steps_[kPersonsId] = [this] { ShowPersonList(*store_); };
     steps_[kPurchasesId] = nullptr;
     steps_[kEntriesId] = [this] { EditDanceEntries(*store_); };
     steps_[kReportId] = [this] {
