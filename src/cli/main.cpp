@@ -169,6 +169,9 @@ int main(int argc, char** argv) {
         } else if (word == "--help" || word == "-h") {
             PrintUsage(std::cout);
             return kExitDone;
+        } else if (word == "--version") {
+            std::cout << "tavorin-cli " TAVORIN_VERSION "\n";
+            return kExitDone;
         } else if (word.size() > 1 && word[0] == '-') {
             std::cerr << "tavorin-cli: unknown option " << word << '\n';
             PrintUsage(std::cerr);

@@ -22,6 +22,9 @@ public:
     virtual int RunDialog(CDialogModel& model) = 0;
     // Opens the help at a context number (0x20000 + a dialog's resource number).
     virtual void OpenHelp(unsigned context) = 0;
+    // Asks for the organizer's setup file with the system's file dialog; "" when the user
+    // cancelled or there is no such dialog.
+    virtual std::string AskForSetupFile() { return {}; }
 
     // The last list search (F2), in upper case: one for the whole run, so that F3 in any dialog
     // repeats a search made in another.

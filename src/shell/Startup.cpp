@@ -31,8 +31,12 @@ std::string ChooseSetupFile(CUi& ui, const std::string& argument,
     CStringList names, dates;
     ListFiles(inDirectory("*.stu"), names, dates);
     if (names.empty()) {
-        ui.ShowMessage("No setup data files found");
-        return {};
+        // An installed program has no setup files beside it: the user opens the organizer's.
+        const std::string asked = argument.empty() ? ui.AskForSetupFile() : std::string();
+        if (asked.empty()) {
+            ui.ShowMessage("No setup data files found");
+        }
+        return asked;
     }
     if (names.size() == 1) {
         return inDirectory(names.front());

@@ -54,10 +54,19 @@ TEST_F(StartupTest, CancellingTheChoiceOpensNothing) {
     EXPECT_EQ(ui.log, (std::vector<std::string>{"dialog: 284"}));
 }
 
-TEST_F(StartupTest, NoSetupFileIsReported) {
+TEST_F(StartupTest, WithoutSetupFilesBesideItTheProgramAsksForOne) {
+    // Installed, the program has none beside it: the user opens the organizer's file.
     WriteFileBytes(dir.File("notes.txt"), "x");
+    ui.setupFileAnswer = "/home/studio/Downloads/Spring.stu";
+    EXPECT_EQ(ChooseSetupFile(ui, "", dir.Path().string()), "/home/studio/Downloads/Spring.stu");
+    EXPECT_TRUE(ui.messages.empty());
+    // Cancelled, or a folder named on the command line without any: said plainly.
+    ui.setupFileAnswer = "";
     EXPECT_EQ(ChooseSetupFile(ui, "", dir.Path().string()), "");
-    EXPECT_EQ(ui.messages, (std::vector<std::string>{"No setup data files found"}));
+    EXPECT_EQ(ChooseSetupFile(ui, dir.Path().string(), "/nowhere"), "");
+    EXPECT_EQ(ui.log, (std::vector<std::string>{"file dialog", "file dialog",
+                                                "message: No setup data files found",
+                                                "message: No setup data files found"}));
 }
 
 TEST_F(StartupTest, AFileOnTheCommandLineIsUsedAsItIs) {

@@ -53,3 +53,12 @@ int CScriptedUi::RunDialog(CDialogModel& model) {
     }
     return step.action(model);
 }
+
+std::string CScriptedUi::AskForSetupFile() {
+    log.push_back("file dialog");
+    if (!setupFileAnswer) {
+        ADD_FAILURE() << "unexpected file dialog";
+        return {};
+    }
+    return *setupFileAnswer;
+}

@@ -3,6 +3,7 @@
 // runs dialogs from a script. Anything the script did not expect fails the test.
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,11 +34,14 @@ public:
     void EndWaitCursor() override { --waitDepth; }
     int RunDialog(CDialogModel& model) override;
     void OpenHelp(unsigned context) override { helpContexts.push_back(context); }
+    // The file dialog answers `setupFileAnswer`; unset, the dialog was not expected.
+    std::string AskForSetupFile() override;
 
     // Every event as "message: ...", "question: ...", "dialog: <resource>".
     std::vector<std::string> log;
     std::vector<std::string> messages;
     std::vector<unsigned> helpContexts;
+    std::optional<std::string> setupFileAnswer;
     int waitDepth = 0;
 
 private:

@@ -1,7 +1,11 @@
 #include "platform/qt/QtUi.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QSettings>
 
 #include "dialogs/DialogModel.h"
 #include "platform/qt/DialogViewRegistry.h"
@@ -84,4 +88,19 @@ int CQtUi::RunDialog(CDialogModel& model) {
 
 void CQtUi::OpenHelp(unsigned context) {
     ShowHelpTopic(context, CurrentParent());
+}
+
+std::string CQtUi::AskForSetupFile() {
+    QSettings settings;
+    const QString lastFolder =
+        settings.value(QStringLiteral("lastSetupFolder"), QDir::homePath()).toString();
+    CWaitCursorPause pause(waitDepth_);
+    const QString chosen = QFileDialog::getOpenFileName(
+        CurrentParent(), QStringLiteral("Open the organizer's setup file"), lastFolder,
+        QStringLiteral("Competition setup files (*.stu *.STU);;All files (*)"));
+    if (chosen.isEmpty()) {
+        return {};
+    }
+    settings.setValue(QStringLiteral("lastSetupFolder"), QFileInfo(chosen).absolutePath());
+    return QFile::encodeName(chosen).toStdString();
 }

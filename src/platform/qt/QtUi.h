@@ -14,6 +14,8 @@ public:
     void EndWaitCursor() override;
     int RunDialog(CDialogModel& model) override;
     void OpenHelp(unsigned context) override;
+    // Starts in the folder of the setup file chosen last time, and remembers the new one.
+    std::string AskForSetupFile() override;
 
     // The window new dialogs and message boxes belong to: the active modal dialog, else the
     // active window.
