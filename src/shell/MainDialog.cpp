@@ -1,11 +1,15 @@
 #include "shell/MainDialog.h"
 
 #include "data/Database.h"
+#include "delivery/DisketteStep.h"
+#include "delivery/EmailStep.h"
+#include "delivery/MakeDataFile.h"
 #include "formats/DataFileChoice.h"
 #include "formats/DataFileLock.h"
 #include "formats/DataFileReader.h"
 #include "formats/FileReplace.h"
 #include "formats/SetupLoader.h"
+#include "platform/CommandMailer.h"
 #include "platform/Ui.h"
 #include "report/SummaryReport.h"
 #include "shell/AboutDialog.h"
@@ -16,7 +20,10 @@
 #include "util/SetupPath.h"
 
 CMainDialog::CMainDialog(CUi& ui, std::string setupPath)
-    : ui_(ui), setupPath_(std::move(setupPath)), store_(std::make_unique<CDatabase>(ui)) {
+    : ui_(ui),
+      setupPath_(std::move(setupPath)),
+      store_(std::make_unique<CDatabase>(ui)),
+      mailer_(std::make_unique<CCommandMailer>()) {
     // The steps whose dialogs are not part of the program yet have no action: their buttons
     // stay disabled until each step lands here.
     steps_[kStudioId] = [this] { EditStudioData(*store_); };
@@ -27,9 +34,9 @@ CMainDialog::CMainDialog(CUi& ui, std::string setupPath)
         std::string unused;
         SummaryReport(*store_, 'S', unused);
     };
-    steps_[kDisketteId] = nullptr;
-    steps_[kEmailId] = nullptr;
-    steps_[kDataFileId] = nullptr;
+    steps_[kDisketteId] = [this] { MakeDisketteStep(*store_); };
+    steps_[kEmailId] = [this] { EmailDataStep(*store_, *mailer_); };
+    steps_[kDataFileId] = [this] { MakeDataFileStep(*store_); };
 }
 
 CMainDialog::~CMainDialog() = default;
@@ -73,15 +80,19 @@ bool CMainDialog::OnCommand(int id) {
     } else if (id == kHelpId) {
         ui_.OpenHelp(kHelpContext);
     } else if (id == kNewStudioId) {
-        SaveAndClear(*store_, true);
-        lock_.reset();
-        if (!StartNewStudio()) {
-            End(0);
-        }
+        InitializeNewStudio();
     } else if (IsEnabled(id)) {
         steps_.at(id)();
     }
     return ended;
+}
+
+void CMainDialog::InitializeNewStudio() {
+    SaveAndClear(*store_, true);
+    lock_.reset();
+    if (!StartNewStudio()) {
+        End(0);
+    }
 }
 
 bool CMainDialog::OnSysCommand(int command) {

@@ -222,7 +222,7 @@ TEST_F(MainDialogTest, ButtonsHelpAboutAndExit) {
     EXPECT_TRUE(dialog.IsEnabled(CMainDialog::kHelpId));
     // Steps whose dialogs are not there yet cannot be clicked, and a click does nothing.
     EXPECT_FALSE(dialog.IsEnabled(CMainDialog::kPersonsId));
-    EXPECT_FALSE(dialog.IsEnabled(CMainDialog::kDataFileId));
+    EXPECT_TRUE(dialog.IsEnabled(CMainDialog::kDataFileId));
     EXPECT_FALSE(dialog.OnCommand(CMainDialog::kPersonsId));
     // Step 5 shows the summary report in its window.
     ui.ExpectDialog<CReportWindow>([](CReportWindow& report) {
