@@ -38,6 +38,9 @@ bool SameDirectory(const std::string& a, const std::string& b) {
 bool HoldsOwnFiles(CDatabase& store, const std::string& directory) {
     for (const std::string& own :
          {store.dataFileName, store.setupFileName, SummaryReportPath(store), ProgramPath()}) {
+        if (own.empty()) {
+            continue;
+        }
         const std::string ownDirectory = fs::absolute(fs::path(own)).parent_path().string();
         if (SameDirectory(directory, ownDirectory)) {
             return true;
