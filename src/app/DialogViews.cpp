@@ -4,6 +4,14 @@
 #include "dialogs/ListDialogView.h"
 #include "dialogs/TextDialog.h"
 #include "dialogs/TextDialogView.h"
+#include "entries/EntryFormDialog.h"
+#include "entries/EntryFormDialogView.h"
+#include "entries/EntryTypeDialog.h"
+#include "entries/EntryTypeDialogView.h"
+#include "persons/PersonDialog.h"
+#include "persons/PersonDialogView.h"
+#include "persons/PersonListDialog.h"
+#include "persons/PersonListDialogView.h"
 #include "platform/qt/DialogViewRegistry.h"
 #include "report/ReportWindow.h"
 #include "report/ReportWindowView.h"
@@ -31,6 +39,10 @@ std::vector<int> RegisterAll() {
     Register<CTextDialog, CTextDialogView>(claimedTwice);
     Register<CStudioDialog, CStudioDialogView>(claimedTwice);
     Register<CReportWindow, CReportWindowView>(claimedTwice);
+    Register<CEntryTypeDialog, CEntryTypeDialogView>(claimedTwice);
+    Register<CEntryFormDialog, CEntryFormDialogView>(claimedTwice);
+    Register<CPersonListDialog, CPersonListDialogView>(claimedTwice);
+    Register<CPersonDialog, CPersonDialogView>(claimedTwice);
     return claimedTwice;
 }
 

@@ -1,11 +1,11 @@
 #include "dialogs/ListDialogView.h"
 
-#include <QCollator>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
 
 #include "dialogs/ListDialog.h"
+#include "dialogs/qt/CollatedOrder.h"
 #include "dialogs/qt/ListSearchKeys.h"
 #include "platform/Ui.h"
 #include "platform/qt/ControlNames.h"
@@ -100,11 +100,7 @@ CListDialogView::CListDialogView(CListDialog& model, CUi& ui, QWidget* parent)
 
 void CListDialogView::Fill() {
     if (model_.IsSorted()) {
-        QCollator collator;
-        collator.setCaseSensitivity(Qt::CaseInsensitive);
-        model_.SortShownLines([&collator](const std::string& a, const std::string& b) {
-            return collator.compare(ToQt(a), ToQt(b)) < 0;
-        });
+        model_.SortShownLines(CollatedOrder());
     }
     showing_ = true;
     list_->clear();

@@ -1,10 +1,25 @@
 #include "dialogs/ListModel.h"
 
+#include <algorithm>
+
 #include "platform/Ui.h"
 
 int CListModel::AddString(const std::string& text, long data) {
-    items_.push_back({text, data, false});
-    return GetCount() - 1;
+    auto place = items_.end();
+    if (less_) {
+        place = std::upper_bound(
+            items_.begin(), items_.end(), text,
+            [this](const std::string& t, const CListItem& item) { return less_(t, item.text); });
+    }
+    place = items_.insert(place, {text, data, false});
+    return static_cast<int>(place - items_.begin());
+}
+
+void CListModel::SortBy(CTextLess less) {
+    less_ = std::move(less);
+    std::stable_sort(items_.begin(), items_.end(), [this](const CListItem& a, const CListItem& b) {
+        return less_(a.text, b.text);
+    });
 }
 
 void CListModel::ResetContent() {

@@ -1,10 +1,14 @@
 #pragma once
 // A list box or combo box as the models see it: lines of text with item data and a selection.
 // Views render it (sorted where the control sorts) and report clicks back by line index.
+#include <functional>
 #include <string>
 #include <vector>
 
 class CUi;
+
+// The order of a sorted list: true when the first text comes before the second.
+using CTextLess = std::function<bool(const std::string&, const std::string&)>;
 
 struct CListItem {
     std::string text;
@@ -16,6 +20,7 @@ class CListModel {
 public:
     explicit CListModel(bool multipleSelection = false) : multiple_(multipleSelection) {}
 
+    // Returns the index the line got: the end, or its place in a sorted list.
     int AddString(const std::string& text, long data = 0);
     void ResetContent();
     int GetCount() const { return static_cast<int>(items_.size()); }
@@ -28,6 +33,12 @@ public:
     void DeleteString(int index);
 
     bool IsMultiple() const { return multiple_; }
+    // Makes this a sorted list, as a list box that sorts: the lines are re-sorted by `less`
+    // (keeping their item data and selection, equal lines in their order) and every line added
+    // later goes to its place, after the lines it equals. Models sort ignoring case; a view may
+    // sort again by the platform's collation.
+    void SortBy(CTextLess less);
+    bool IsSorted() const { return static_cast<bool>(less_); }
     // Single selection: the selected line or -1. Multiple selection: the first selected line.
     int GetCurSel() const;
     // Single selection: selects only `index` (-1 clears). Multiple: adds `index` to the selection.
@@ -46,6 +57,7 @@ public:
 private:
     std::vector<CListItem> items_;
     bool multiple_;
+    CTextLess less_;
     std::string editText_;
 };
 

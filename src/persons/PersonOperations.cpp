@@ -28,6 +28,10 @@ int AddPerson(CDatabase& store) {
     person->number = NextNumber(store.personArray);
     CPersonDialog dialog(store, *person);
     if (store.ui.RunDialog(dialog) != IDOK) {
+        // The new person's comments go with it, but roommates it gave a group keep that group.
+        if (dialog.changedStore) {
+            WriteDataFile(store, store.dataFileName);
+        }
         return 0;
     }
     AppendRecord(store.personArray, std::move(person));
@@ -41,11 +45,13 @@ int EditPerson(CDatabase& store, int personNumber) {
         return 0;
     }
     CPersonDialog dialog(store, *person);
-    if (store.ui.RunDialog(dialog) != IDOK) {
-        return 0;
+    const bool ok = store.ui.RunDialog(dialog) == IDOK;
+    // Comments and roommates changed while the dialog was open stay after Cancel, so the file
+    // takes them too rather than waiting for the next change.
+    if (ok || dialog.changedStore) {
+        WriteDataFile(store, store.dataFileName);
     }
-    WriteDataFile(store, store.dataFileName);
-    return 1;
+    return ok ? 1 : 0;
 }
 
 int DeletePerson(CDatabase& store, int personNumber) {

@@ -3,8 +3,9 @@
 
 class CDatabase;
 
-// Run the person data dialog on a new or a stored person; 1 when it ended with OK (the data
-// file is then written), 0 when the user cancelled.
+// Run the person data dialog on a new or a stored person; 1 when it ended with OK, 0 when the
+// user cancelled. The data file is written after OK, and after Cancel when the dialog changed
+// the store (comments, roommates).
 int AddPerson(CDatabase& store);
 int EditPerson(CDatabase& store, int personNumber);
 // Removes the person with his or her entries (as gentleman or lady) and purchases, then writes

@@ -4,11 +4,13 @@
 #include "delivery/DisketteStep.h"
 #include "delivery/EmailStep.h"
 #include "delivery/MakeDataFile.h"
+#include "entries/DanceEntriesStep.h"
 #include "formats/DataFileChoice.h"
 #include "formats/DataFileLock.h"
 #include "formats/DataFileReader.h"
 #include "formats/FileReplace.h"
 #include "formats/SetupLoader.h"
+#include "persons/PersonListDialog.h"
 #include "platform/CommandMailer.h"
 #include "platform/Ui.h"
 #include "report/SummaryReport.h"
@@ -27,9 +29,9 @@ CMainDialog::CMainDialog(CUi& ui, std::string setupPath)
     // The steps whose dialogs are not part of the program yet have no action: their buttons
     // stay disabled until each step lands here.
     steps_[kStudioId] = [this] { EditStudioData(*store_); };
-    steps_[kPersonsId] = nullptr;
+    steps_[kPersonsId] = [this] { ShowPersonList(*store_); };
     steps_[kPurchasesId] = nullptr;
-    steps_[kEntriesId] = nullptr;
+    steps_[kEntriesId] = [this] { EditDanceEntries(*store_); };
     steps_[kReportId] = [this] {
         std::string unused;
         SummaryReport(*store_, 'S', unused);

@@ -3,11 +3,16 @@
 // and save screenshots when TAVORIN_SCREENSHOT_DIR names a folder.
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QTimer>
 #include <QWidget>
+#include <QtTest>
 #include <functional>
+
+#include "platform/qt/ControlNames.h"
 
 // Once a new modal window is on top and active, `act` plays the user in it. Whatever `act` left
 // open (a failed check returns early) is closed, so that a failure never hangs the test.
@@ -50,4 +55,19 @@ inline void SaveScreenshot(QWidget* widget, const QString& name) {
         QDir().mkpath(folder);
         widget->grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
     }
+}
+
+// Types `text` into the edit field `id` of `dialog` in place of what it held.
+inline void TypeInField(QWidget* dialog, int id, const QString& text) {
+    auto* edit = FindControl<QLineEdit>(dialog, id);
+    QVERIFY(edit != nullptr);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
+
+inline void ClickControl(QWidget* dialog, int id) {
+    auto* button = FindControl<QPushButton>(dialog, id);
+    QVERIFY(button != nullptr);
+    button->click();
 }

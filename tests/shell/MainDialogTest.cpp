@@ -221,9 +221,10 @@ TEST_F(MainDialogTest, ButtonsHelpAboutAndExit) {
     EXPECT_TRUE(dialog.IsEnabled(CMainDialog::kNewStudioId));
     EXPECT_TRUE(dialog.IsEnabled(CMainDialog::kHelpId));
     // Steps whose dialogs are not there yet cannot be clicked, and a click does nothing.
-    EXPECT_FALSE(dialog.IsEnabled(CMainDialog::kPersonsId));
+    EXPECT_TRUE(dialog.IsEnabled(CMainDialog::kPersonsId));
     EXPECT_TRUE(dialog.IsEnabled(CMainDialog::kDataFileId));
-    EXPECT_FALSE(dialog.OnCommand(CMainDialog::kPersonsId));
+    EXPECT_FALSE(dialog.IsEnabled(CMainDialog::kPurchasesId));
+    EXPECT_FALSE(dialog.OnCommand(CMainDialog::kPurchasesId));
     // Step 5 shows the summary report in its window.
     ui.ExpectDialog<CReportWindow>([](CReportWindow& report) {
         EXPECT_EQ(report.Lines().front(), "Star Dance");

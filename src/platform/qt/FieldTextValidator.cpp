@@ -12,7 +12,7 @@ bool BreaksALine(QChar c) {
 
 QValidator::State CFieldTextValidator::validate(QString& input, int& position) const {
     for (qsizetype i = input.size() - 1; i >= 0; --i) {
-        if (BreaksALine(input[i])) {
+        if (BreaksALine(input[i]) || alsoRefused_.contains(input[i])) {
             input.remove(i, 1);
             if (i < position) {
                 --position;
@@ -22,6 +22,6 @@ QValidator::State CFieldTextValidator::validate(QString& input, int& position) c
     return Acceptable;
 }
 
-void RefuseFieldSeparators(QLineEdit* edit) {
-    edit->setValidator(new CFieldTextValidator(edit));
+void RefuseFieldSeparators(QLineEdit* edit, const QString& alsoRefused) {
+    edit->setValidator(new CFieldTextValidator(alsoRefused, edit));
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Edit fields whose text goes into the studio data file refuse the characters that would break
-// its lines: the field separators "|", ";" and TAB, and line breaks. Typed or pasted, they are
-// dropped.
+// its lines: the field separators "|", ";" and TAB, and line breaks, and any other characters a
+// field cannot keep. Typed or pasted, they are dropped.
 #include <QValidator>
 
 class QLineEdit;
@@ -9,9 +9,13 @@ class QLineEdit;
 class CFieldTextValidator : public QValidator {
     Q_OBJECT
 public:
-    using QValidator::QValidator;
+    CFieldTextValidator(QString alsoRefused, QObject* parent)
+        : QValidator(parent), alsoRefused_(std::move(alsoRefused)) {}
     State validate(QString& input, int& position) const override;
+
+private:
+    QString alsoRefused_;
 };
 
-// Gives `edit` the validator.
-void RefuseFieldSeparators(QLineEdit* edit);
+// Gives `edit` the validator; `alsoRefused` names characters the field refuses besides.
+void RefuseFieldSeparators(QLineEdit* edit, const QString& alsoRefused = QString());

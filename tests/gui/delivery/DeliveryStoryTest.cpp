@@ -20,13 +20,6 @@
 
 namespace {
 
-void Click(QWidget* dialog, int id) {
-    auto* button = FindControl<QPushButton>(dialog, id);
-    QVERIFY(button != nullptr);
-    QVERIFY(button->isEnabled());
-    button->click();
-}
-
 void Answer(QWidget* modal, QMessageBox::StandardButton answer) {
     auto* box = qobject_cast<QMessageBox*>(modal);
     QVERIFY(box != nullptr);
@@ -107,22 +100,22 @@ private slots:
                     FindControl<QPlainTextEdit>(window, CReportWindow::kTextId)->toPlainText();
                 window->close();
             });
-            Click(main, CMainDialog::kDataFileId);
+            ClickControl(main, CMainDialog::kDataFileId);
 
             NoReviewThen([&](QWidget* letter) {
                 SaveScreenshot(letter, QStringLiteral("delivery-drive"));
                 WhenModalOpens(ReadMessage(&diskMessage, QStringLiteral("delivery-disk-done")));
-                Click(letter, IDOK);  // "A" as offered
+                ClickControl(letter, IDOK);  // "A" as offered
             });
-            Click(main, CMainDialog::kDisketteId);
+            ClickControl(main, CMainDialog::kDisketteId);
 
             NoReviewThen(ReadMessage(&mailMessage, QStringLiteral("delivery-mail-done")));
-            Click(main, CMainDialog::kEmailId);
+            ClickControl(main, CMainDialog::kEmailId);
 
             setenv("TAVORIN_MAIL_COMMAND", bin.filePath(QStringLiteral("gone")).toLocal8Bit(), 1);
             NoReviewThen(ReadMessage(&noMailMessage, QStringLiteral("delivery-no-mail")));
-            Click(main, CMainDialog::kEmailId);
-            Click(main, CMainDialog::kOkId);
+            ClickControl(main, CMainDialog::kEmailId);
+            ClickControl(main, CMainDialog::kOkId);
         });
         RunTavorin(ui, dir.path().toStdString(), "");
         unsetenv("TAVORIN_DRIVE_A");

@@ -14,24 +14,6 @@
 #include "shell/Startup.h"
 #include "studio/StudioDialog.h"
 
-namespace {
-
-void Type(QWidget* dialog, int id, const QString& text) {
-    auto* edit = FindControl<QLineEdit>(dialog, id);
-    QVERIFY(edit != nullptr);
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
-}
-
-void Click(QWidget* dialog, int id) {
-    auto* button = FindControl<QPushButton>(dialog, id);
-    QVERIFY(button != nullptr);
-    button->click();
-}
-
-}  // namespace
-
 class StartupStoryTest : public QObject {
     Q_OBJECT
 
@@ -51,19 +33,19 @@ private slots:
         QString mainTitle;
         WhenModalOpens([&](QWidget* studio) {
             QCOMPARE(studio->windowTitle(), QStringLiteral("Studio or mailing address data"));
-            Type(studio, CStudioDialog::kNameId, QStringLiteral("Star Dance"));
-            Type(studio, CStudioDialog::kNameAgainId, QStringLiteral("Star Dance"));
-            Type(studio, CStudioDialog::kCityId, QStringLiteral("Springfield"));
+            TypeInField(studio, CStudioDialog::kNameId, QStringLiteral("Star Dance"));
+            TypeInField(studio, CStudioDialog::kNameAgainId, QStringLiteral("Star Dance"));
+            TypeInField(studio, CStudioDialog::kCityId, QStringLiteral("Springfield"));
             WhenModalOpens([&](QWidget* main) {
                 mainTitle = main->windowTitle();
                 WhenModalOpens([](QWidget* again) {
-                    Type(again, CStudioDialog::kCityId, QStringLiteral("Shelbyville"));
-                    Click(again, CStudioDialog::kOkId);
+                    TypeInField(again, CStudioDialog::kCityId, QStringLiteral("Shelbyville"));
+                    ClickControl(again, CStudioDialog::kOkId);
                 });
-                Click(main, CMainDialog::kStudioId);
-                Click(main, CMainDialog::kOkId);
+                ClickControl(main, CMainDialog::kStudioId);
+                ClickControl(main, CMainDialog::kOkId);
             });
-            Click(studio, CStudioDialog::kOkId);
+            ClickControl(studio, CStudioDialog::kOkId);
         });
         RunTavorin(ui, dir.path().toStdString(), "");
         QCOMPARE(mainTitle, QStringLiteral("Data for Spring Open"));
@@ -83,8 +65,8 @@ private slots:
                 city = FindControl<QLineEdit>(studio, CStudioDialog::kCityId)->text();
                 studio->close();
             });
-            Click(main, CMainDialog::kStudioId);
-            Click(main, CMainDialog::kOkId);
+            ClickControl(main, CMainDialog::kStudioId);
+            ClickControl(main, CMainDialog::kOkId);
         });
         RunTavorin(ui, dir.path().toStdString(), "");
         QCOMPARE(name, QStringLiteral("Star Dance"));

@@ -1,0 +1,33 @@
+#pragma once
+// A person box that can be typed into: the user picks a name from a long drop-down list, and
+// typing the first letters of a last name scrolls the list to it without choosing it. The box
+// keeps what was typed, so that only a name picked from the list (or typed in full) counts.
+#include <string>
+
+#include "dialogs/ListModel.h"
+
+class CTypeAheadBox {
+public:
+    // Virtual-key codes of the keys the box takes besides blank, digits and letters.
+    static constexpr int kBackspaceKey = 8;
+    static constexpr int kCommaKey = 188;
+
+    // A key pressed while the box has the focus, as its virtual-key code (letters in upper
+    // case). The view first passes the box's current text into list's edit text, and tells
+    // whether all of it is marked (as after moving into the box): typing then starts afresh, as
+    // in any edit field. true when the box took the key: the drop-down is to be opened and to
+    // show the new text and TopLine(); false when the key goes on to the control as usual.
+    bool OnKeyDown(int virtualKey, bool wholeTextMarked = false);
+
+    // The line the drop-down shows at its top: the first line beginning with the typed text
+    // (ignoring case); it stays where it was when no line begins so, or nothing is typed.
+    int TopLine() const { return topLine_; }
+    // The item data of the line whose text equals the box's text (ignoring case), or -1.
+    long DataOfText() const;
+
+    // The lines with their item data and selection; its edit text is the box's text.
+    CListModel list;
+
+private:
+    int topLine_ = 0;
+};

@@ -1,0 +1,14 @@
+#include "dialogs/qt/CollatedOrder.h"
+
+#include <QCollator>
+#include <memory>
+
+#include "platform/qt/QtText.h"
+
+CTextLess CollatedOrder() {
+    auto collator = std::make_shared<QCollator>();
+    collator->setCaseSensitivity(Qt::CaseInsensitive);
+    return [collator](const std::string& a, const std::string& b) {
+        return collator->compare(ToQt(a), ToQt(b)) < 0;
+    };
+}

@@ -1,0 +1,82 @@
+#include "dialogs/TypeAheadBox.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int kDown = 40;
+constexpr int kDelete = 46;
+
+CTypeAheadBox Persons() {
+    CTypeAheadBox box;
+    box.list.AddString("Adams, Al", 1);
+    box.list.AddString("Sanders, Sue", 2);
+    box.list.AddString("smith, Sam", 3);
+    box.list.AddString("Smythe, Ed", 4);
+    box.list.AddString("Stone, Ty", 5);
+    box.list.SetCurSel(0);
+    return box;
+}
+
+TEST(TypeAheadBox, TypingScrollsToTheFirstNameBeginningSoAndChoosesNothing) {
+    CTypeAheadBox box = Persons();
+    EXPECT_EQ(box.list.EditText(), "Adams, Al");
+    // Moving into the box marks its text: the first letter starts a new text.
+    EXPECT_TRUE(box.OnKeyDown('S', true));
+    EXPECT_EQ(box.list.EditText(), "S");
+    EXPECT_EQ(box.TopLine(), 1);
+    // Letter case is ignored: "SM" finds "smith".
+    EXPECT_TRUE(box.OnKeyDown('M'));
+    EXPECT_EQ(box.list.EditText(), "SM");
+    EXPECT_EQ(box.TopLine(), 2);
+    EXPECT_TRUE(box.OnKeyDown(CTypeAheadBox::kBackspaceKey));
+    EXPECT_EQ(box.list.EditText(), "S");
+    EXPECT_EQ(box.TopLine(), 1);
+    // The chosen line never moves while typing, and a part of a name chooses nobody.
+    EXPECT_EQ(box.list.GetCurSel(), 0);
+    EXPECT_EQ(box.DataOfText(), -1);
+
+    // No name begins with "SX": the list stays where it was; emptied, it stays too.
+    EXPECT_TRUE(box.OnKeyDown('X'));
+    EXPECT_EQ(box.TopLine(), 1);
+    EXPECT_TRUE(box.OnKeyDown(CTypeAheadBox::kBackspaceKey));
+    EXPECT_TRUE(box.OnKeyDown(CTypeAheadBox::kBackspaceKey));
+    EXPECT_TRUE(box.OnKeyDown(CTypeAheadBox::kBackspaceKey));
+    EXPECT_EQ(box.list.EditText(), "");
+    EXPECT_EQ(box.TopLine(), 1);
+
+    // The arrow keys and Delete keep their work in the list.
+    EXPECT_FALSE(box.OnKeyDown(kDown));
+    EXPECT_FALSE(box.OnKeyDown(kDelete));
+    EXPECT_EQ(box.list.EditText(), "");
+}
+
+TEST(TypeAheadBox, AWholeNameTypedOrPickedNamesThePerson) {
+    CTypeAheadBox box = Persons();
+    // Typing on after the shown name, then Backspace back into it.
+    box.OnKeyDown('X');
+    EXPECT_EQ(box.list.EditText(), "Adams, AlX");
+    box.OnKeyDown(CTypeAheadBox::kBackspaceKey);
+    EXPECT_EQ(box.DataOfText(), 1);
+
+    box.list.SetEditText("");
+    for (const char key : std::string("SMITH")) {
+        box.OnKeyDown(key);
+    }
+    box.OnKeyDown(CTypeAheadBox::kCommaKey);
+    box.OnKeyDown(' ');
+    box.OnKeyDown('S');
+    box.OnKeyDown('A');
+    box.OnKeyDown('M');
+    EXPECT_EQ(box.list.EditText(), "SMITH, SAM");
+    EXPECT_EQ(box.DataOfText(), 3);
+
+    // A line picked from the list is the box's text; typing goes on from there.
+    box.list.SetEditText("Stone, Ty");
+    EXPECT_EQ(box.DataOfText(), 5);
+    box.OnKeyDown(CTypeAheadBox::kBackspaceKey);
+    EXPECT_EQ(box.list.EditText(), "Stone, T");
+    EXPECT_EQ(box.TopLine(), 4);
+}
+
+}  // namespace

@@ -1,0 +1,264 @@
+// The person dialogs on screen: a person typed with the keyboard alone reaches the list and the
+// data file; every control carries its label, in a sensible tab order, nothing cut off or
+// overlapping; the fields refuse what the data file cannot keep.
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "GuiTestSupport.h"
+#include "app/Application.h"
+#include "data/Database.h"
+#include "persons/PersonDialog.h"
+#include "persons/PersonListDialog.h"
+#include "platform/qt/ControlNames.h"
+#include "platform/qt/QtUi.h"
+
+namespace {
+
+QStringList Lines(const QListWidget* list) {
+    QStringList lines;
+    for (int row = 0; row < list->count(); ++row) {
+        lines << list->item(row)->text();
+    }
+    return lines;
+}
+
+QByteArray FileBytes(const std::string& path) {
+    QFile file(QString::fromStdString(path));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The controls the user sees, each checked whole and apart from the others.
+void CheckNothingCutOrOverlapping(QWidget* view) {
+    QList<QWidget*> controls;
+    for (QWidget* child : view->findChildren<QWidget*>()) {
+        if (child->isVisible() &&
+            (qobject_cast<QLabel*>(child) || qobject_cast<QLineEdit*>(child) ||
+             qobject_cast<QComboBox*>(child) || qobject_cast<QListWidget*>(child) ||
+             qobject_cast<QPushButton*>(child))) {
+            controls << child;
+        }
+    }
+    for (QWidget* control : controls) {
+        const QString name = control->objectName() + QLatin1Char(' ') +
+                             (qobject_cast<QLabel*>(control) ? static_cast<QLabel*>(control)->text()
+                                                             : control->accessibleName());
+        QVERIFY2(control->width() >= control->minimumSizeHint().width() &&
+                     control->height() >= control->minimumSizeHint().height(),
+                 qPrintable(QStringLiteral("cut off: ") + name));
+        const QRect place(control->mapTo(view, QPoint(0, 0)), control->size());
+        QVERIFY2(view->rect().contains(place), qPrintable(QStringLiteral("outside: ") + name));
+        for (QWidget* other : controls) {
+            if (other != control && !control->isAncestorOf(other) &&
+                !other->isAncestorOf(control)) {
+                const QRect otherPlace(other->mapTo(view, QPoint(0, 0)), other->size());
+                QVERIFY2(!place.intersects(otherPlace),
+                         qPrintable(QStringLiteral("overlapping: ") + name + QStringLiteral(" / ") +
+                                    other->objectName()));
+            }
+        }
+    }
+}
+
+}  // namespace
+
+class PersonDialogViewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { SetUpApplication(*qApp); }
+
+    void init() {
+        QVERIFY(dir_.isValid());
+        store_ = std::make_unique<CDatabase>(ui_);
+        store_->fieldSeparator = "|";
+        store_->dataFileName = dir_.filePath(QStringLiteral("Spring_Star_Dance.tvr")).toStdString();
+        auto studio = std::make_unique<CStudioRecord>();
+        studio->number = 1;
+        studio->name = "Star Dance";
+        store_->studioArray.push_back(std::move(studio));
+    }
+
+    void KeysAloneAddAPerson() {
+        QStringList listed;
+        int focusAfterEnter = 0;
+        WhenModalOpens([&](QWidget* list) {
+            QCOMPARE(list->windowTitle(), QStringLiteral("List of persons"));
+            WhenModalOpens([&](QWidget* person) {
+                QCOMPARE(person->windowTitle(), QStringLiteral("Person data"));
+                auto* last = FindControl<QLineEdit>(person, CPersonDialog::kLastNameId);
+                QVERIFY(last->hasFocus());
+                QTest::keyClicks(last, QStringLiteral("Lee"));
+                QTest::keyClick(last, Qt::Key_Return);
+                focusAfterEnter = QApplication::focusWidget()->property("controlId").toInt();
+                QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Ann"));
+                // On to the type: past the nickname and the note to MC.
+                for (int i = 0; i < 3; ++i) {
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                }
+                auto* type = FindControl<QComboBox>(person, CPersonDialog::kTypeId);
+                QVERIFY(type->hasFocus());
+                QCOMPARE(type->currentIndex(), -1);
+                QTest::keyClick(type, Qt::Key_Down);
+                QTest::keyClick(type, Qt::Key_Down);
+                QCOMPARE(type->currentText(), QStringLiteral("Lady professional"));
+                auto* ok = FindControl<QPushButton>(person, CPersonDialog::kOkId);
+                ok->setFocus();
+                QTest::keyClick(ok, Qt::Key_Return);
+            });
+            auto* add = FindControl<QPushButton>(list, CPersonListDialog::kAddId);
+            add->setFocus();
+            QTest::keyClick(add, Qt::Key_Return);
+            auto* persons = FindControl<QListWidget>(list, CPersonListDialog::kListId);
+            listed = Lines(persons);
+            QCOMPARE(persons->accessibleName(), QStringLiteral("List of persons"));
+            CheckNothingCutOrOverlapping(list);
+            SaveScreenshot(list, QStringLiteral("person-list"));
+            FindControl<QPushButton>(list, CPersonListDialog::kOkId)->click();
+        });
+        ShowPersonList(*store_);
+        QCOMPARE(focusAfterEnter, CPersonDialog::kFirstNameId);
+        QCOMPARE(listed, QStringList{QStringLiteral("Lee, Ann [1]")});
+        QVERIFY(FileBytes(store_->dataFileName).contains("PR|F2|P|Ann|Lee|"));
+    }
+
+    void ANewPersonShowsEveryLabelInTabOrder() {
+        CPersonRecord person;
+        CPersonDialog model(*store_, person);
+        QList<int> visited;
+        QStringList problems;
+        WhenModalOpens([&](QWidget* view) {
+            const std::pair<int, const char*> labelled[] = {
+                {CPersonDialog::kLastNameId, "*Last name"},
+                {CPersonDialog::kFirstNameId, "First name"},
+                {CPersonDialog::kNicknameId, "Nick name"},
+                {CPersonDialog::kNoteToMCId, "Note to MC Phonetic spelling"},
+                {CPersonDialog::kTypeId, "*Type"},
+                {CPersonDialog::kSSNumberId, "SS #"},
+                {CPersonDialog::kMemberNumberId, "Member #"},
+                {CPersonDialog::kRoommatesId, "Roommate list"},
+                {CPersonDialog::kMealPreferenceId, "Meal preference"},
+                {CPersonDialog::kCommentsId, "Comments"},
+            };
+            for (const auto& [id, spoken] : labelled) {
+                QWidget* control = FindControlById(view, id);
+                if (control == nullptr || control->accessibleName() != QLatin1String(spoken)) {
+                    problems << QString::fromLatin1(spoken);
+                }
+            }
+            // The two-line labels stand as given.
+            QStringList labels;
+            for (const QLabel* label : view->findChildren<QLabel*>()) {
+                labels << label->text();
+            }
+            for (const char* text : {"* Required information", "*Last\nname", "Nick\nname",
+                                     "Note to MC\nPhonetic spelling", "*Type"}) {
+                if (!labels.contains(QLatin1String(text))) {
+                    problems << QStringLiteral("label ") + QLatin1String(text);
+                }
+            }
+            auto* type = FindControl<QComboBox>(view, CPersonDialog::kTypeId);
+            QCOMPARE(type->count(), 7);
+            QCOMPARE(type->itemText(6), QStringLiteral("Non-competitor"));
+            CheckNothingCutOrOverlapping(view);
+            SaveScreenshot(view, QStringLiteral("person-dialog-new"));
+
+            QWidget* control = FindControlById(view, CPersonDialog::kLastNameId);
+            for (int step = 0; step < 18; ++step) {
+                visited << control->property("controlId").toInt();
+                control = control->nextInFocusChain();
+                while (!(control->focusPolicy() & Qt::TabFocus) || !control->isVisible()) {
+                    control = control->nextInFocusChain();
+                }
+            }
+            view->close();
+        });
+        QCOMPARE(ui_.RunDialog(model), IDCANCEL);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral(", "))));
+        const QList<int> expected = {
+            CPersonDialog::kLastNameId,       CPersonDialog::kFirstNameId,
+            CPersonDialog::kNicknameId,       CPersonDialog::kNoteToMCId,
+            CPersonDialog::kTypeId,           CPersonDialog::kSSNumberId,
+            CPersonDialog::kMemberNumberId,   CPersonDialog::kRoommatesId,
+            CPersonDialog::kRoommateAddId,    CPersonDialog::kRoommateDeleteId,
+            CPersonDialog::kMealPreferenceId, CPersonDialog::kCommentsId,
+            CPersonDialog::kCommentAddId,     CPersonDialog::kCommentEditId,
+            CPersonDialog::kCommentDeleteId,  CPersonDialog::kOkId,
+            CPersonDialog::kCancelId,         CPersonDialog::kHelpId,
+        };
+        QCOMPARE(visited, expected);
+    }
+
+    void AStoredPersonWithRoommatesAndCommentsAndRefusedCharacters() {
+        const auto add = [this](const char* first, const char* last, int group) {
+            auto person = std::make_unique<CPersonRecord>();
+            person->number = static_cast<int>(store_->personArray.size()) + 1;
+            person->firstName = first;
+            person->lastName = last;
+            person->gender = 'F';
+            person->classLetter = 'A';
+            person->roommateGroup = group;
+            store_->personArray.push_back(std::move(person));
+            return store_->personArray.back().get();
+        };
+        // Lists sort by the user's collation; the test's C locale would compare code points.
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        CPersonRecord* ann = add("Ann", "Lee", 3);
+        add("Zoe", "\xC9lan", 3);  // by the collation before Fox, not after every plain letter
+        add("Cy", "Fox", 3);
+        ann->nickname = "Annie";
+        ann->noteToMC = "Lee as in leeway";
+        ann->mealPreference = 'V';
+        ann->pCommentArray = {{1, 1, "Arrives Friday night"},
+                              {1, 1, "Shares a room with her cousins"},
+                              {1, 1, "Needs a parking pass for the whole weekend"}};
+        CPersonDialog model(*store_, *ann);
+        QStringList roommates;
+        QStringList comments;
+        QString last, meal;
+        WhenModalOpens([&](QWidget* view) {
+            QCOMPARE(FindControl<QComboBox>(view, CPersonDialog::kTypeId)->currentText(),
+                     QStringLiteral("Lady amateur, adult"));
+            roommates = Lines(FindControl<QListWidget>(view, CPersonDialog::kRoommatesId));
+            comments = Lines(FindControl<QListWidget>(view, CPersonDialog::kCommentsId));
+            CheckNothingCutOrOverlapping(view);
+            SaveScreenshot(view, QStringLiteral("person-dialog-stored"));
+
+            auto* lastEdit = FindControl<QLineEdit>(view, CPersonDialog::kLastNameId);
+            lastEdit->end(false);
+            QTest::keyClicks(lastEdit, QStringLiteral("-Ray [2]|;") + QString(40, u'x'));
+            last = lastEdit->text();
+            auto* mealEdit = FindControl<QLineEdit>(view, CPersonDialog::kMealPreferenceId);
+            mealEdit->selectAll();
+            QTest::keyClicks(mealEdit, QStringLiteral("f"));
+            meal = mealEdit->text();
+            FindControl<QPushButton>(view, CPersonDialog::kOkId)->click();
+        });
+        QCOMPARE(ui_.RunDialog(model), IDOK);
+        QLocale::setDefault(before);
+        QCOMPARE(roommates,
+                 (QStringList{QString::fromUtf8("\xC3\x89lan, Zoe"), QStringLiteral("Fox, Cy")}));
+        QCOMPARE(comments.size(), 3);
+        QCOMPARE(comments.front(), QStringLiteral("Arrives Friday night"));
+        QCOMPARE(last, QStringLiteral("Lee-Ray 2]") + QString(30, u'x'));
+        QCOMPARE(meal, QStringLiteral("F"));
+        QCOMPARE(ann->mealPreference, 'F');
+        QCOMPARE(QString::fromStdString(ann->lastName), last);
+    }
+
+    void cleanup() { store_.reset(); }
+
+private:
+    QTemporaryDir dir_;
+    CQtUi ui_;
+    std::unique_ptr<CDatabase> store_;
+};
+
+QTEST_MAIN(PersonDialogViewTest)
+#include "PersonDialogViewTest.moc"
