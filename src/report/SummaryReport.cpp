@@ -258,6 +258,29 @@ std::string SummaryReportPath(CDatabase& store) {
     return (directory / ("SummaryReport_" + store.StudioFileNamePart() + ".txt")).string();
 }
 
+namespace {
+
+bool WriteReportFile(CDatabase& store, const CStringList& lines, const std::string& path) {
+    // The organizer reads the file on Windows: CR LF whatever system wrote it. A report that
+    // could not be written must not pass unnoticed, or an older one would be sent.
+    if (WriteLines(path, lines, "\r\n") == 0) {
+        store.ui.ShowMessage(FormatText("The summary report could not be written to %s.", {path}));
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool WriteSummaryReportFile(CDatabase& store, std::string& path) {
+    CStringList lines;
+    if (!BuildSummaryReport(store, lines)) {
+        return false;
+    }
+    path = SummaryReportPath(store);
+    return WriteReportFile(store, lines, path);
+}
+
 void SummaryReport(CDatabase& store, char mode, std::string& output) {
     CStringList lines;
     if (!BuildSummaryReport(store, lines)) {
@@ -271,12 +294,7 @@ void SummaryReport(CDatabase& store, char mode, std::string& output) {
         }
         case 'F':
             output = SummaryReportPath(store);
-            // The organizer reads the file on Windows: CR LF whatever system wrote it. A report
-            // that could not be written must not pass unnoticed, or an older one would be sent.
-            if (WriteLines(output, lines, "\r\n") == 0) {
-                store.ui.ShowMessage(
-                    FormatText("The summary report could not be written to %s.", {output}));
-            }
+            WriteReportFile(store, lines, output);
             break;
         case 'T':
             JoinLines(lines, output);

@@ -21,3 +21,7 @@ std::string SummaryReportPath(CDatabase& store);
 // path (even when the file could not be written); 'T' appends its lines to `output`, each ended
 // by CR LF. Without a studio only the message is shown and `output` stays as it was.
 void SummaryReport(CDatabase& store, char mode, std::string& output);
+
+// Mode 'F' for callers that go on only with a report on disk: true when the file was written
+// to `path`; otherwise the user has been told why.
+bool WriteSummaryReportFile(CDatabase& store, std::string& path);

@@ -1,6 +1,9 @@
 #include "shell/MainDialog.h"
 
 #include "data/Database.h"
+#include "delivery/DisketteStep.h"
+#include "delivery/EmailStep.h"
+#include "delivery/MakeDataFile.h"
 #include "entries/DanceEntriesStep.h"
 #include "formats/DataFileChoice.h"
 #include "formats/DataFileLock.h"
@@ -8,6 +11,7 @@
 #include "formats/FileReplace.h"
 #include "formats/SetupLoader.h"
 #include "persons/PersonListDialog.h"
+#include "platform/CommandMailer.h"
 #include "platform/Ui.h"
 #include "report/SummaryReport.h"
 #include "shell/AboutDialog.h"
@@ -18,7 +22,10 @@
 #include "util/SetupPath.h"
 
 CMainDialog::CMainDialog(CUi& ui, std::string setupPath)
-    : ui_(ui), setupPath_(std::move(setupPath)), store_(std::make_unique<CDatabase>(ui)) {
+    : ui_(ui),
+      setupPath_(std::move(setupPath)),
+      store_(std::make_unique<CDatabase>(ui)),
+      mailer_(std::make_unique<CCommandMailer>()) {
     // The steps whose dialogs are not part of the program yet have no action: their buttons
     // stay disabled until each step lands here.
     steps_[kStudioId] = [this] { EditStudioData(*store_); };
@@ -29,9 +36,9 @@ CMainDialog::CMainDialog(CUi& ui, std::string setupPath)
         std::string unused;
         SummaryReport(*store_, 'S', unused);
     };
-    steps_[kDisketteId] = nullptr;
-    steps_[kEmailId] = nullptr;
-    steps_[kDataFileId] = nullptr;
+    steps_[kDisketteId] = [this] { MakeDisketteStep(*store_); };
+    steps_[kEmailId] = [this] { EmailDataStep(*store_, *mailer_); };
+    steps_[kDataFileId] = [this] { MakeDataFileStep(*store_); };
 }
 
 CMainDialog::~CMainDialog() = default;
@@ -75,15 +82,19 @@ bool CMainDialog::OnCommand(int id) {
     } else if (id == kHelpId) {
         ui_.OpenHelp(kHelpContext);
     } else if (id == kNewStudioId) {
-        SaveAndClear(*store_, true);
-        lock_.reset();
-        if (!StartNewStudio()) {
-            End(0);
-        }
+        InitializeNewStudio();
     } else if (IsEnabled(id)) {
         steps_.at(id)();
     }
     return ended;
+}
+
+void CMainDialog::InitializeNewStudio() {
+    SaveAndClear(*store_, true);
+    lock_.reset();
+    if (!StartNewStudio()) {
+        End(0);
+    }
 }
 
 bool CMainDialog::OnSysCommand(int command) {

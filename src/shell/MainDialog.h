@@ -10,6 +10,7 @@
 
 class CDatabase;
 class CDataFileLock;
+class CMailer;
 class CUi;
 
 class CMainDialog : public CDialogModel {
@@ -62,6 +63,9 @@ public:
 
 private:
     void End(int dialogResult);
+    // Saves the studio, forgets it and asks for another; the program ends when the user gives
+    // up.
+    void InitializeNewStudio();
     // Locks and reads a studio's data file. false, with the user told why, when another Tavorin
     // has it open or it cannot be read; the file is then left as it is.
     bool OpenStudioFile(const std::string& path);
@@ -74,6 +78,7 @@ private:
     std::string setupPath_;
     std::unique_ptr<CDatabase> store_;
     std::unique_ptr<CDataFileLock> lock_;
+    std::unique_ptr<CMailer> mailer_;
     // What each step button does; a step without an action shows a disabled button.
     std::map<int, std::function<void()>> steps_;
 };

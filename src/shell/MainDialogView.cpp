@@ -53,7 +53,7 @@ constexpr CControl kControls[] = {
      "(6) Make diskette for organizer", 10, 158, 191, 14},
     {EKind::CentredText, 0, "orText1", "OR", 99, 173, 12, 8},
     {EKind::Button, CMainDialog::kEmailId, "CMainDialog::kEmailId",
-     "(6) Email data to organizer using MS Outlook Express", 10, 182, 191, 14},
+     "(6) Email data to organizer using your e-mail program", 10, 182, 191, 14},
     {EKind::CentredText, 0, "orText2", "OR", 99, 197, 12, 8},
     {EKind::Button, CMainDialog::kDataFileId, "CMainDialog::kDataFileId",
      "(6) Make data file to send to organizer", 11, 206, 191, 14},

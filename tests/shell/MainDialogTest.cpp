@@ -222,8 +222,9 @@ TEST_F(MainDialogTest, ButtonsHelpAboutAndExit) {
     EXPECT_TRUE(dialog.IsEnabled(CMainDialog::kHelpId));
     // Steps whose dialogs are not there yet cannot be clicked, and a click does nothing.
     EXPECT_TRUE(dialog.IsEnabled(CMainDialog::kPersonsId));
-    EXPECT_FALSE(dialog.IsEnabled(CMainDialog::kDataFileId));
-    EXPECT_FALSE(dialog.OnCommand(CMainDialog::kDataFileId));
+    EXPECT_TRUE(dialog.IsEnabled(CMainDialog::kDataFileId));
+    EXPECT_FALSE(dialog.IsEnabled(CMainDialog::kPurchasesId));
+    EXPECT_FALSE(dialog.OnCommand(CMainDialog::kPurchasesId));
     // Step 5 shows the summary report in its window.
     ui.ExpectDialog<CReportWindow>([](CReportWindow& report) {
         EXPECT_EQ(report.Lines().front(), "Star Dance");

@@ -85,9 +85,9 @@ private slots:
             {1002, "(3) Add/delete non-dance purchases", 10, 86, 191, 14, false},
             {1011, "(4) Add/edit/delete dance entries", 10, 110, 191, 14, true},
             {1012, "(5) View summary report to check your data", 10, 134, 191, 14, true},
-            {1014, "(6) Make diskette for organizer", 10, 158, 191, 14, false},
-            {1015, "(6) Email data to organizer using MS Outlook Express", 10, 182, 191, 14, false},
-            {1016, "(6) Make data file to send to organizer", 11, 206, 191, 14, false},
+            {1014, "(6) Make diskette for organizer", 10, 158, 191, 14, true},
+            {1015, "(6) Email data to organizer using your e-mail program", 10, 182, 191, 14, true},
+            {1016, "(6) Make data file to send to organizer", 11, 206, 191, 14, true},
             {1, "OK/Exit data entry", 10, 230, 191, 14, true},
             {1030, "Initialize new studio", 118, 250, 82, 14, true},
         };

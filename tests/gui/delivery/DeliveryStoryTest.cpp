@@ -1,0 +1,155 @@
+// Step (6) on screen, as a studio meets it: the data file with its instructions, the disk made
+// on drive A, the message handed to the e-mail program, and no e-mail program at all. Each
+// button says where the files are, and they are there.
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <cstdlib>
+
+#include "GuiTestSupport.h"
+#include "app/Application.h"
+#include "platform/qt/ControlNames.h"
+#include "platform/qt/QtUi.h"
+#include "report/ReportWindow.h"
+#include "shell/MainDialog.h"
+#include "shell/Startup.h"
+
+namespace {
+
+void Answer(QWidget* modal, QMessageBox::StandardButton answer) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    QVERIFY(box != nullptr);
+    box->button(answer)->click();
+}
+
+// Says No to the review question, then lets `next` play the window that follows.
+void NoReviewThen(std::function<void(QWidget*)> next) {
+    WhenModalOpens([next](QWidget* question) {
+        QCOMPARE(qobject_cast<QMessageBox*>(question)->text(),
+                 QStringLiteral("Would you like to review your data and check to make sure it "
+                                "is correct?"));
+        WhenModalOpens(next);
+        Answer(question, QMessageBox::No);
+    });
+}
+
+// Keeps the text of the message box and a picture of it, then closes it.
+std::function<void(QWidget*)> ReadMessage(QString* text, const QString& picture) {
+    return [text, picture](QWidget* modal) {
+        SaveScreenshot(modal, picture);
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        *text = box != nullptr ? box->text() : QStringLiteral("<not a message box>");
+        modal->close();
+    };
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class DeliveryStoryTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { SetUpApplication(*qApp); }
+
+    void EachWayOfDeliveringSaysWhereTheFilesAre() {
+        QTemporaryDir dir, drive, bin;
+        QVERIFY(dir.isValid() && drive.isValid() && bin.isValid());
+        QFile setup(dir.filePath(QStringLiteral("Spring.stu")));
+        QVERIFY(setup.open(QIODevice::WriteOnly));
+        setup.write("stu|1|Spring Open|org@example.org|S|S|S|1\r\n");
+        setup.close();
+        QFile studio(dir.filePath(QStringLiteral("Spring_Star_Dance.tvr")));
+        QVERIFY(studio.open(QIODevice::WriteOnly));
+        studio.write("ST|Star Dance||||||||||||M|3.27.2002.14.5.0|\r\n");
+        studio.close();
+        const QString stale = drive.filePath(QStringLiteral("last_year.tvr"));
+        QFile old(stale);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.close();
+        // The e-mail program: a stand-in that keeps its arguments, one per line.
+        const QString mailer = bin.filePath(QStringLiteral("mailer"));
+        const QString recorded = bin.filePath(QStringLiteral("arguments"));
+        QFile script(mailer);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\nfor a in \"$@\"; do echo \"$a\"; done > \"" +
+                     recorded.toLocal8Bit() + "\"\n");
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        setenv("TAVORIN_DRIVE_A", drive.path().toLocal8Bit().constData(), 1);
+        setenv("TAVORIN_MAIL_COMMAND", mailer.toLocal8Bit().constData(), 1);
+
+        const QString dataFile = dir.filePath(QStringLiteral("Spring_Star_Dance.tvr"));
+        const QString reportFile = dir.filePath(QStringLiteral("SummaryReport_Star_Dance.txt"));
+        QString instructions, instructionsCaption, diskMessage, mailMessage, noMailMessage;
+        CQtUi ui;
+        WhenModalOpens([&](QWidget* main) {
+            SaveScreenshot(main, QStringLiteral("delivery-main"));
+            NoReviewThen([&](QWidget* window) {
+                SaveScreenshot(window, QStringLiteral("delivery-instructions"));
+                instructionsCaption = window->windowTitle();
+                instructions =
+                    FindControl<QPlainTextEdit>(window, CReportWindow::kTextId)->toPlainText();
+                window->close();
+            });
+            ClickControl(main, CMainDialog::kDataFileId);
+
+            NoReviewThen([&](QWidget* letter) {
+                SaveScreenshot(letter, QStringLiteral("delivery-drive"));
+                WhenModalOpens(ReadMessage(&diskMessage, QStringLiteral("delivery-disk-done")));
+                ClickControl(letter, IDOK);  // "A" as offered
+            });
+            ClickControl(main, CMainDialog::kDisketteId);
+
+            NoReviewThen(ReadMessage(&mailMessage, QStringLiteral("delivery-mail-done")));
+            ClickControl(main, CMainDialog::kEmailId);
+
+            setenv("TAVORIN_MAIL_COMMAND", bin.filePath(QStringLiteral("gone")).toLocal8Bit(), 1);
+            NoReviewThen(ReadMessage(&noMailMessage, QStringLiteral("delivery-no-mail")));
+            ClickControl(main, CMainDialog::kEmailId);
+            ClickControl(main, CMainDialog::kOkId);
+        });
+        RunTavorin(ui, dir.path().toStdString(), "");
+        unsetenv("TAVORIN_DRIVE_A");
+        unsetenv("TAVORIN_MAIL_COMMAND");
+
+        QCOMPARE(instructionsCaption, QStringLiteral("Instructions"));
+        QVERIFY2(instructions.contains(QStringLiteral("The data file is: ") + dataFile),
+                 qPrintable(instructions));
+        QVERIFY(instructions.contains(QStringLiteral("The report file is: ") + reportFile));
+        QVERIFY(ReadAll(reportFile).contains("Star Dance"));
+
+        QVERIFY2(diskMessage.startsWith(QStringLiteral("The data file and the summary report are "
+                                                       "on drive A: (") +
+                                        drive.path()),
+                 qPrintable(diskMessage));
+        QVERIFY(!QFile::exists(stale));
+        QCOMPARE(QDir(drive.path()).entryList(QDir::Files),
+                 (QStringList{QStringLiteral("Spring_Star_Dance.tvr"),
+                              QStringLiteral("SummaryReport_Star_Dance.txt")}));
+        QCOMPARE(ReadAll(drive.filePath(QStringLiteral("Spring_Star_Dance.tvr"))),
+                 ReadAll(dataFile));
+
+        QCOMPARE(mailMessage, QStringLiteral("Your email program was accessed successfully.\nIf "
+                                             "you clicked 'Send' the message was put in out box."));
+        const QByteArray arguments = ReadAll(recorded);
+        QVERIFY(arguments.contains("Entries and purchases for Star Dance\n"));
+        QVERIFY(arguments.contains("--attach\n" + dataFile.toLocal8Bit() + "\norg@example.org\n"));
+
+        QVERIFY2(noMailMessage.startsWith(QStringLiteral("No e-mail program was found")),
+                 qPrintable(noMailMessage));
+        QVERIFY(noMailMessage.contains(QStringLiteral("The data file is: ") + dataFile));
+        QVERIFY(noMailMessage.contains(QStringLiteral("The report file is: ") + reportFile));
+    }
+};
+
+QTEST_MAIN(DeliveryStoryTest)
+#include "DeliveryStoryTest.moc"

@@ -1,0 +1,25 @@
+#pragma once
+// A mail port for tests: keeps every message it is handed and answers with the result it is
+// given, so that each answer of a mail program can be played.
+#include <vector>
+
+#include "platform/Mailer.h"
+
+class CScriptedMailer : public CMailer {
+public:
+    int LoadMailLibrary() override {
+        ++loads;
+        return loadResult;
+    }
+    CMailResult SendMail(const CMailMessage& message) override {
+        sent.push_back(message);
+        return sendResult;
+    }
+    void UnloadMailLibrary() override { ++unloads; }
+
+    int loadResult = kMailReady;
+    CMailResult sendResult{kMailSuccess, true};
+    std::vector<CMailMessage> sent;
+    int loads = 0;
+    int unloads = 0;
+};
