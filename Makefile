@@ -3,7 +3,7 @@ BUILD ?= build
 CMAKE_FLAGS ?=
 JOBS ?= 2
 
-.PHONY: all deps configure build test run clean format
+.PHONY: all deps configure build test run package clean format
 
 all: build
 
@@ -18,6 +18,12 @@ build: configure
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+# A Debian package of an optimised build, in build-package/.
+package: deps
+	@cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+	@cmake --build build-package -j$(JOBS)
+	@cd build-package && cpack
 
 run: build
 	@tools/run-example.sh $(BUILD)

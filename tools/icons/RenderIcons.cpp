@@ -1,4 +1,4 @@
-// Writes the program's icon as PNG files for the desktop's icon theme: DIR/<N>x<N>/tavorin.png.
+// Writes the program's icon as PNG files for the desktop's icon theme: DIR/<N>x<N>/apps/tavorin.png.
 // Run at build time, offscreen; the icon is drawn by the same code the program uses.
 #include <QApplication>
 #include <QDir>
@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
     }
     const QString root = QString::fromLocal8Bit(argv[1]);
     for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
-        const QString folder = root + QStringLiteral("/%1x%1").arg(size);
+        const QString folder = root + QStringLiteral("/%1x%1/apps").arg(size);
         if (!QDir().mkpath(folder) ||
             !TavorinIconPixmap(size).save(folder + QStringLiteral("/tavorin.png"))) {
             return 1;
