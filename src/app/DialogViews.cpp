@@ -9,6 +9,10 @@
 #include "entries/EntryTypeDialog.h"
 #include "entries/EntryTypeDialogView.h"
 #include "platform/qt/DialogViewRegistry.h"
+#include "purchases/PurchaseDialog.h"
+#include "purchases/PurchaseDialogView.h"
+#include "purchases/PurchaseListDialog.h"
+#include "purchases/PurchaseListDialogView.h"
 #include "report/ReportWindow.h"
 #include "report/ReportWindowView.h"
 #include "shell/AboutDialog.h"
@@ -37,6 +41,8 @@ std::vector<int> RegisterAll() {
     Register<CReportWindow, CReportWindowView>(claimedTwice);
     Register<CEntryTypeDialog, CEntryTypeDialogView>(claimedTwice);
     Register<CEntryFormDialog, CEntryFormDialogView>(claimedTwice);
+    Register<CPurchaseListDialog, CPurchaseListDialogView>(claimedTwice);
+    Register<CPurchaseDialog, CPurchaseDialogView>(claimedTwice);
     return claimedTwice;
 }
 

@@ -74,15 +74,7 @@ void CListDialog::Open() {
 
 void CListDialog::SortShownLines(
     const std::function<bool(const std::string&, const std::string&)>& less) {
-    std::vector<CListItem> items = list.Items();
-    std::stable_sort(items.begin(), items.end(), [&less](const CListItem& a, const CListItem& b) {
-        return less(a.text, b.text);
-    });
-    list.ResetContent();
-    for (const auto& item : items) {
-        const int index = list.AddString(item.text, item.data);
-        list.SetSel(index, item.selected);
-    }
+    SortListLines(list, less);
 }
 
 int CListDialog::SelectedKey() const {

@@ -1,5 +1,7 @@
 #include "dialogs/ListModel.h"
 
+#include <algorithm>
+
 #include "platform/Ui.h"
 
 int CListModel::AddString(const std::string& text, long data) {
@@ -97,6 +99,20 @@ long ListSelectionData(CUi& ui, const CListModel& list, const std::string& messa
 long ComboDataOfText(const CListModel& combo) {
     const int index = combo.FindStringExact(combo.EditText());
     return index < 0 ? -1 : combo.GetItemData(index);
+}
+
+void SortListLines(CListModel& list, const CLineOrder& less) {
+    std::vector<CListItem> items = list.Items();
+    std::stable_sort(items.begin(), items.end(), [&less](const CListItem& a, const CListItem& b) {
+        return less(a.text, b.text);
+    });
+    const std::string editText = list.EditText();
+    list.ResetContent();
+    for (const auto& item : items) {
+        const int index = list.AddString(item.text, item.data);
+        list.SetSel(index, item.selected);
+    }
+    list.SetEditText(editText);
 }
 
 void ExtendSelectionRange(CListModel& list) {

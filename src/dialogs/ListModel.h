@@ -1,10 +1,15 @@
 #pragma once
 // A list box or combo box as the models see it: lines of text with item data and a selection.
 // Views render it (sorted where the control sorts) and report clicks back by line index.
+#include <functional>
 #include <string>
 #include <vector>
 
 class CUi;
+
+// How a sorted list orders its lines: the models sort ignoring case, and views may pass the
+// platform's collation instead.
+using CLineOrder = std::function<bool(const std::string&, const std::string&)>;
 
 struct CListItem {
     std::string text;
@@ -55,6 +60,8 @@ int ListSelection(CUi& ui, const CListModel& list, const std::string& message);
 long ListSelectionData(CUi& ui, const CListModel& list, const std::string& message);
 // Item data of the line whose text equals the combo's edit text exactly, or -1.
 long ComboDataOfText(const CListModel& combo);
+// Sorts the lines (stably) by their texts, each keeping its item data and selection.
+void SortListLines(CListModel& list, const CLineOrder& less);
 // Selects every line between the first and the last selected line.
 void ExtendSelectionRange(CListModel& list);
 // A click on line `index` of a multiple-selection list: selects it, then extends the range.

@@ -8,6 +8,7 @@
 #include "formats/FileReplace.h"
 #include "formats/SetupLoader.h"
 #include "platform/Ui.h"
+#include "purchases/PurchaseOperations.h"
 #include "report/SummaryReport.h"
 #include "shell/AboutDialog.h"
 #include "shell/DataFileChooser.h"
@@ -22,7 +23,7 @@ CMainDialog::CMainDialog(CUi& ui, std::string setupPath)
     // stay disabled until each step lands here.
     steps_[kStudioId] = [this] { EditStudioData(*store_); };
     steps_[kPersonsId] = nullptr;
-    steps_[kPurchasesId] = nullptr;
+    steps_[kPurchasesId] = [this] { ShowPurchaseList(*store_); };
     steps_[kEntriesId] = [this] { EditDanceEntries(*store_); };
     steps_[kReportId] = [this] {
         std::string unused;
