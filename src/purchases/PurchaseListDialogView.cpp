@@ -52,8 +52,7 @@ CPurchaseListDialogView::CPurchaseListDialogView(CPurchaseListDialog& model, CUi
     page->addLayout(buttons);
 
     connect(add, &QPushButton::clicked, this, [this] { Run(&CPurchaseListDialog::OnAdd); });
-    connect(remove, &QPushButton::clicked, this,
-            [this] { Run(&CPurchaseListDialog::OnDelete); });
+    connect(remove, &QPushButton::clicked, this, [this] { Run(&CPurchaseListDialog::OnDelete); });
     connect(ok, &QPushButton::clicked, this, [this] { done(IDOK); });
     connect(help, &QPushButton::clicked, this, [this] { model_.OnHelp(); });
 
