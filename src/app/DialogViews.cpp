@@ -13,6 +13,10 @@
 #include "persons/PersonListDialog.h"
 #include "persons/PersonListDialogView.h"
 #include "platform/qt/DialogViewRegistry.h"
+#include "purchases/PurchaseDialog.h"
+#include "purchases/PurchaseDialogView.h"
+#include "purchases/PurchaseListDialog.h"
+#include "purchases/PurchaseListDialogView.h"
 #include "report/ReportWindow.h"
 #include "report/ReportWindowView.h"
 #include "shell/AboutDialog.h"
@@ -43,6 +47,8 @@ std::vector<int> RegisterAll() {
     Register<CEntryFormDialog, CEntryFormDialogView>(claimedTwice);
     Register<CPersonListDialog, CPersonListDialogView>(claimedTwice);
     Register<CPersonDialog, CPersonDialogView>(claimedTwice);
+    Register<CPurchaseListDialog, CPurchaseListDialogView>(claimedTwice);
+    Register<CPurchaseDialog, CPurchaseDialogView>(claimedTwice);
     return claimedTwice;
 }
 

@@ -11,6 +11,7 @@
 #include <QShortcut>
 
 #include "dialogs/ListModel.h"
+#include "dialogs/qt/ListWidgets.h"
 #include "dialogs/qt/TypeAheadComboBox.h"
 #include "entries/EntryFormDialog.h"
 #include "platform/Ui.h"
@@ -69,29 +70,6 @@ QPushButton* MakeButton(const QString& text, QWidget* parent) {
     auto* button = new QPushButton(text, parent);
     button->setAutoDefault(false);
     return button;
-}
-
-void RenderList(QListWidget* list, const CListModel& lines) {
-    const QSignalBlocker block(list);
-    list->clear();
-    for (const auto& line : lines.Items()) {
-        auto* item = new QListWidgetItem(ToQt(line.text), list);
-        item->setSelected(line.selected);
-    }
-    const int current = lines.GetCurSel();
-    if (current >= 0) {
-        list->setCurrentRow(current, QItemSelectionModel::NoUpdate);
-        list->scrollToItem(list->item(current));
-    }
-}
-
-void ReadList(const QListWidget* list, CListModel& lines) {
-    for (int row = 0; row < list->count() && row < lines.GetCount(); ++row) {
-        lines.SetSel(row, list->item(row)->isSelected());
-    }
-    if (!lines.IsMultiple() && list->selectedItems().isEmpty()) {
-        lines.SetCurSel(-1);
-    }
 }
 
 }  // namespace

@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/qt/CollatedOrder.h"
-#include "dialogs/qt/ListWidgetLines.h"
+#include "dialogs/qt/ListWidgets.h"
 #include "persons/PersonDialog.h"
 #include "platform/Ui.h"
 #include "platform/qt/ControlNames.h"
@@ -187,9 +187,9 @@ CPersonDialogView::CPersonDialogView(CPersonDialog& model, CUi& ui, QWidget* par
     connect(commentDelete, &QPushButton::clicked, this,
             [this] { Run(&CPersonDialog::OnCommentDelete); });
     connect(roommates_, &QListWidget::itemSelectionChanged, this,
-            [this] { ReadListChoice(roommates_, model_.roommates); });
+            [this] { ReadList(roommates_, model_.roommates); });
     connect(comments_, &QListWidget::itemSelectionChanged, this,
-            [this] { ReadListChoice(comments_, model_.comments); });
+            [this] { ReadList(comments_, model_.comments); });
     connect(ok, &QPushButton::clicked, this, &CPersonDialogView::accept);
     connect(cancel, &QPushButton::clicked, this, &CPersonDialogView::reject);
     connect(help, &QPushButton::clicked, this, [this] { OnHelp(); });
@@ -206,8 +206,8 @@ void CPersonDialogView::Run(void (CPersonDialog::*handler)()) {
 }
 
 void CPersonDialogView::ShowLists() {
-    ShowListLines(roommates_, model_.roommates);
-    ShowListLines(comments_, model_.comments);
+    RenderList(roommates_, model_.roommates);
+    RenderList(comments_, model_.comments);
 }
 
 void CPersonDialogView::ReadFields() {

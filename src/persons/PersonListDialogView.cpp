@@ -7,7 +7,7 @@
 
 #include "dialogs/qt/CollatedOrder.h"
 #include "dialogs/qt/ListSearchKeys.h"
-#include "dialogs/qt/ListWidgetLines.h"
+#include "dialogs/qt/ListWidgets.h"
 #include "persons/PersonListDialog.h"
 #include "platform/Ui.h"
 #include "platform/qt/ControlNames.h"
@@ -58,14 +58,14 @@ CPersonListDialogView::CPersonListDialogView(CPersonListDialog& model, CUi& ui, 
     connect(ok, &QPushButton::clicked, this, [this] { done(IDOK); });
     connect(help, &QPushButton::clicked, this, [this] { OnHelp(); });
     connect(list_, &QListWidget::itemSelectionChanged, this,
-            [this] { ReadListChoice(list_, model_.persons); });
+            [this] { ReadList(list_, model_.persons); });
 
-    ShowListLines(list_, model_.persons);
+    RenderList(list_, model_.persons);
     list_->setFocus();
 }
 
 template <class Handler>
 void CPersonListDialogView::Run(Handler handler) {
     (model_.*handler)();
-    ShowListLines(list_, model_.persons);
+    RenderList(list_, model_.persons);
 }

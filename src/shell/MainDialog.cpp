@@ -13,6 +13,7 @@
 #include "persons/PersonListDialog.h"
 #include "platform/CommandMailer.h"
 #include "platform/Ui.h"
+#include "purchases/PurchaseOperations.h"
 #include "report/SummaryReport.h"
 #include "shell/AboutDialog.h"
 #include "shell/DataFileChooser.h"
@@ -30,7 +31,7 @@ CMainDialog::CMainDialog(CUi& ui, std::string setupPath)
     // stay disabled until each step lands here.
     steps_[kStudioId] = [this] { EditStudioData(*store_); };
     steps_[kPersonsId] = [this] { ShowPersonList(*store_); };
-    steps_[kPurchasesId] = nullptr;
+    steps_[kPurchasesId] = [this] { ShowPurchaseList(*store_); };
     steps_[kEntriesId] = [this] { EditDanceEntries(*store_); };
     steps_[kReportId] = [this] {
         std::string unused;

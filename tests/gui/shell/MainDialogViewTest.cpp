@@ -82,7 +82,7 @@ private slots:
             {1018, "Help\nRead this\nbefore starting", 145, 4, 55, 29, true},
             {1000, "(1) View and edit studio data", 10, 38, 191, 14, true},
             {1001, "(2) Add/edit/delete persons", 10, 62, 191, 14, true},
-            {1002, "(3) Add/delete non-dance purchases", 10, 86, 191, 14, false},
+            {1002, "(3) Add/delete non-dance purchases", 10, 86, 191, 14, true},
             {1011, "(4) Add/edit/delete dance entries", 10, 110, 191, 14, true},
             {1012, "(5) View summary report to check your data", 10, 134, 191, 14, true},
             {1014, "(6) Make diskette for organizer", 10, 158, 191, 14, true},
