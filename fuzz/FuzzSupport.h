@@ -4,17 +4,7 @@
 
 #include <string>
 
-#include "platform/Ui.h"
-
-class CSilentUi : public CUi {
-public:
-    void ShowMessage(const std::string&) override {}
-    bool AskYesNo(const std::string&) override { return false; }
-    void BeginWaitCursor() override {}
-    void EndWaitCursor() override {}
-    int RunDialog(CDialogModel&) override { return IDCANCEL; }
-    void OpenHelp(unsigned) override {}
-};
+#include "support/SilentUi.h"
 
 // A file of this process, in memory where the system offers it: the targets write one per input.
 inline std::string ScratchPath(const std::string& target, const std::string& name) {

@@ -11,20 +11,10 @@
 #include "formats/DataFileReader.h"
 #include "platform/Ui.h"
 #include "support/EntryCompetition.h"
+#include "support/SilentUi.h"
 #include "support/StudioFixtures.h"
 
 namespace {
-
-// Reading a file back asks nothing and says nothing.
-class CQuietUi : public CUi {
-public:
-    void ShowMessage(const std::string&) override {}
-    bool AskYesNo(const std::string&) override { return false; }
-    void BeginWaitCursor() override {}
-    void EndWaitCursor() override {}
-    int RunDialog(CDialogModel&) override { return IDCANCEL; }
-    void OpenHelp(unsigned) override {}
-};
 
 using CCouple = std::pair<int, int>;
 
@@ -123,7 +113,7 @@ bool CFormEditSession::ChooseFreeCouple(CEntryForm& form) {
 }
 
 std::string CFormEditSession::DifferenceFromFile() const {
-    CQuietUi quiet;
+    CSilentUi quiet;
     CDatabase copy(quiet);
     AddEntryCategories(copy);
     copy.dataFileName = db_.dataFileName;
