@@ -9,6 +9,8 @@
 
 #include "GuiTestSupport.h"
 #include "app/Application.h"
+#include "data/Database.h"
+#include "data/Records.h"
 #include "dialogs/ListDialog.h"
 #include "dialogs/TextDialog.h"
 #include "entries/EntryFormDialog.h"
@@ -55,6 +57,26 @@ QPushButton* HelpButton(const char* name) {
                               : nullptr;
 }
 
+// Opens the dialog of `model`, presses its Help button (F1 where it has none) and returns the
+// topic the help window shows then.
+QString TopicShownByHelpOf(CQtUi& ui, CDialogModel& model, int helpButtonId) {
+    QString shown = QStringLiteral("<no help window>");
+    WhenModalOpens([&shown, helpButtonId](QWidget* view) {
+        if (helpButtonId != 0) {
+            ClickControl(view, helpButtonId);
+        } else {
+            QTest::keyClick(view, Qt::Key_F1);
+        }
+        if (QTextBrowser* help = ShownHelp()) {
+            shown = help->source().fileName();
+            help->window()->close();
+        }
+        view->close();
+    });
+    ui.RunDialog(model);
+    return shown;
+}
+
 }  // namespace
 
 class HelpTopicsTest : public QObject {
@@ -97,6 +119,36 @@ private slots:
         QVERIFY(links >= topics.size());
     }
 
+    void EveryHelpButtonOpensItsDialogsTopic() {
+        CQtUi ui;
+        CDatabase db(ui);
+        CStudioRecord studio;
+        CPersonRecord person;
+        CStudioDialog studioDialog(ui, studio);
+        CPersonListDialog personList(db);
+        CPersonDialog personDialog(db, person);
+        CPurchaseListDialog purchaseList(db);
+        CPurchaseDialog purchaseDialog(db);
+        CEntryTypeDialog entryType(db, 0, 0, false);
+        const CStringList reportLines = {"Nothing entered yet."};
+        CReportWindow report("Summary report", reportLines);
+        CTextDialog text("Search for:", 60, "", 0);
+        const std::vector<std::pair<CDialogModel*, int>> dialogs = {
+            {&studioDialog, CStudioDialog::kHelpId},
+            {&personList, CPersonListDialog::kHelpId},
+            {&personDialog, CPersonDialog::kHelpId},
+            {&purchaseList, CPurchaseListDialog::kHelpId},
+            {&purchaseDialog, CPurchaseDialog::kHelpId},
+            {&entryType, CEntryTypeDialog::kHelpId},
+            {&report, 0},
+            {&text, 0},
+        };
+        for (const auto& [model, helpId] : dialogs) {
+            QCOMPARE(TopicShownByHelpOf(ui, *model, helpId),
+                     QStringLiteral("%1.html").arg(model->HelpContext()));
+        }
+    }
+
     void TheHelpWindowFollowsLinksBackAndForth() {
         CQtUi ui;
         ui.OpenHelp(CDialogModel::HelpContextFor(CMainDialog::kResourceId));
@@ -134,6 +186,7 @@ private slots:
         QTextBrowser* browser = ShownHelp();
         QVERIFY(browser != nullptr);
         QCOMPARE(browser->source().fileName(), QStringLiteral("index.html"));
+        QVERIFY(browser->toPlainText().contains(QLatin1String("Tavorin help")));
         browser->window()->close();
     }
 };
