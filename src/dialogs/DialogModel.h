@@ -6,5 +6,9 @@ public:
     virtual ~CDialogModel() = default;
     // The dialog's resource number; views look up their layout by it.
     virtual int ResourceId() const = 0;
-    unsigned HelpContext() const { return 0x20000u + static_cast<unsigned>(ResourceId()); }
+    // The help topic of the dialog with resource number `resourceId`.
+    static constexpr unsigned HelpContextFor(int resourceId) {
+        return 0x20000u + static_cast<unsigned>(resourceId);
+    }
+    unsigned HelpContext() const { return HelpContextFor(ResourceId()); }
 };

@@ -81,7 +81,7 @@ bool CMainDialog::OnCommand(int id) {
     } else if (id == IDCANCEL) {
         End(IDCANCEL);
     } else if (id == kHelpId) {
-        ui_.OpenHelp(kHelpContext);
+        ui_.OpenHelp(HelpContext());  // the introduction to the whole program
     } else if (id == kNewStudioId) {
         InitializeNewStudio();
     } else if (IsEnabled(id)) {

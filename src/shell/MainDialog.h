@@ -30,8 +30,6 @@ public:
     static constexpr int kVersionId = 1020;
     static constexpr int kNewStudioId = 1030;
 
-    // The help button opens the introduction to the whole program.
-    static constexpr unsigned kHelpContext = 131174;
     // The window menu's commands 16 to 31 open the about box.
     static constexpr int kAboutCommand = 16;
     static constexpr int kLastAboutCommand = 31;

@@ -1,6 +1,28 @@
 #pragma once
-// The program's help: HTML topics built into the program, one per help context number.
-class QWidget;
+// The program's help: HTML topics built into the program, one per help context number, shown in
+// one help window that is reused for every Help button and keeps its back/forward history.
+#include <QDialog>
+#include <QString>
 
-// Shows the topic for `context` (0x20000 + a dialog's resource number) in the help window.
-void ShowHelpTopic(unsigned context, QWidget* parent);
+class QPushButton;
+class QTextBrowser;
+
+// The resource path of the topic for `context` (0x20000 + a dialog's resource number).
+QString HelpTopicPath(unsigned context);
+
+class CHelpWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    CHelpWindow();
+
+    // Shows the topic for `context` (the contents when there is none) and brings the window up.
+    // The window stays open without blocking the caller; it is modal so that it can be read
+    // and closed while another dialog waits for the user.
+    void ShowTopic(unsigned context);
+
+private:
+    QTextBrowser* browser_;
+    QPushButton* back_;
+    QPushButton* forward_;
+};

@@ -86,8 +86,14 @@ int CQtUi::RunDialog(CDialogModel& model) {
     return view->exec();
 }
 
+CQtUi::CQtUi() = default;
+CQtUi::~CQtUi() = default;
+
 void CQtUi::OpenHelp(unsigned context) {
-    ShowHelpTopic(context, CurrentParent());
+    if (!help_) {
+        help_ = std::make_unique<CHelpWindow>();
+    }
+    help_->ShowTopic(context);
 }
 
 std::string CQtUi::AskForSetupFile() {

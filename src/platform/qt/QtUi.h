@@ -1,13 +1,18 @@
 #pragma once
 // The user-interface port on Qt: message boxes, the wait cursor, the dialogs and the help.
 #include <QString>
+#include <memory>
 
 #include "platform/Ui.h"
 
+class CHelpWindow;
 class QWidget;
 
 class CQtUi : public CUi {
 public:
+    CQtUi();
+    ~CQtUi() override;
+
     void ShowMessage(const std::string& text) override;
     bool AskYesNo(const std::string& text) override;
     void BeginWaitCursor() override;
@@ -23,6 +28,8 @@ public:
 
 private:
     int waitDepth_ = 0;
+    // Made at the first Help press and reused, so that its history lasts.
+    std::unique_ptr<CHelpWindow> help_;
 };
 
 // The caption of the program's message boxes.

@@ -1,0 +1,195 @@
+// The help: every dialog that offers help has a topic, every link between topics leads to a
+// topic, and the one help window follows links back and forth and is reused.
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTextBrowser>
+#include <QtTest>
+
+#include "GuiTestSupport.h"
+#include "app/Application.h"
+#include "data/Database.h"
+#include "data/Records.h"
+#include "dialogs/ListDialog.h"
+#include "dialogs/TextDialog.h"
+#include "entries/EntryFormDialog.h"
+#include "entries/EntryTypeDialog.h"
+#include "persons/PersonDialog.h"
+#include "persons/PersonListDialog.h"
+#include "platform/qt/HelpWindow.h"
+#include "platform/qt/QtUi.h"
+#include "purchases/PurchaseDialog.h"
+#include "purchases/PurchaseListDialog.h"
+#include "report/ReportWindow.h"
+#include "shell/MainDialog.h"
+#include "studio/StudioDialog.h"
+
+namespace {
+
+// The dialogs with a Help button, and those whose help opens with F1 only.
+const std::vector<std::pair<const char*, int>> kDialogsWithHelp = {
+    {"main", CMainDialog::kResourceId},
+    {"studio", CStudioDialog::kResourceId},
+    {"persons list", CPersonListDialog::kResourceId},
+    {"person", CPersonDialog::kResourceId},
+    {"purchases list", CPurchaseListDialog::kResourceId},
+    {"purchase", CPurchaseDialog::kResourceId},
+    {"entry type", CEntryTypeDialog::kResourceId},
+    {"entry form", CEntryFormDialog::kResourceId},
+    {"report", CReportWindow::kResourceId},
+    {"list", CListDialog::kResourceId},
+    {"enter text", CTextDialog::kResourceId},
+};
+
+QTextBrowser* ShownHelp() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String("helpWindow") && window->isVisible()) {
+            return window->findChild<QTextBrowser*>(QStringLiteral("helpText"));
+        }
+    }
+    return nullptr;
+}
+
+QPushButton* HelpButton(const char* name) {
+    QTextBrowser* browser = ShownHelp();
+    return browser != nullptr ? browser->window()->findChild<QPushButton*>(QLatin1String(name))
+                              : nullptr;
+}
+
+// Opens the dialog of `model`, presses its Help button (F1 where it has none) and returns the
+// topic the help window shows then.
+QString TopicShownByHelpOf(CQtUi& ui, CDialogModel& model, int helpButtonId) {
+    QString shown = QStringLiteral("<no help window>");
+    WhenModalOpens([&shown, helpButtonId](QWidget* view) {
+        if (helpButtonId != 0) {
+            ClickControl(view, helpButtonId);
+        } else {
+            QTest::keyClick(view, Qt::Key_F1);
+        }
+        if (QTextBrowser* help = ShownHelp()) {
+            shown = help->source().fileName();
+            help->window()->close();
+        }
+        view->close();
+    });
+    ui.RunDialog(model);
+    return shown;
+}
+
+}  // namespace
+
+class HelpTopicsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { SetUpApplication(*qApp); }
+
+    void EveryDialogWithHelpHasItsTopic() {
+        for (const auto& [name, resourceId] : kDialogsWithHelp) {
+            const QString path = HelpTopicPath(CDialogModel::HelpContextFor(resourceId));
+            QVERIFY2(QFile::exists(path),
+                     qPrintable(
+                         QStringLiteral("%1 dialog: no topic %2").arg(QLatin1String(name), path)));
+        }
+        QCOMPARE(HelpTopicPath(CDialogModel::HelpContextFor(CMainDialog::kResourceId)),
+                 QStringLiteral(":/help/131174.html"));
+    }
+
+    void EveryLinkLeadsToATopic() {
+        const QRegularExpression link(QStringLiteral("href\\s*=\\s*\"([^\"#]*)"));
+        const QStringList topics = QDir(QStringLiteral(":/help")).entryList(QDir::Files);
+        QVERIFY(topics.contains(QStringLiteral("index.html")));
+        int links = 0;
+        for (const QString& topic : topics) {
+            QFile file(QStringLiteral(":/help/") + topic);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QString html = QString::fromUtf8(file.readAll());
+            for (const QRegularExpressionMatch& match : link.globalMatch(html)) {
+                const QString target = match.captured(1);
+                if (target.startsWith(QLatin1String("mailto:")) ||
+                    target.startsWith(QLatin1String("http"))) {
+                    continue;
+                }
+                ++links;
+                QVERIFY2(QFile::exists(QStringLiteral(":/help/") + target),
+                         qPrintable(topic + QStringLiteral(" links to missing ") + target));
+            }
+        }
+        QVERIFY(links >= topics.size());
+    }
+
+    void EveryHelpButtonOpensItsDialogsTopic() {
+        CQtUi ui;
+        CDatabase db(ui);
+        CStudioRecord studio;
+        CPersonRecord person;
+        CStudioDialog studioDialog(ui, studio);
+        CPersonListDialog personList(db);
+        CPersonDialog personDialog(db, person);
+        CPurchaseListDialog purchaseList(db);
+        CPurchaseDialog purchaseDialog(db);
+        CEntryTypeDialog entryType(db, 0, 0, false);
+        const CStringList reportLines = {"Nothing entered yet."};
+        CReportWindow report("Summary report", reportLines);
+        CTextDialog text("Search for:", 60, "", 0);
+        const std::vector<std::pair<CDialogModel*, int>> dialogs = {
+            {&studioDialog, CStudioDialog::kHelpId},
+            {&personList, CPersonListDialog::kHelpId},
+            {&personDialog, CPersonDialog::kHelpId},
+            {&purchaseList, CPurchaseListDialog::kHelpId},
+            {&purchaseDialog, CPurchaseDialog::kHelpId},
+            {&entryType, CEntryTypeDialog::kHelpId},
+            {&report, 0},
+            {&text, 0},
+        };
+        for (const auto& [model, helpId] : dialogs) {
+            QCOMPARE(TopicShownByHelpOf(ui, *model, helpId),
+                     QStringLiteral("%1.html").arg(model->HelpContext()));
+        }
+    }
+
+    void TheHelpWindowFollowsLinksBackAndForth() {
+        CQtUi ui;
+        ui.OpenHelp(CDialogModel::HelpContextFor(CMainDialog::kResourceId));
+        QTextBrowser* browser = ShownHelp();
+        QVERIFY(browser != nullptr);
+        QVERIFY(browser->window()->isModal());
+        QCOMPARE(browser->source().fileName(), QStringLiteral("131174.html"));
+        QVERIFY(browser->toPlainText().contains(QLatin1String("six steps")));
+        QVERIFY(!HelpButton("helpBack")->isEnabled());
+        SaveScreenshot(browser->window(), QStringLiteral("help-main"));
+
+        // What a click on the "Studio data" link does.
+        browser->setSource(browser->source().resolved(QUrl(QStringLiteral("131283.html"))));
+        QCOMPARE(browser->source().fileName(), QStringLiteral("131283.html"));
+        QVERIFY(HelpButton("helpBack")->isEnabled());
+        HelpButton("helpBack")->click();
+        QCOMPARE(browser->source().fileName(), QStringLiteral("131174.html"));
+        QVERIFY(HelpButton("helpForward")->isEnabled());
+        HelpButton("helpForward")->click();
+        QCOMPARE(browser->source().fileName(), QStringLiteral("131283.html"));
+        browser->window()->close();
+
+        // The next press reuses the window, with its history, at the new topic.
+        ui.OpenHelp(CDialogModel::HelpContextFor(CEntryFormDialog::kResourceId));
+        QCOMPARE(ShownHelp(), browser);
+        QCOMPARE(browser->source().fileName(), QStringLiteral("131292.html"));
+        HelpButton("helpBack")->click();
+        QCOMPARE(browser->source().fileName(), QStringLiteral("131283.html"));
+        browser->window()->close();
+    }
+
+    void AContextWithoutTopicShowsTheContents() {
+        CQtUi ui;
+        ui.OpenHelp(CDialogModel::HelpContextFor(1));
+        QTextBrowser* browser = ShownHelp();
+        QVERIFY(browser != nullptr);
+        QCOMPARE(browser->source().fileName(), QStringLiteral("index.html"));
+        QVERIFY(browser->toPlainText().contains(QLatin1String("Tavorin help")));
+        browser->window()->close();
+    }
+};
+
+QTEST_MAIN(HelpTopicsTest)
+#include "HelpTopicsTest.moc"
