@@ -6,8 +6,10 @@
 #include <charconv>
 #include <filesystem>
 #include <map>
+#include <unordered_map>
 
 #include "data/Database.h"
+#include "data/LookupScope.h"
 #include "formats/DataFileLayout.h"
 #include "formats/FileReplace.h"
 #include "platform/Ui.h"
@@ -141,9 +143,34 @@ std::string FormatPersonRecord(const CDatabase& store, int personNumber) {
     }
     out.Text(person->membershipNumber).Text(person->ssNumber);
     // No group (-1) goes out as its unsigned 32-bit form.
-    out.Text("R" + std::to_string(static_cast<uint32_t>(person->roommateGroup)));
+    std::string roommates = "R";
+    roommates += std::to_string(static_cast<uint32_t>(person->roommateGroup));
+    out.Text(roommates);
     return out.Stamp(person->status, person->created).Line();
 }
+
+namespace {
+
+// A person's sub-record stands on his or her own line and on every entry, group dancer,
+// purchase and comment line that names the person: one save formats each once.
+class CPersonRecordCache {
+public:
+    explicit CPersonRecordCache(const CDatabase& store) : store_(store) {}
+
+    const std::string& Of(int personNumber) {
+        auto [at, added] = formatted_.try_emplace(personNumber);
+        if (added) {
+            at->second = FormatPersonRecord(store_, personNumber);
+        }
+        return at->second;
+    }
+
+private:
+    const CDatabase& store_;
+    std::unordered_map<int, std::string> formatted_;
+};
+
+}  // namespace
 
 bool WriteDataFile(CDatabase& store, const std::string& path) {
     if (store.studioArray.empty()) {
@@ -151,20 +178,22 @@ bool WriteDataFile(CDatabase& store, const std::string& path) {
         return false;
     }
     CWaitCursor wait(store.ui);
+    const CLookupScope lookups(store);
     store.DropLoneRoomGroups();
     const std::string studio = FormatStudioRecord(store, store.studioArray.front()->number);
     store.AssignHotelPackages();
 
+    CPersonRecordCache persons(store);
     CStringList lines;
     lines.push_back(studio);
     for (const auto& person : store.personArray) {
-        lines.push_back(FormatPersonRecord(store, person->number) + studio);
+        lines.push_back(persons.Of(person->number) + studio);
     }
     for (const auto& entry : store.entryArray) {
         for (int32_t dancer : entry->dancers) {
             lines.push_back(
                 CLineWriter(store.fieldSeparator).Text("GR").Raw(studio).Empty(1).Line() +
-                FormatPersonRecord(store, dancer));
+                persons.Of(dancer));
         }
         CLineWriter out(store.fieldSeparator);
         out.Text("EN")
@@ -178,9 +207,9 @@ bool WriteDataFile(CDatabase& store, const std::string& path) {
             .Amount(entry->amount)
             .Stamp(entry->status, entry->created)
             .Raw(studio)
-            .Raw(FormatPersonRecord(store, entry->gentleman))
-            .Raw(FormatPersonRecord(store, entry->lady))
-            .Raw(FormatPersonRecord(store, entry->coach));
+            .Raw(persons.Of(entry->gentleman))
+            .Raw(persons.Of(entry->lady))
+            .Raw(persons.Of(entry->coach));
         lines.push_back(out.Line());
     }
     for (const auto& purchase : store.purchaseArray) {
@@ -197,7 +226,7 @@ bool WriteDataFile(CDatabase& store, const std::string& path) {
             .Text(purchase->itemName)
             .Stamp(purchase->status, purchase->created)
             .Raw(studio)
-            .Raw(FormatPersonRecord(store, purchase->purchaserNumber));
+            .Raw(persons.Of(purchase->purchaserNumber));
         lines.push_back(out.Line());
     }
     auto commentLine = [&](const CommentEntry& comment) {
@@ -213,7 +242,7 @@ bool WriteDataFile(CDatabase& store, const std::string& path) {
     }
     for (const auto& person : store.personArray) {
         for (const CommentEntry& comment : person->pCommentArray) {
-            lines.push_back(commentLine(comment) + FormatPersonRecord(store, person->number) +
+            lines.push_back(commentLine(comment) + persons.Of(person->number) +
                             FormatStudioRecord(store, person->studioNumber));
         }
     }
