@@ -143,9 +143,7 @@ std::string FormatPersonRecord(const CDatabase& store, int personNumber) {
     }
     out.Text(person->membershipNumber).Text(person->ssNumber);
     // No group (-1) goes out as its unsigned 32-bit form.
-    std::string roommates = "R";
-    roommates += std::to_string(static_cast<uint32_t>(person->roommateGroup));
-    out.Text(roommates);
+    out.Text("R" + std::to_string(static_cast<uint32_t>(person->roommateGroup)));
     return out.Stamp(person->status, person->created).Line();
 }
 
