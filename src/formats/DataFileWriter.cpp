@@ -182,16 +182,21 @@ bool WriteDataFile(CDatabase& store, const std::string& path) {
     store.AssignHotelPackages();
 
     CPersonRecordCache persons(store);
-    CStringList lines;
-    lines.push_back(studio);
+    // The file is built as one text: a large studio's lines, each kept apart until the end, would
+    // cost the memory of the file twice over.
+    std::string bytes;
+    auto addLine = [&bytes](const std::string& line) {
+        bytes += line;
+        bytes += "\r\n";
+    };
+    addLine(studio);
     for (const auto& person : store.personArray) {
-        lines.push_back(persons.Of(person->number) + studio);
+        addLine(persons.Of(person->number) + studio);
     }
     for (const auto& entry : store.entryArray) {
         for (int32_t dancer : entry->dancers) {
-            lines.push_back(
-                CLineWriter(store.fieldSeparator).Text("GR").Raw(studio).Empty(1).Line() +
-                persons.Of(dancer));
+            addLine(CLineWriter(store.fieldSeparator).Text("GR").Raw(studio).Empty(1).Line() +
+                    persons.Of(dancer));
         }
         CLineWriter out(store.fieldSeparator);
         out.Text("EN")
@@ -208,7 +213,7 @@ bool WriteDataFile(CDatabase& store, const std::string& path) {
             .Raw(persons.Of(entry->gentleman))
             .Raw(persons.Of(entry->lady))
             .Raw(persons.Of(entry->coach));
-        lines.push_back(out.Line());
+        addLine(out.Line());
     }
     for (const auto& purchase : store.purchaseArray) {
         if (purchase->type != 'P' && purchase->type != 'O') {
@@ -225,7 +230,7 @@ bool WriteDataFile(CDatabase& store, const std::string& path) {
             .Stamp(purchase->status, purchase->created)
             .Raw(studio)
             .Raw(persons.Of(purchase->purchaserNumber));
-        lines.push_back(out.Line());
+        addLine(out.Line());
     }
     auto commentLine = [&](const CommentEntry& comment) {
         CLineWriter out(store.fieldSeparator);
@@ -234,19 +239,17 @@ bool WriteDataFile(CDatabase& store, const std::string& path) {
     };
     for (const auto& owner : store.studioArray) {
         for (const CommentEntry& comment : owner->pCommentArray) {
-            lines.push_back(commentLine(comment) + FormatStudioRecord(store, owner->number) +
-                            EmptyPersonRecord(store.fieldSeparator));
+            addLine(commentLine(comment) + FormatStudioRecord(store, owner->number) +
+                    EmptyPersonRecord(store.fieldSeparator));
         }
     }
     for (const auto& person : store.personArray) {
         for (const CommentEntry& comment : person->pCommentArray) {
-            lines.push_back(commentLine(comment) + persons.Of(person->number) +
-                            FormatStudioRecord(store, person->studioNumber));
+            addLine(commentLine(comment) + persons.Of(person->number) +
+                    FormatStudioRecord(store, person->studioNumber));
         }
     }
 
-    std::string bytes;
-    JoinLines(lines, bytes);
     std::string reason;
     std::error_code ignored;
     const bool hadPreviousCopy = std::filesystem::exists(path, ignored);
