@@ -149,6 +149,19 @@ std::string FormatPersonRecord(const CDatabase& store, int personNumber) {
 
 namespace {
 
+// The size of the file last written to `path` (or, for a first save there, to the data file the
+// store was read from), with room for some growth; 0 when neither exists.
+std::size_t ExpectedFileSize(const std::string& path, const std::string& dataFileName) {
+    for (const std::string* file : {&path, &dataFileName}) {
+        std::error_code error;
+        const auto size = std::filesystem::file_size(*file, error);
+        if (!error) {
+            return static_cast<std::size_t>(size + size / 16 + 4096);
+        }
+    }
+    return 0;
+}
+
 // A person's sub-record stands on his or her own line and on every entry, group dancer,
 // purchase and comment line that names the person: one save formats each once.
 class CPersonRecordCache {
@@ -183,8 +196,11 @@ bool WriteDataFile(CDatabase& store, const std::string& path) {
 
     CPersonRecordCache persons(store);
     // The file is built as one text: a large studio's lines, each kept apart until the end, would
-    // cost the memory of the file twice over.
+    // cost the memory of the file twice over. Its room is taken at once, as large as the last
+    // copy of the file and a little more: growing a text of megabytes piece by piece copies it
+    // again and again into fresh memory.
     std::string bytes;
+    bytes.reserve(ExpectedFileSize(path, store.dataFileName));
     auto addLine = [&bytes](const std::string& line) {
         bytes += line;
         bytes += "\r\n";
