@@ -5,6 +5,42 @@
 #include <algorithm>
 #include <map>
 
+#include "data/LookupScope.h"
+
+namespace {
+
+// The record a scan finds, from the scope's index while its array has kept its size and the
+// record found stands at its place with its key.
+template <class T, class KeyOf>
+T* FindIndexed(const CNumberIndex* index, CNumberTable<T> CNumberIndex::*table,
+               const COwningArray<T>& array, int key, KeyOf keyOf) {
+    if (index != nullptr && (index->*table).size == array.size()) {
+        const auto& first = (index->*table).first;
+        const auto found = first.find(key);
+        if (found == first.end()) {
+            return nullptr;
+        }
+        const auto& [record, position] = found->second;
+        if (array[position].get() == record && keyOf(*record) == key) {
+            return record;
+        }
+    }
+    for (const auto& record : array) {
+        if (keyOf(*record) == key) {
+            return record.get();
+        }
+    }
+    return nullptr;
+}
+
+template <class T>
+T* FindNumber(const CNumberIndex* index, CNumberTable<T> CNumberIndex::*table,
+              const COwningArray<T>& array, int number) {
+    return FindIndexed(index, table, array, number, [](const T& r) { return r.number; });
+}
+
+}  // namespace
+
 void CDatabase::Clear(bool keepSetup) {
     if (!keepSetup) {
         categoryArray.clear();
@@ -18,31 +54,33 @@ void CDatabase::Clear(bool keepSetup) {
 }
 
 CStudioRecord* CDatabase::FindStudio(int studioNumber) const {
-    return FindByNumber(studioArray, studioNumber);
+    return FindNumber(numberIndex_, &CNumberIndex::studios, studioArray, studioNumber);
 }
 
 CPersonRecord* CDatabase::FindPerson(int personNumber) const {
-    return FindByNumber(personArray, personNumber);
+    return FindNumber(numberIndex_, &CNumberIndex::persons, personArray, personNumber);
 }
 
 CPackageRecord* CDatabase::FindPackage(int packageNumber) const {
-    return FindByNumber(packageArray, packageNumber);
+    return FindNumber(numberIndex_, &CNumberIndex::packages, packageArray, packageNumber);
 }
 
 CPriceListRecord* CDatabase::FindPriceListItem(int itemNumber) const {
-    return FindByNumber(priceListArray, itemNumber);
+    return FindNumber(numberIndex_, &CNumberIndex::priceListItems, priceListArray, itemNumber);
 }
 
 CEntryRecord* CDatabase::FindEntry(int entryNumber) const {
-    return FindByNumber(entryArray, entryNumber);
+    return FindNumber(numberIndex_, &CNumberIndex::entries, entryArray, entryNumber);
 }
 
 CDanceCategory* CDatabase::FindCategory(int categoryCode, int* position) const {
+    if (position == nullptr) {
+        return FindIndexed(numberIndex_, &CNumberIndex::categories, categoryArray, categoryCode,
+                           [](const CDanceCategory& c) { return c.code; });
+    }
     for (size_t i = 0; i < categoryArray.size(); ++i) {
         if (categoryArray[i]->code == categoryCode) {
-            if (position != nullptr) {
-                *position = static_cast<int>(i);
-            }
+            *position = static_cast<int>(i);
             return categoryArray[i].get();
         }
     }

@@ -12,6 +12,7 @@
 #include "util/Text.h"
 
 class CUi;
+struct CNumberIndex;
 
 class CDatabase {
 public:
@@ -22,7 +23,8 @@ public:
     // Empties the studio's arrays, and the competition's too unless `keepSetup`.
     void Clear(bool keepSetup);
 
-    // The first record with that number (or category code), or nullptr.
+    // The first record with that number (or category code), or nullptr. Within a CLookupScope
+    // in constant time, else by a scan of the array.
     CStudioRecord* FindStudio(int studioNumber) const;
     CPersonRecord* FindPerson(int personNumber) const;
     CPackageRecord* FindPackage(int packageNumber) const;
@@ -65,4 +67,8 @@ public:
     COwningArray<CPersonRecord> personArray;
     COwningArray<CFinanceRecord> purchaseArray;
     COwningArray<CEntryRecord> entryArray;
+
+private:
+    friend class CLookupScope;
+    const CNumberIndex* numberIndex_ = nullptr;  // the innermost scope's, or none
 };

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "data/Database.h"
+#include "data/LookupScope.h"
 #include "entries/EntryDescriptions.h"
 #include "entries/EntryStore.h"
 
@@ -39,6 +40,7 @@ std::string CoupleSortText(const CDatabase& store, const CEntryRecord& entry) {
 
 std::vector<CFormsListLine> ListEntryForms(CDatabase& store, char mode, int id) {
     SeparateMixedForms(store);
+    const CLookupScope lookups(store);
     struct CSorted {
         std::string sortText;
         const CEntryRecord* entry;

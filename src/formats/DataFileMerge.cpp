@@ -19,9 +19,24 @@ std::string LastNameOf(const std::string& field) {
     return field.substr(0, field.find('['));
 }
 
+// The caller's look-up, or a plain scan of the store for a merge on its own.
+class CLookupOrScan {
+public:
+    CLookupOrScan(CDatabase& store, CMergeLookup* lookup)
+        : scan_(lookup != nullptr ? nullptr
+                                  : std::make_unique<CMergeLookup>(store, CMergeLookupMode::kScan)),
+          lookup_(lookup != nullptr ? *lookup : *scan_) {}
+    CMergeLookup* operator->() const { return &lookup_; }
+
+private:
+    std::unique_ptr<CMergeLookup> scan_;
+    CMergeLookup& lookup_;
+};
+
 }  // namespace
 
-int MergeStudio(CDatabase& store, const CStringList& fields, int position, bool ownRecord) {
+int MergeStudio(CDatabase& store, const CStringList& fields, int position, bool ownRecord,
+                CMergeLookup* lookup) {
     if (position < 0) {
         return -1;
     }
@@ -47,26 +62,23 @@ int MergeStudio(CDatabase& store, const CStringList& fields, int position, bool 
         studio.fax = text(9);
         studio.email = text(10);
     };
-    for (const auto& studio : store.studioArray) {
-        if (EqualsIgnoringCase(studio->name, name) && studio->created == created &&
-            studio->status == status) {
-            if (ownRecord) {
-                setTexts(*studio);
-            }
-            return studio->number;
+    const CLookupOrScan find(store, lookup);
+    if (CStudioRecord* studio = find->FindStudio(name, created, status)) {
+        if (ownRecord) {
+            setTexts(*studio);
         }
+        return studio->number;
     }
     auto studio = std::make_unique<CStudioRecord>();
-    studio->number = NextNumber(store.studioArray);
     setTexts(*studio);
     studio->kind = kind;
     studio->status = status;
     studio->created = created;
-    return AppendRecord(store.studioArray, std::move(studio)).number;
+    return find->AddStudio(std::move(studio)).number;
 }
 
 int MergePerson(CDatabase& store, const CStringList& fields, int position, bool ownRecord,
-                int studioNumber, CPersonRecord** personOut) {
+                int studioNumber, CPersonRecord** personOut, CMergeLookup* lookup) {
     if (personOut != nullptr) {
         *personOut = nullptr;
     }
@@ -102,26 +114,21 @@ int MergePerson(CDatabase& store, const CStringList& fields, int position, bool 
         person.ssNumber = ssNumber;
         person.youth = layout.youth;
     };
-    for (const auto& person : store.personArray) {
-        // The youth flag takes no part: a person may have grown up since the line was written.
-        if (EqualsIgnoringCase(person->firstName, firstName) &&
-            EqualsIgnoringCase(person->lastName, lastName) && person->gender == layout.gender &&
-            person->classLetter == classLetter && person->created == created &&
-            person->status == status) {
-            if (ownRecord) {
-                setTexts(*person);
-                if (person->studioNumber == -1 && studioNumber != 0 && studioNumber != -1) {
-                    person->studioNumber = studioNumber;
-                }
+    const CLookupOrScan find(store, lookup);
+    if (CPersonRecord* person =
+            find->FindPerson({firstName, lastName, layout.gender, classLetter, created, status})) {
+        if (ownRecord) {
+            setTexts(*person);
+            if (person->studioNumber == -1 && studioNumber != 0 && studioNumber != -1) {
+                person->studioNumber = studioNumber;
             }
-            if (personOut != nullptr) {
-                *personOut = person.get();
-            }
-            return person->number;
         }
+        if (personOut != nullptr) {
+            *personOut = person;
+        }
+        return person->number;
     }
     auto person = std::make_unique<CPersonRecord>();
-    person->number = NextNumber(store.personArray);
     setTexts(*person);
     person->version = layout.version;
     person->gender = layout.gender;
@@ -130,27 +137,20 @@ int MergePerson(CDatabase& store, const CStringList& fields, int position, bool 
     person->roommateGroup = roommateGroup;
     person->status = status;
     person->created = created;
-    CPersonRecord& stored = AppendRecord(store.personArray, std::move(person));
+    CPersonRecord& stored = find->AddPerson(std::move(person));
     if (personOut != nullptr) {
         *personOut = &stored;
     }
     return stored.number;
 }
 
-int MergePurchase(CDatabase& store, const CPurchaseLine& line, size_t knownCount) {
-    const size_t known = std::min(knownCount, store.purchaseArray.size());
-    for (size_t i = 0; i < known; ++i) {
-        const CFinanceRecord& p = *store.purchaseArray[i];
-        // The price takes no part.
-        if (p.type == line.type && p.studioNumber == line.studioNumber &&
-            p.purchaserNumber == line.purchaserNumber && p.itemNumber == line.itemNumber &&
-            p.quantity == line.quantity && p.purchaserName == line.purchaserName &&
-            p.itemName == line.itemName && p.created == line.created && p.status == line.status) {
-            return 1;
-        }
+int MergePurchase(CDatabase& store, const CPurchaseLine& line, size_t knownCount,
+                  CMergeLookup* lookup) {
+    const CLookupOrScan find(store, lookup);
+    if (find->HasPurchase(line, knownCount)) {
+        return 1;
     }
     auto purchase = std::make_unique<CFinanceRecord>();
-    purchase->number = NextNumber(store.purchaseArray);
     purchase->type = line.type;
     purchase->studioNumber = line.studioNumber;
     purchase->purchaserNumber = line.purchaserNumber;
@@ -167,10 +167,10 @@ int MergePurchase(CDatabase& store, const CPurchaseLine& line, size_t knownCount
         // No price on the line: the setup file's item names and prices it.
         const std::string* itemName = nullptr;
         if (line.type == 'P') {
-            if (const CPackageRecord* package = store.FindPackage(line.itemNumber)) {
+            if (const CPackageRecord* package = find->Package(line.itemNumber)) {
                 itemName = &package->name;
             }
-        } else if (const CPriceListRecord* item = store.FindPriceListItem(line.itemNumber)) {
+        } else if (const CPriceListRecord* item = find->PriceListItem(line.itemNumber)) {
             itemName = &item->name;
         }
         if (itemName != nullptr) {
@@ -178,16 +178,17 @@ int MergePurchase(CDatabase& store, const CPurchaseLine& line, size_t knownCount
             purchase->price = 0;
         }
     }
-    AppendRecord(store.purchaseArray, std::move(purchase));
+    find->AddPurchase(std::move(purchase));
     return 1;
 }
 
 int MergeComment(CDatabase& store, uint8_t first, uint8_t second, const std::string& text,
-                 int studioNumber, int personNumber) {
+                 int studioNumber, int personNumber, CMergeLookup* lookup) {
+    const CLookupOrScan find(store, lookup);
     CCommentArray* comments = nullptr;
-    if (CPersonRecord* person = store.FindPerson(personNumber)) {
+    if (CPersonRecord* person = find->PersonByNumber(personNumber)) {
         comments = &person->pCommentArray;
-    } else if (CStudioRecord* studio = store.FindStudio(studioNumber)) {
+    } else if (CStudioRecord* studio = find->StudioByNumber(studioNumber)) {
         comments = &studio->pCommentArray;
     } else {
         return 0;
@@ -201,19 +202,12 @@ int MergeComment(CDatabase& store, uint8_t first, uint8_t second, const std::str
 }
 
 void MergeEntry(CDatabase& store, const CEntryLine& line, const CDanceCategory& category,
-                const std::vector<int32_t>& dancers, size_t knownCount) {
-    const size_t known = std::min(knownCount, store.entryArray.size());
-    for (size_t i = 0; i < known; ++i) {
-        const CEntryRecord& e = *store.entryArray[i];
-        if (e.gentleman == line.gentleman && e.lady == line.lady && e.coach == line.coach &&
-            e.owner == line.owner && e.categoryCode == line.categoryCode && e.dance == line.dance &&
-            e.level == line.level && e.age == line.age && e.type == line.type &&
-            e.teamName == line.teamName && e.created == line.created && e.status == line.status) {
-            return;
-        }
+                const std::vector<int32_t>& dancers, size_t knownCount, CMergeLookup* lookup) {
+    const CLookupOrScan find(store, lookup);
+    if (find->HasEntry(line, knownCount)) {
+        return;
     }
     auto entry = std::make_unique<CEntryRecord>();
-    entry->number = NextNumber(store.entryArray);
     entry->type = line.type;
     entry->gentleman = line.gentleman;
     entry->lady = line.lady;
@@ -229,27 +223,11 @@ void MergeEntry(CDatabase& store, const CEntryLine& line, const CDanceCategory& 
     entry->amount = line.amount <= 0.001f ? 0.0f : line.amount;
     entry->status = line.status;
     entry->created = line.created;
-    entry->formCode = EntryFormCodeFor(store, line.gentleman, line.lady, line.coach, line.owner,
-                                       line.categoryCode, line.level, line.age, line.type);
+    entry->formCode = find->FormCodeFor({line.gentleman, line.lady, line.coach, line.owner,
+                                         line.categoryCode, line.level, line.age, line.type});
     // What every entry of the category carries.
     entry->kind = category.kind;
     entry->style = entry->EffectiveStyle(category);
     entry->entryMark = category.entryMark;
-    AppendRecord(store.entryArray, std::move(entry));
-}
-
-int EntryFormCodeFor(const CDatabase& store, int gentleman, int lady, int coach, int owner,
-                     int categoryCode, uint8_t level, uint8_t age, char entryType) {
-    if (store.entryArray.empty()) {
-        return 1;
-    }
-    // The dance takes no part, so the dances of one form read back into one form.
-    for (const auto& e : store.entryArray) {
-        if (e->gentleman == gentleman && e->lady == lady && e->coach == coach &&
-            e->owner == owner && e->categoryCode == categoryCode && e->level == level &&
-            e->age == age && e->type == entryType && e->teamName.empty()) {
-            return e->formCode;
-        }
-    }
-    return store.NextFormCode();
+    find->AddEntry(std::move(entry));
 }

@@ -20,7 +20,7 @@ bool IsEntryType(char type) {
 
 }  // namespace
 
-bool ReadDataFile(CDatabase& store, std::string* whyNot) {
+bool ReadDataFile(CDatabase& store, std::string* whyNot, CMergeLookupMode lookupMode) {
     CWaitCursor wait(store.ui);
     std::error_code ec;
     std::filesystem::permissions(store.dataFileName, std::filesystem::perms::owner_write,
@@ -40,6 +40,7 @@ bool ReadDataFile(CDatabase& store, std::string* whyNot) {
     // itself are all distinct purchases and entries.
     const size_t knownPurchases = store.purchaseArray.size();
     const size_t knownEntries = store.entryArray.size();
+    CMergeLookup lookup(store, lookupMode);
     std::vector<int32_t> groupDancers;
     bool firstLine = true;
     CStringList fields;
@@ -56,15 +57,15 @@ bool ReadDataFile(CDatabase& store, std::string* whyNot) {
         auto field = [&](int i) -> const std::string& { return FieldAt(fields, i); };
 
         if (code == "ST") {
-            MergeStudio(store, fields, at.studio, true);
+            MergeStudio(store, fields, at.studio, true, &lookup);
         } else if (code == "PR") {
-            const int studio = MergeStudio(store, fields, at.studio, true);
-            MergePerson(store, fields, at.persons[0], true, studio);
+            const int studio = MergeStudio(store, fields, at.studio, true, &lookup);
+            MergePerson(store, fields, at.persons[0], true, studio, nullptr, &lookup);
         } else if (code == "PU") {
             CPurchaseLine purchase;
-            purchase.studioNumber = MergeStudio(store, fields, at.studio, false);
-            purchase.purchaserNumber =
-                MergePerson(store, fields, at.persons[0], false, purchase.studioNumber);
+            purchase.studioNumber = MergeStudio(store, fields, at.studio, false, &lookup);
+            purchase.purchaserNumber = MergePerson(store, fields, at.persons[0], false,
+                                                   purchase.studioNumber, nullptr, &lookup);
             purchase.type = FirstChar(field(1));
             purchase.itemNumber = static_cast<int32_t>(ParseLeadingInt(field(2)));
             purchase.quantity = static_cast<int32_t>(ParseLeadingInt(field(3)));
@@ -73,17 +74,22 @@ bool ReadDataFile(CDatabase& store, std::string* whyNot) {
             purchase.itemName = field(6);
             purchase.status = LowByteOf(field(7));
             purchase.created = ParseDateStamp(field(8));
-            MergePurchase(store, purchase, knownPurchases);
+            MergePurchase(store, purchase, knownPurchases, &lookup);
         } else if (code == "CM") {
-            const int studio = MergeStudio(store, fields, at.studio, false);
-            const int person = MergePerson(store, fields, at.persons[0], false, studio);
-            MergeComment(store, LowByteOf(field(1)), LowByteOf(field(2)), field(3), studio, person);
+            const int studio = MergeStudio(store, fields, at.studio, false, &lookup);
+            const int person =
+                MergePerson(store, fields, at.persons[0], false, studio, nullptr, &lookup);
+            MergeComment(store, LowByteOf(field(1)), LowByteOf(field(2)), field(3), studio, person,
+                         &lookup);
         } else if (code == "EN") {
             CEntryLine entry;
-            entry.owner = MergeStudio(store, fields, at.studio, false);
-            entry.gentleman = MergePerson(store, fields, at.persons[0], false, entry.owner);
-            entry.lady = MergePerson(store, fields, at.persons[1], false, entry.owner);
-            entry.coach = MergePerson(store, fields, at.persons[2], false, entry.owner);
+            entry.owner = MergeStudio(store, fields, at.studio, false, &lookup);
+            entry.gentleman =
+                MergePerson(store, fields, at.persons[0], false, entry.owner, nullptr, &lookup);
+            entry.lady =
+                MergePerson(store, fields, at.persons[1], false, entry.owner, nullptr, &lookup);
+            entry.coach =
+                MergePerson(store, fields, at.persons[2], false, entry.owner, nullptr, &lookup);
             entry.categoryCode = static_cast<int32_t>(ParseLeadingInt(field(1)));
             entry.dance = LowByteOf(field(2));
             entry.level = LowByteOf(field(3));
@@ -94,14 +100,15 @@ bool ReadDataFile(CDatabase& store, std::string* whyNot) {
             entry.amount = ParseLeadingFloat(field(8));
             entry.status = LowByteOf(field(9));
             entry.created = ParseDateStamp(field(10));
-            const CDanceCategory* category = store.FindCategory(entry.categoryCode);
+            const CDanceCategory* category = lookup.Category(entry.categoryCode);
             if (category != nullptr && IsEntryType(entry.type)) {
-                MergeEntry(store, entry, *category, groupDancers, knownEntries);
+                MergeEntry(store, entry, *category, groupDancers, knownEntries, &lookup);
             }
             groupDancers.clear();
         } else if (code == "GR") {
-            const int studio = MergeStudio(store, fields, at.studio, false);
-            const int dancer = MergePerson(store, fields, at.persons[0], false, studio);
+            const int studio = MergeStudio(store, fields, at.studio, false, &lookup);
+            const int dancer =
+                MergePerson(store, fields, at.persons[0], false, studio, nullptr, &lookup);
             if (dancer != -1) {
                 groupDancers.push_back(dancer);
             }

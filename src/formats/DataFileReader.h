@@ -1,10 +1,14 @@
 #pragma once
 // Reading the studio data file back into the store at start-up.
 
-class CDatabase;
-
 #include <string>
 
+#include "formats/DataFileMergeLookup.h"
+
+class CDatabase;
+
 // Reads the store's dataFileName into its (empty) studio side. false when the file cannot be
-// opened or read to its end; `whyNot` then says why.
-bool ReadDataFile(CDatabase& store, std::string* whyNot = nullptr);
+// opened or read to its end; `whyNot` then says why. The merges find the records through
+// indexes built for this read; the plain scan gives the same store, only slower.
+bool ReadDataFile(CDatabase& store, std::string* whyNot = nullptr,
+                  CMergeLookupMode lookupMode = CMergeLookupMode::kIndexed);

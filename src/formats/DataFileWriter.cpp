@@ -6,8 +6,10 @@
 #include <charconv>
 #include <filesystem>
 #include <map>
+#include <unordered_map>
 
 #include "data/Database.h"
+#include "data/LookupScope.h"
 #include "formats/DataFileLayout.h"
 #include "formats/FileReplace.h"
 #include "platform/Ui.h"
@@ -145,26 +147,72 @@ std::string FormatPersonRecord(const CDatabase& store, int personNumber) {
     return out.Stamp(person->status, person->created).Line();
 }
 
+namespace {
+
+// The size of the file last written to `path` (or, for a first save there, to the data file the
+// store was read from), with room for some growth; 0 when neither exists.
+std::size_t ExpectedFileSize(const std::string& path, const std::string& dataFileName) {
+    for (const std::string* file : {&path, &dataFileName}) {
+        std::error_code error;
+        const auto size = std::filesystem::file_size(*file, error);
+        if (!error) {
+            return static_cast<std::size_t>(size + size / 16 + 4096);
+        }
+    }
+    return 0;
+}
+
+// A person's sub-record stands on his or her own line and on every entry, group dancer,
+// purchase and comment line that names the person: one save formats each once.
+class CPersonRecordCache {
+public:
+    explicit CPersonRecordCache(const CDatabase& store) : store_(store) {}
+
+    const std::string& Of(int personNumber) {
+        auto [at, added] = formatted_.try_emplace(personNumber);
+        if (added) {
+            at->second = FormatPersonRecord(store_, personNumber);
+        }
+        return at->second;
+    }
+
+private:
+    const CDatabase& store_;
+    std::unordered_map<int, std::string> formatted_;
+};
+
+}  // namespace
+
 bool WriteDataFile(CDatabase& store, const std::string& path) {
     if (store.studioArray.empty()) {
         store.ui.ShowMessage("Error - no studio");
         return false;
     }
     CWaitCursor wait(store.ui);
+    const CLookupScope lookups(store);
     store.DropLoneRoomGroups();
     const std::string studio = FormatStudioRecord(store, store.studioArray.front()->number);
     store.AssignHotelPackages();
 
-    CStringList lines;
-    lines.push_back(studio);
+    CPersonRecordCache persons(store);
+    // The file is built as one text: a large studio's lines, each kept apart until the end, would
+    // cost the memory of the file twice over. Its room is taken at once, as large as the last
+    // copy of the file and a little more: growing a text of megabytes piece by piece copies it
+    // again and again into fresh memory.
+    std::string bytes;
+    bytes.reserve(ExpectedFileSize(path, store.dataFileName));
+    auto addLine = [&bytes](const std::string& line) {
+        bytes += line;
+        bytes += "\r\n";
+    };
+    addLine(studio);
     for (const auto& person : store.personArray) {
-        lines.push_back(FormatPersonRecord(store, person->number) + studio);
+        addLine(persons.Of(person->number) + studio);
     }
     for (const auto& entry : store.entryArray) {
         for (int32_t dancer : entry->dancers) {
-            lines.push_back(
-                CLineWriter(store.fieldSeparator).Text("GR").Raw(studio).Empty(1).Line() +
-                FormatPersonRecord(store, dancer));
+            addLine(CLineWriter(store.fieldSeparator).Text("GR").Raw(studio).Empty(1).Line() +
+                    persons.Of(dancer));
         }
         CLineWriter out(store.fieldSeparator);
         out.Text("EN")
@@ -178,10 +226,10 @@ bool WriteDataFile(CDatabase& store, const std::string& path) {
             .Amount(entry->amount)
             .Stamp(entry->status, entry->created)
             .Raw(studio)
-            .Raw(FormatPersonRecord(store, entry->gentleman))
-            .Raw(FormatPersonRecord(store, entry->lady))
-            .Raw(FormatPersonRecord(store, entry->coach));
-        lines.push_back(out.Line());
+            .Raw(persons.Of(entry->gentleman))
+            .Raw(persons.Of(entry->lady))
+            .Raw(persons.Of(entry->coach));
+        addLine(out.Line());
     }
     for (const auto& purchase : store.purchaseArray) {
         if (purchase->type != 'P' && purchase->type != 'O') {
@@ -197,8 +245,8 @@ bool WriteDataFile(CDatabase& store, const std::string& path) {
             .Text(purchase->itemName)
             .Stamp(purchase->status, purchase->created)
             .Raw(studio)
-            .Raw(FormatPersonRecord(store, purchase->purchaserNumber));
-        lines.push_back(out.Line());
+            .Raw(persons.Of(purchase->purchaserNumber));
+        addLine(out.Line());
     }
     auto commentLine = [&](const CommentEntry& comment) {
         CLineWriter out(store.fieldSeparator);
@@ -207,19 +255,17 @@ bool WriteDataFile(CDatabase& store, const std::string& path) {
     };
     for (const auto& owner : store.studioArray) {
         for (const CommentEntry& comment : owner->pCommentArray) {
-            lines.push_back(commentLine(comment) + FormatStudioRecord(store, owner->number) +
-                            EmptyPersonRecord(store.fieldSeparator));
+            addLine(commentLine(comment) + FormatStudioRecord(store, owner->number) +
+                    EmptyPersonRecord(store.fieldSeparator));
         }
     }
     for (const auto& person : store.personArray) {
         for (const CommentEntry& comment : person->pCommentArray) {
-            lines.push_back(commentLine(comment) + FormatPersonRecord(store, person->number) +
-                            FormatStudioRecord(store, person->studioNumber));
+            addLine(commentLine(comment) + persons.Of(person->number) +
+                    FormatStudioRecord(store, person->studioNumber));
         }
     }
 
-    std::string bytes;
-    JoinLines(lines, bytes);
     std::string reason;
     std::error_code ignored;
     const bool hadPreviousCopy = std::filesystem::exists(path, ignored);

@@ -110,24 +110,57 @@ void ExpandPurchases(const CDatabase& store, char filter, CItemLineList& lines) 
     }
 }
 
+namespace {
+
+bool IsRoomItem(const PurchasedItemLine& line) {
+    return line.itemKind == 'R';
+}
+
+// Whether the person dances in the entry; the same person as gentleman and lady counts once.
+bool DancesIn(const CEntryRecord& entry, int personNumber) {
+    return personNumber != -1 && (entry.gentleman == personNumber || entry.lady == personNumber);
+}
+
+}  // namespace
+
 int HasRoomItem(int personNumber, const CItemLineList& lines) {
     for (const auto& line : lines) {
-        if (line.purchaserNumber == personNumber && line.itemKind == 'R') {
+        if (line.purchaserNumber == personNumber && IsRoomItem(line)) {
             return 1;
         }
     }
     return 0;
 }
 
-unsigned EntryCountOfPerson(const CDatabase& store, int personNumber) {
-    if (personNumber == -1) {
-        return 0;
+std::unordered_set<int> PersonsWithRoomItem(const CItemLineList& lines) {
+    std::unordered_set<int> persons;
+    for (const auto& line : lines) {
+        if (IsRoomItem(line)) {
+            persons.insert(line.purchaserNumber);
+        }
     }
+    return persons;
+}
+
+unsigned EntryCountOfPerson(const CDatabase& store, int personNumber) {
     unsigned count = 0;
     for (const auto& entry : store.entryArray) {
-        if (entry->gentleman == personNumber || entry->lady == personNumber) {
+        if (DancesIn(*entry, personNumber)) {
             ++count;
         }
     }
     return count;
+}
+
+std::unordered_map<int, unsigned> EntryCountsOfPersons(const CDatabase& store) {
+    std::unordered_map<int, unsigned> counts;
+    for (const auto& entry : store.entryArray) {
+        if (entry->gentleman != -1) {
+            ++counts[entry->gentleman];
+        }
+        if (entry->lady != -1 && entry->lady != entry->gentleman) {
+            ++counts[entry->lady];
+        }
+    }
+    return counts;
 }

@@ -2,6 +2,8 @@
 // What the summary report charges: the fee of one dance entry, with the surcharge for dancers
 // whom no hotel package covers, and the price-list items that the purchases amount to. The
 // organizer's invoice decides the real amount; these rules only estimate it.
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 class CDanceCategory;
@@ -37,6 +39,10 @@ void ExpandPurchases(const CDatabase& store, char filter, CItemLineList& lines);
 
 // 1 when `lines` hold an item of kind 'R' bought by the person, else 0.
 int HasRoomItem(int personNumber, const CItemLineList& lines);
+// The persons for whom HasRoomItem gives 1, found in one pass for a whole list of persons.
+std::unordered_set<int> PersonsWithRoomItem(const CItemLineList& lines);
 
 // The number of entries in which the person dances as gentleman or lady; 0 for -1.
 unsigned EntryCountOfPerson(const CDatabase& store, int personNumber);
+// EntryCountOfPerson of every person who dances in an entry, counted in one pass.
+std::unordered_map<int, unsigned> EntryCountsOfPersons(const CDatabase& store);

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <unordered_map>
 
 #include "data/Database.h"
+#include "data/LookupScope.h"
 #include "entries/EntryDescriptions.h"
 #include "formats/DataFileWriter.h"
 #include "platform/Ui.h"
@@ -70,16 +72,20 @@ private:
     }
 
     void AddPersons() {
+        const auto entryCounts = EntryCountsOfPersons(store_);
         for (const auto& person : store_.personArray) {
             std::string line = PersonLine(*person);
-            if (const unsigned count = EntryCountOfPerson(store_, person->number); count != 0) {
-                line += " (" + std::to_string(count) + " dance entries)";
+            if (const auto count = entryCounts.find(person->number); count != entryCounts.end()) {
+                line += " (" + std::to_string(count->second) + " dance entries)";
             }
             Add(std::move(line));
             const int group = person->roommateGroup;
-            if (group != -1 &&
-                std::find(roomGroups_.begin(), roomGroups_.end(), group) == roomGroups_.end()) {
-                roomGroups_.push_back(group);
+            if (group != -1) {
+                auto& members = roommates_[group];
+                if (members.empty()) {
+                    roomGroups_.push_back(group);
+                }
+                members.push_back(person.get());
             }
         }
     }
@@ -210,16 +216,14 @@ private:
         }
         CItemLineList items;
         ExpandPurchases(store_, 'A', items);
+        const auto withRoom = PersonsWithRoomItem(items);
         bool someoneWithoutRoom = false;
         CStringList groupTexts;
         for (std::size_t k = 0; k < roomGroups_.size(); ++k) {
             std::string text = "Sharing room " + std::to_string(k + 1);
-            for (const auto& person : store_.personArray) {
-                if (person->roommateGroup != roomGroups_[k]) {
-                    continue;
-                }
+            for (const CPersonRecord* person : roommates_[roomGroups_[k]]) {
                 text += ", " + person->FormatPersonName(0);
-                if (HasRoomItem(person->number, items) != 1) {
+                if (!withRoom.contains(person->number)) {
                     text += "**";
                     someoneWithoutRoom = true;
                 }
@@ -237,6 +241,7 @@ private:
     CStringList& lines_;
     const bool pricesShown_;
     std::vector<int> roomGroups_;  // in order of first appearance
+    std::unordered_map<int, std::vector<const CPersonRecord*>> roommates_;  // in person order
     double grandTotal_ = 0;
 };
 
@@ -247,6 +252,7 @@ bool BuildSummaryReport(CDatabase& store, CStringList& lines) {
         store.ui.ShowMessage("Error - no studio data");
         return false;
     }
+    const CLookupScope lookups(store);
     CReportBuilder(store, lines).Build();
     return true;
 }

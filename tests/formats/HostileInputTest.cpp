@@ -82,7 +82,12 @@ TEST(HostileInput, FiftyMegabytesOfGarbageAreReadSoonInBoundedMemory) {
     const auto start = Clock::now();
     EXPECT_TRUE(ReadDataFile(store));
     EXPECT_LT(SecondsSince(start), 30.0);
+#ifndef __SANITIZE_ADDRESS__
+    // AddressSanitizer holds freed memory back on purpose; the bound holds for the program.
     EXPECT_LT(PeakMemoryKb() - peakBefore, 16 * 1024);
+#else
+    (void)peakBefore;
+#endif
     EXPECT_TRUE(store.studioArray.empty());  // start-up then says it holds no studio data
     EXPECT_TRUE(store.entryArray.empty());
 }
