@@ -2,6 +2,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 JOBS ?= 2
+CTEST_ARGS ?=
 
 .PHONY: all deps configure build test run package clean format
 
@@ -17,7 +18,7 @@ build: configure
 	@cmake --build $(BUILD) -j$(JOBS)
 
 test: build
-	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS) $(CTEST_ARGS)
 
 # A Debian package of an optimised build, in build-package/.
 package: deps
