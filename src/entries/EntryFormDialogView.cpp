@@ -1,6 +1,7 @@
 #include "entries/EntryFormDialogView.h"
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 #include <QGroupBox>
@@ -230,21 +231,20 @@ void CEntryFormDialogView::Build() {
         model_.OnAddPerson();
         RenderPersonBoxes();
     });
-    const auto dancerOperation = [this](void (CEntryFormDialog::*operation)()) {
-        return [this, operation] {
-            ReadList(dancers_, model_.dancers);
-            (model_.*operation)();
-            RenderDancers();
-        };
+    // Each dancer button takes the list's selection into the model, acts, and shows the result.
+    const std::function<void()> dancerOperations[] = {
+        [this] { model_.OnDancerAdd(); },
+        [this] { model_.OnDancerDelete(); },
+        [this] { model_.OnDancerUp(); },
+        [this] { model_.OnDancerDown(); },
     };
-    connect(dancerButton[0], &QPushButton::clicked, this,
-            dancerOperation(&CEntryFormDialog::OnDancerAdd));
-    connect(dancerButton[1], &QPushButton::clicked, this,
-            dancerOperation(&CEntryFormDialog::OnDancerDelete));
-    connect(dancerButton[2], &QPushButton::clicked, this,
-            dancerOperation(&CEntryFormDialog::OnDancerUp));
-    connect(dancerButton[3], &QPushButton::clicked, this,
-            dancerOperation(&CEntryFormDialog::OnDancerDown));
+    for (int i = 0; i < 4; ++i) {
+        connect(dancerButton[i], &QPushButton::clicked, this, [this, act = dancerOperations[i]] {
+            ReadList(dancers_, model_.dancers);
+            act();
+            RenderDancers();
+        });
+    }
 
     // The first control the user fills in.
     QWidget* first = model_.usesGentleman ? static_cast<QWidget*>(gentleman_) : dancers_;
