@@ -5,10 +5,10 @@
 #include <QPushButton>
 
 #include "dialogs/ListDialog.h"
-#include "dialogs/qt/CollatedOrder.h"
-#include "dialogs/qt/ListSearchKeys.h"
 #include "platform/Ui.h"
+#include "platform/qt/CollatedOrder.h"
 #include "platform/qt/ControlNames.h"
+#include "platform/qt/ListSearchKeys.h"
 #include "platform/qt/PixelDialogFont.h"
 #include "platform/qt/QtText.h"
 

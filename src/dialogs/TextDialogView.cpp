@@ -5,9 +5,9 @@
 #include <algorithm>
 
 #include "dialogs/TextDialog.h"
-#include "dialogs/qt/EnterKeyFilter.h"
 #include "platform/Ui.h"
 #include "platform/qt/ControlNames.h"
+#include "platform/qt/EnterKeyFilter.h"
 #include "platform/qt/FieldTextValidator.h"
 #include "platform/qt/PixelDialogFont.h"
 #include "platform/qt/QtText.h"

@@ -12,14 +12,14 @@
 #include <QShortcut>
 
 #include "dialogs/ListModel.h"
-#include "dialogs/qt/ListWidgets.h"
-#include "dialogs/qt/TypeAheadComboBox.h"
 #include "entries/EntryFormDialog.h"
 #include "platform/Ui.h"
 #include "platform/qt/ControlNames.h"
 #include "platform/qt/FieldTextValidator.h"
+#include "platform/qt/ListWidgets.h"
 #include "platform/qt/PixelDialogFont.h"
 #include "platform/qt/QtText.h"
+#include "platform/qt/TypeAheadComboBox.h"
 
 namespace {
 

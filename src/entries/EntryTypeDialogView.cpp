@@ -14,10 +14,10 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "dialogs/qt/ListSearchKeys.h"
 #include "entries/EntryTypeDialog.h"
 #include "platform/Ui.h"
 #include "platform/qt/ControlNames.h"
+#include "platform/qt/ListSearchKeys.h"
 #include "platform/qt/QtText.h"
 
 namespace {

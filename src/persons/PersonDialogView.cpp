@@ -10,12 +10,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "dialogs/qt/CollatedOrder.h"
-#include "dialogs/qt/ListWidgets.h"
 #include "persons/PersonDialog.h"
 #include "platform/Ui.h"
+#include "platform/qt/CollatedOrder.h"
 #include "platform/qt/ControlNames.h"
 #include "platform/qt/FieldTextValidator.h"
+#include "platform/qt/ListWidgets.h"
 #include "platform/qt/QtText.h"
 
 namespace {

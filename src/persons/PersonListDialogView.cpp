@@ -5,12 +5,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "dialogs/qt/CollatedOrder.h"
-#include "dialogs/qt/ListSearchKeys.h"
-#include "dialogs/qt/ListWidgets.h"
 #include "persons/PersonListDialog.h"
 #include "platform/Ui.h"
+#include "platform/qt/CollatedOrder.h"
 #include "platform/qt/ControlNames.h"
+#include "platform/qt/ListSearchKeys.h"
+#include "platform/qt/ListWidgets.h"
 
 CPersonListDialogView::CPersonListDialogView(CPersonListDialog& model, CUi& ui, QWidget* parent)
     : CDialogView(model, ui, parent), model_(model) {

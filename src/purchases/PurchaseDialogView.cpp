@@ -8,11 +8,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "dialogs/qt/CollatedOrder.h"
-#include "dialogs/qt/ListWidgets.h"
-#include "dialogs/qt/TypeAheadComboBox.h"
 #include "platform/Ui.h"
+#include "platform/qt/CollatedOrder.h"
 #include "platform/qt/ControlNames.h"
+#include "platform/qt/ListWidgets.h"
+#include "platform/qt/TypeAheadComboBox.h"
 #include "purchases/PurchaseDialog.h"
 
 namespace {

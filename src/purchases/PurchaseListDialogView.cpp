@@ -5,10 +5,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "dialogs/qt/CollatedOrder.h"
-#include "dialogs/qt/ListWidgets.h"
 #include "platform/Ui.h"
+#include "platform/qt/CollatedOrder.h"
 #include "platform/qt/ControlNames.h"
+#include "platform/qt/ListWidgets.h"
 #include "purchases/PurchaseListDialog.h"
 
 CPurchaseListDialogView::CPurchaseListDialogView(CPurchaseListDialog& model, CUi& ui,

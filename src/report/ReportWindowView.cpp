@@ -8,9 +8,9 @@
 #include "platform/Ui.h"
 #include "platform/qt/ControlNames.h"
 #include "platform/qt/QtText.h"
+#include "platform/qt/QtTextMeasure.h"
+#include "platform/qt/ReportPrinting.h"
 #include "report/ReportWindow.h"
-#include "report/qt/QtTextMeasure.h"
-#include "report/qt/ReportPrinting.h"
 
 namespace {
 

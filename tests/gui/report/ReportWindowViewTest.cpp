@@ -17,8 +17,8 @@
 #include "platform/qt/ControlNames.h"
 #include "platform/qt/DialogUnits.h"
 #include "platform/qt/QtUi.h"
+#include "platform/qt/ReportPrinting.h"
 #include "report/ReportWindow.h"
-#include "report/qt/ReportPrinting.h"
 
 namespace {
 

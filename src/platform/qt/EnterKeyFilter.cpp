@@ -1,4 +1,4 @@
-#include "dialogs/qt/EnterKeyFilter.h"
+#include "platform/qt/EnterKeyFilter.h"
 
 #include <QAbstractPrintDialog>
 #include <QApplication>

@@ -1,11 +1,11 @@
-#include "report/qt/ReportPrinting.h"
+#include "platform/qt/ReportPrinting.h"
 
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 
 #include "platform/qt/QtText.h"
-#include "report/qt/QtTextMeasure.h"
+#include "platform/qt/QtTextMeasure.h"
 
 QFont ReportPrintFont() {
     QFont font(QStringLiteral("Times New Roman"), 10);

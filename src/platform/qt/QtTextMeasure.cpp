@@ -1,4 +1,4 @@
-#include "report/qt/QtTextMeasure.h"
+#include "platform/qt/QtTextMeasure.h"
 
 #include "platform/qt/QtText.h"
 

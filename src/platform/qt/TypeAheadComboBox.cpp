@@ -1,4 +1,4 @@
-#include "dialogs/qt/TypeAheadComboBox.h"
+#include "platform/qt/TypeAheadComboBox.h"
 
 #include <QAbstractItemView>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "dialogs/qt/ListWidgets.h"
+#include "platform/qt/ListWidgets.h"
 
 #include <QListWidget>
 

@@ -1,4 +1,4 @@
-#include "dialogs/qt/ListSearchKeys.h"
+#include "platform/qt/ListSearchKeys.h"
 
 #include <QListWidget>
 #include <QShortcut>

@@ -1,4 +1,4 @@
-#include "dialogs/qt/CollatedOrder.h"
+#include "platform/qt/CollatedOrder.h"
 
 #include <QCollator>
 #include <memory>
