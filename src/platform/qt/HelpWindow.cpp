@@ -1,12 +1,14 @@
 #include "platform/qt/HelpWindow.h"
 
-#include <QDialogButtonBox>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include "platform/qt/ControlNames.h"
+#include "platform/qt/EnterKeyFilter.h"
 
 namespace {
 
@@ -22,28 +24,34 @@ QString HelpTopicPath(unsigned context) {
     return QStringLiteral(":/help/%1.html").arg(context);
 }
 
-CHelpWindow::CHelpWindow()
-    : browser_(new QTextBrowser(this)),
-      back_(new QPushButton(QStringLiteral("< &Back"), this)),
-      forward_(new QPushButton(QStringLiteral("&Forward >"), this)) {
+CHelpWindow::CHelpWindow() : browser_(new QTextBrowser(this)) {
     setObjectName(QStringLiteral("helpWindow"));
     setWindowTitle(QStringLiteral("Tavorin Help"));
     setWindowModality(Qt::ApplicationModal);
     browser_->setObjectName(QStringLiteral("helpText"));
+    browser_->setAccessibleName(windowTitle());
     browser_->setOpenExternalLinks(true);
-    back_->setObjectName(QStringLiteral("helpBack"));
-    forward_->setObjectName(QStringLiteral("helpForward"));
-    auto* contents = new QPushButton(QStringLiteral("&Contents"), this);
-    contents->setObjectName(QStringLiteral("helpContents"));
+    // A reader, not a form: Enter follows the link that has the focus, presses the button that
+    // has it, and elsewhere closes the window.
+    setProperty(CEnterKeyFilter::kOwnEnterKeyProperty, true);
+    const auto addButton = [this](const QString& text, const QString& name) {
+        auto* button = new QPushButton(text, this);
+        button->setObjectName(name);
+        button->setAccessibleName(AccessibleText(text));
+        return button;
+    };
+    back_ = addButton(QStringLiteral("&Back"), QStringLiteral("helpBack"));
+    forward_ = addButton(QStringLiteral("&Forward"), QStringLiteral("helpForward"));
+    QPushButton* contents = addButton(QStringLiteral("&Contents"), QStringLiteral("helpContents"));
+    QPushButton* close = addButton(QStringLiteral("Close"), QStringLiteral("helpClose"));
+    close->setDefault(true);
     back_->setEnabled(false);
     forward_->setEnabled(false);
-    back_->setAutoDefault(false);
-    forward_->setAutoDefault(false);
-    contents->setAutoDefault(false);
     connect(back_, &QPushButton::clicked, browser_, &QTextBrowser::backward);
     connect(forward_, &QPushButton::clicked, browser_, &QTextBrowser::forward);
     connect(contents, &QPushButton::clicked, browser_,
             [this] { browser_->setSource(ResourceUrl(kContentsPath)); });
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(browser_, &QTextBrowser::backwardAvailable, back_, &QPushButton::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QPushButton::setEnabled);
 
@@ -52,8 +60,6 @@ CHelpWindow::CHelpWindow()
     navigation->addWidget(forward_);
     navigation->addWidget(contents);
     navigation->addStretch();
-    auto* close = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
     navigation->addWidget(close);
 
     auto* layout = new QVBoxLayout(this);

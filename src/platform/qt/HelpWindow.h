@@ -23,6 +23,6 @@ public:
 
 private:
     QTextBrowser* browser_;
-    QPushButton* back_;
-    QPushButton* forward_;
+    QPushButton* back_ = nullptr;
+    QPushButton* forward_ = nullptr;
 };
