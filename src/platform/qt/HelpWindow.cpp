@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -13,6 +14,9 @@
 namespace {
 
 const QString kContentsPath = QStringLiteral(":/help/index.html");
+// Each message a topic explains stands out in bold, apart from the one before it.
+const QString kTopicStyle =
+    QStringLiteral("dt { font-weight: bold; margin-top: 8px; } dd { margin-left: 20px; }");
 
 QUrl ResourceUrl(const QString& path) {
     return QUrl(QStringLiteral("qrc") + path);
@@ -31,6 +35,7 @@ CHelpWindow::CHelpWindow() : browser_(new QTextBrowser(this)) {
     browser_->setObjectName(QStringLiteral("helpText"));
     browser_->setAccessibleName(windowTitle());
     browser_->setOpenExternalLinks(true);
+    browser_->document()->setDefaultStyleSheet(kTopicStyle);
     // A reader, not a form: Enter follows the link that has the focus, presses the button that
     // has it, and elsewhere closes the window.
     setProperty(CEnterKeyFilter::kOwnEnterKeyProperty, true);
@@ -65,7 +70,7 @@ CHelpWindow::CHelpWindow() : browser_(new QTextBrowser(this)) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(browser_);
     layout->addLayout(navigation);
-    resize(600, 520);
+    resize(640, 600);
 }
 
 void CHelpWindow::ShowTopic(unsigned context) {
