@@ -22,11 +22,12 @@ QUrl ResourceUrl(const QString& path) {
     return QUrl(QStringLiteral("qrc") + path);
 }
 
-}  // namespace
-
+// The resource path of the topic for `context` (0x20000 + a dialog's resource number).
 QString HelpTopicPath(unsigned context) {
     return QStringLiteral(":/help/%1.html").arg(context);
 }
+
+}  // namespace
 
 CHelpWindow::CHelpWindow() : browser_(new QTextBrowser(this)) {
     setObjectName(QStringLiteral("helpWindow"));

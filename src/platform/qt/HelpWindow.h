@@ -2,13 +2,9 @@
 // The program's help: HTML topics built into the program, one per help context number, shown in
 // one help window that is reused for every Help button and keeps its back/forward history.
 #include <QDialog>
-#include <QString>
 
 class QPushButton;
 class QTextBrowser;
-
-// The resource path of the topic for `context` (0x20000 + a dialog's resource number).
-QString HelpTopicPath(unsigned context);
 
 class CHelpWindow : public QDialog {
     Q_OBJECT

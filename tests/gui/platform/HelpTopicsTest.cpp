@@ -19,7 +19,6 @@
 #include "entries/EntryTypeDialog.h"
 #include "persons/PersonDialog.h"
 #include "persons/PersonListDialog.h"
-#include "platform/qt/HelpWindow.h"
 #include "platform/qt/QtUi.h"
 #include "purchases/PurchaseDialog.h"
 #include "purchases/PurchaseListDialog.h"
