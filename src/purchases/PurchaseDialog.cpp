@@ -119,7 +119,7 @@ void CPurchaseDialog::OnAddPerson() {
 }
 
 bool CPurchaseDialog::OnOK() {
-    const int purchaser = static_cast<int>(ComboDataOfText(purchaserBox.list));
+    const int purchaser = static_cast<int>(purchaserBox.DataOfText());
     if (purchaser == -1 && store_.ui.AskYesNo(kNoPurchaserQuestion)) {
         return false;
     }

@@ -139,7 +139,11 @@ TEST_F(PurchaseStoryTest, APersonFoundByTypingBuysThreeDayPassesAndTwoPackages) 
             EXPECT_FALSE(dialog.OnOK());
             EXPECT_TRUE(db.purchaseArray.empty());
 
-            dialog.purchaserBox.list.SetEditText("Lee, Ann");
+            // The name typed in full chooses her, whatever the letter case.
+            for (const int key : {int{'E'}, CTypeAheadBox::kCommaKey, int{' '}, int{'A'}, int{'N'}, int{'N'}}) {
+                dialog.purchaserBox.OnKeyDown(key);
+            }
+            EXPECT_EQ(dialog.purchaserBox.list.EditText(), "LEE, ANN");
             EXPECT_TRUE(dialog.OnOK());
             return IDOK;
         });

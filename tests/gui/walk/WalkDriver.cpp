@@ -1,0 +1,237 @@
+#include "WalkDriver.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include "platform/qt/ControlNames.h"
+
+namespace {
+
+constexpr int kPollMs = 20;
+// How long a window may keep the walk waiting: saving and the report take a moment, the
+// sanitizer builds several.
+constexpr qint64 kPatienceMs = 30000;
+// A window other than the expected one on top for this long is a wrong turn, not a moment
+// between two windows.
+constexpr qint64 kWrongWindowMs = 3000;
+
+QString Describe(QWidget* window) {
+    if (window == nullptr) {
+        return QStringLiteral("no window");
+    }
+    if (auto* box = qobject_cast<QMessageBox*>(window)) {
+        return QStringLiteral("the message \"%1\"").arg(box->text());
+    }
+    return QStringLiteral("the window \"%1\"").arg(window->windowTitle());
+}
+
+// Closes a window the walk has given up on, the way a user who wants out would.
+void CloseAnyway(QWidget* window) {
+    if (auto* box = qobject_cast<QMessageBox*>(window)) {
+        QAbstractButton* out = box->escapeButton();
+        if (out == nullptr && !box->buttons().isEmpty()) {
+            out = box->buttons().last();
+        }
+        if (out != nullptr) {
+            out->click();
+            return;
+        }
+    }
+    window->close();
+}
+
+}  // namespace
+
+CWalkDriver::CWalkDriver(int pauseMs, QString pictureFolder)
+    : context_(std::make_unique<QObject>()),
+      pictureFolder_(std::move(pictureFolder)),
+      pauseMs_(pauseMs) {}
+
+CWalkDriver::~CWalkDriver() = default;
+
+void CWalkDriver::In(const QString& caption, Act act) {
+    steps_.push_back({caption, QString(), std::move(act)});
+}
+
+void CWalkDriver::Answer(const QString& text, QMessageBox::StandardButton button) {
+    steps_.push_back({QString(), text, [button](QWidget* window) {
+                          auto* box = qobject_cast<QMessageBox*>(window);
+                          QVERIFY(box != nullptr && box->button(button) != nullptr);
+                          QTest::mouseClick(box->button(button), Qt::LeftButton);
+                      }});
+}
+
+void CWalkDriver::Picture(const QString& caption, const QString& name) {
+    In(caption, [this, name](QWidget* window) {
+        if (pictureFolder_.isEmpty()) {
+            return;
+        }
+        QDir().mkpath(pictureFolder_);
+        const QString file = QStringLiteral("%1/%2-%3.png")
+                                 .arg(pictureFolder_)
+                                 .arg(++pictures_, 2, 10, QLatin1Char('0'))
+                                 .arg(name);
+        window->grab().save(file);
+    });
+}
+
+void CWalkDriver::Start() {
+    waiting_.start();
+    QTimer::singleShot(kPollMs, context_.get(), [this] { Poll(); });
+}
+
+bool CWalkDriver::Matches(const Step& step, QWidget* window) const {
+    if (auto* box = qobject_cast<QMessageBox*>(window)) {
+        return step.caption.isEmpty() && box->text() == step.messageText;
+    }
+    return !step.caption.isEmpty() && window->windowTitle() == step.caption;
+}
+
+void CWalkDriver::Fail(const QString& why) {
+    if (failure_.isEmpty()) {
+        // Every window the program opens from now on returns at once, so that the program
+        // unwinds to its end and the test reports instead of hanging.
+        QCoreApplication::exit(1);
+        failure_ = why + QStringLiteral("\nThe last steps played:\n  ") +
+                   played_.mid(std::max<qsizetype>(0, played_.size() - 5)).join(QStringLiteral("\n  "));
+    }
+}
+
+void CWalkDriver::Poll() {
+    if (QWidget* popup = QApplication::activePopupWidget(); popup && !failure_.isEmpty()) {
+        popup->close();
+    }
+    QWidget* window = QApplication::activeModalWidget();
+    // Without a window manager (offscreen, a bare X server) nobody hands the activation back
+    // to the dialog below a closed one.
+    QWidget* active = QApplication::activeWindow();
+    if (window != nullptr && window->isVisible() && window != active &&
+        (active == nullptr || !active->isVisible())) {
+        window->activateWindow();
+    }
+    const bool ready =
+        window != nullptr && window->isVisible() && QApplication::activeWindow() == window;
+    fprintf(stderr, "poll %p active=%p popup=%p ready=%d steps=%zu fail=%s %s\n", (void*)window, (void*)QApplication::activeWindow(), (void*)QApplication::activePopupWidget(), ready, steps_.size(), qPrintable(failure_.left(200)), QApplication::activeWindow() ? QApplication::activeWindow()->metaObject()->className() : "");
+    if (steps_.empty() && failure_.isEmpty()) {
+        return;  // played to the end; the program closes by itself
+    }
+    // Watch on while the step below waits in a window of its own.
+    QTimer::singleShot(kPollMs, context_.get(), [this] { Poll(); });
+    if (!ready) {
+        if (failure_.isEmpty() && waiting_.elapsed() > kPatienceMs) {
+            Fail(QStringLiteral("Waited in vain for %1").arg(Expected()));
+        }
+        if (!failure_.isEmpty() && window != nullptr) {
+            window->activateWindow();
+        }
+        return;
+    }
+    if (!failure_.isEmpty()) {
+        CloseAnyway(window);
+        return;
+    }
+    if (window != lastSeen_) {
+        lastSeen_ = window;
+        shown_.start();
+    }
+    const Step& step = steps_.front();
+    if (!Matches(step, window)) {
+        // A message nobody expected is a fault the user would see; so is a wrong window.
+        if (qobject_cast<QMessageBox*>(window) != nullptr || shown_.elapsed() > kWrongWindowMs) {
+            Fail(QStringLiteral("Expected %1, but %2 is shown").arg(Expected(), Describe(window)));
+        }
+        return;
+    }
+    if (shown_.elapsed() < pauseMs_) {
+        return;
+    }
+    Act act = std::move(steps_.front().act);
+    played_ << QStringLiteral("%1. %2").arg(++stepsPlayed_).arg(Expected());
+    steps_.pop_front();
+    waiting_.start();
+    shown_.start();
+    act(window);
+}
+
+QString CWalkDriver::Expected() const {
+    if (steps_.empty()) {
+        return QStringLiteral("nothing");
+    }
+    const Step& step = steps_.front();
+    return step.caption.isEmpty() ? QStringLiteral("the message \"%1\"").arg(step.messageText)
+                                  : QStringLiteral("the window \"%1\"").arg(step.caption);
+}
+
+void ClickOn(QWidget* window, int id) {
+    auto* button = FindControl<QAbstractButton>(window, id);
+    QVERIFY2(button != nullptr && button->isVisible() && button->isEnabled(),
+             qPrintable(QStringLiteral("no button %1 to click in %2")
+                            .arg(id)
+                            .arg(window->windowTitle())));
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void TypeInto(QWidget* window, int id, const QString& text, int keyDelayMs) {
+    auto* edit = FindControl<QLineEdit>(window, id);
+    QVERIFY2(edit != nullptr && edit->isVisible(),
+             qPrintable(QStringLiteral("no field %1 in %2").arg(id).arg(window->windowTitle())));
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(edit, text, Qt::NoModifier, keyDelayMs);
+}
+
+void ClickLine(QWidget* window, int id, const QString& start) {
+    auto* list = FindControl<QListWidget>(window, id);
+    QVERIFY2(list != nullptr && list->isVisible(),
+             qPrintable(QStringLiteral("no list %1 in %2").arg(id).arg(window->windowTitle())));
+    const auto found = list->findItems(start, Qt::MatchStartsWith);
+    QVERIFY2(!found.isEmpty(), qPrintable(QStringLiteral("no line \"%1\" in %2")
+                                              .arg(start, window->windowTitle())));
+    list->scrollToItem(found.front());
+    const Qt::KeyboardModifiers modifiers =
+        list->selectionMode() == QAbstractItemView::SingleSelection ? Qt::NoModifier
+                                                                    : Qt::ControlModifier;
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers,
+                      list->visualItemRect(found.front()).center());
+}
+
+void TypeChoice(QWidget* window, int id, const QString& text, int keyDelayMs) {
+    auto* box = FindControl<QComboBox>(window, id);
+    QVERIFY2(box != nullptr && box->isVisible(),
+             qPrintable(QStringLiteral("no box %1 in %2").arg(id).arg(window->windowTitle())));
+    if (box->isEditable()) {
+        QTest::mouseClick(box->lineEdit(), Qt::LeftButton);
+        QTest::keyClick(box->lineEdit(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(box->lineEdit(), text, Qt::NoModifier, keyDelayMs);
+        QWidget* popup = QApplication::activePopupWidget();
+        if (popup != nullptr) {
+            QTest::keyClick(popup, Qt::Key_Escape);
+        }
+    } else {
+        QTest::mouseClick(box, Qt::LeftButton);
+        QTRY_VERIFY(box->view()->isVisible());
+        QTest::keyClicks(box->view(), text, Qt::NoModifier, keyDelayMs);
+        QTest::keyClick(box->view(), Qt::Key_Return);
+    }
+    // The offscreen platform has no window manager to hand the activation back from the
+    // closed drop-down.
+    QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
+    window->activateWindow();
+    QTRY_VERIFY(QApplication::activeWindow() == window);
+    QVERIFY2(box->currentText().compare(text, Qt::CaseInsensitive) == 0,
+             qPrintable(QStringLiteral("\"%1\" is shown instead of \"%2\"")
+                            .arg(box->currentText(), text)));
+}
+
+void PressKey(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QWidget* target = QApplication::focusWidget();
+    QTest::keyClick(target != nullptr && target->window() == window ? target : window, key,
+                    modifiers);
+}
