@@ -140,7 +140,8 @@ TEST_F(PurchaseStoryTest, APersonFoundByTypingBuysThreeDayPassesAndTwoPackages) 
             EXPECT_TRUE(db.purchaseArray.empty());
 
             // The name typed in full chooses her, whatever the letter case.
-            for (const int key : {int{'E'}, CTypeAheadBox::kCommaKey, int{' '}, int{'A'}, int{'N'}, int{'N'}}) {
+            for (const int key :
+                 {int{'E'}, CTypeAheadBox::kCommaKey, int{' '}, int{'A'}, int{'N'}, int{'N'}}) {
                 dialog.purchaserBox.OnKeyDown(key);
             }
             EXPECT_EQ(dialog.purchaserBox.list.EditText(), "LEE, ANN");

@@ -31,10 +31,12 @@ const QString kPurchases = QString::fromLatin1(CPurchaseListDialog::kTitle);
 const QString kPurchase = QString::fromLatin1(CPurchaseDialog::kTitle);
 const QString kEntryType = QString::fromLatin1(CEntryTypeDialog::kTitle);
 const QString kSmooth = QStringLiteral("Adult lady pro/am in American Smooth - Single Dances");
-const QString kLatin = QStringLiteral("Adult amateur couple in International Latin - Single Dances");
+const QString kLatin =
+    QStringLiteral("Adult amateur couple in International Latin - Single Dances");
 const QString kRhythm =
     QStringLiteral("Adult amateur couple in American Rhythm - Multi-Dance Championship");
-const QString kStandard = QStringLiteral("Professional couple in International Standard Scholarship");
+const QString kStandard =
+    QStringLiteral("Professional couple in International Standard Scholarship");
 const QString kTeam = QStringLiteral("Group entry in Formation Team Match");
 
 using Form = CEntryFormDialog;
@@ -62,8 +64,7 @@ void AddPerson(CWalkDriver& walk, const Person& person, const std::function<void
     walk.In(kPersons, [](QWidget* list) { ClickOn(list, CPersonListDialog::kAddId); });
     walk.In(kPerson, [person, keyDelay](QWidget* dialog) {
         TypeInto(dialog, CPersonDialog::kLastNameId, QString::fromLatin1(person.last), keyDelay);
-        TypeInto(dialog, CPersonDialog::kFirstNameId, QString::fromLatin1(person.first),
-                 keyDelay);
+        TypeInto(dialog, CPersonDialog::kFirstNameId, QString::fromLatin1(person.first), keyDelay);
         TypeChoice(dialog, CPersonDialog::kTypeId, QString::fromLatin1(person.type), keyDelay);
     });
     if (more) {
@@ -149,8 +150,7 @@ void Purchases(CWalkDriver& walk) {
         QStringLiteral("Package:Full Weekend Package with Hotel - Double Room"));
     Buy(walk, QStringLiteral("Brooks, Peter"),
         QStringLiteral("Price list: Saturday Evening Gala - Dinner and Show"));
-    Buy(walk, QStringLiteral("<None>"), QStringLiteral("Price list: Souvenir Program Book"),
-        true);
+    Buy(walk, QStringLiteral("<None>"), QStringLiteral("Price list: Souvenir Program Book"), true);
     walk.Picture(kPurchases, QStringLiteral("purchases"));
     walk.In(kPurchases, [](QWidget* list) { ClickOn(list, CPurchaseListDialog::kOkId); });
 }
@@ -202,8 +202,7 @@ void Entries(CWalkDriver& walk) {
                 QMessageBox::No);
 
     // An amateur couple in Latin, then through F7 the same couple in the Rhythm championship.
-    ChooseType(walk, Type::kAdultAmateurId,
-               QStringLiteral("International Latin - Single Dances"));
+    ChooseType(walk, Type::kAdultAmateurId, QStringLiteral("International Latin - Single Dances"));
     FillForm(walk, kLatin, {QStringLiteral("Hughes, Tom"), QStringLiteral("Liu, Grace")},
              {QStringLiteral("Cha Cha"), QStringLiteral("Rumba")}, QStringLiteral("Silver"),
              QStringLiteral("Adult"));
@@ -219,11 +218,10 @@ void Entries(CWalkDriver& walk) {
     walk.In(kRhythm, [](QWidget* form) { ClickOn(form, Form::kExitSaveId); });
 
     // The teachers as professionals.
-    ChooseType(walk, Type::kProfessionalId,
-               QStringLiteral("International Standard Scholarship"));
+    ChooseType(walk, Type::kProfessionalId, QStringLiteral("International Standard Scholarship"));
     FillForm(walk, kStandard, {QStringLiteral("Rossi, Marco"), QStringLiteral("Petrova, Nadia")},
-             {QStringLiteral("Waltz"), QStringLiteral("Quickstep")},
-             QStringLiteral("Championship"), QStringLiteral("Adult"));
+             {QStringLiteral("Waltz"), QStringLiteral("Quickstep")}, QStringLiteral("Championship"),
+             QStringLiteral("Adult"));
     walk.In(kStandard, [](QWidget* form) { ClickOn(form, Form::kExitSaveId); });
 
     // A formation team of four.

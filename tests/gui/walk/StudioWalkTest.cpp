@@ -22,8 +22,10 @@
 namespace {
 
 // The studio's name carries its invoice name, and so do its files' names.
-const QString kDataFile = QStringLiteral("SpringFestival_Harbor_Lights_Dance_{Harbor_Lights_LLC}.tvr");
-const QString kReportFile = QStringLiteral("SummaryReport_Harbor_Lights_Dance_{Harbor_Lights_LLC}.txt");
+const QString kDataFile =
+    QStringLiteral("SpringFestival_Harbor_Lights_Dance_{Harbor_Lights_LLC}.tvr");
+const QString kReportFile =
+    QStringLiteral("SummaryReport_Harbor_Lights_Dance_{Harbor_Lights_LLC}.txt");
 const QString kMailFile = QStringLiteral("mail-arguments.txt");
 
 QByteArray ReadAll(const QString& path) {
@@ -44,7 +46,8 @@ QStringList Comparable(const QString& path, const QList<std::pair<QString, QStri
         text.replace(folder, name);
     }
     if (crlf) {
-        const qsizetype bareLineFeeds = text.count(QLatin1Char('\n')) - text.count(QStringLiteral("\r\n"));
+        const qsizetype bareLineFeeds =
+            text.count(QLatin1Char('\n')) - text.count(QStringLiteral("\r\n"));
         if (bareLineFeeds != 0 || !text.endsWith(QStringLiteral("\r\n"))) {
             return {QStringLiteral("<not every line ends with CR LF>")};
         }
@@ -64,8 +67,8 @@ void CompareWithFixture(const QString& path, const QString& fixture, bool crlf,
         out.write(actual.join(QLatin1Char('\n')).toLatin1());
     }
     const QStringList expected =
-        QString::fromLatin1(ReadAll(QStringLiteral(TAVORIN_SOURCE_DIR "/../tests/fixtures/walk/") +
-                                    fixture))
+        QString::fromLatin1(
+            ReadAll(QStringLiteral(TAVORIN_SOURCE_DIR "/../tests/fixtures/walk/") + fixture))
             .split(QLatin1Char('\n'));
     for (int line = 0; line < std::min(actual.size(), expected.size()); ++line) {
         QVERIFY2(actual[line] == expected[line],
@@ -135,10 +138,11 @@ private slots:
         CWalkReadBack seen;
         ScriptReadBack(again, &seen);
         RunWalk(again, dir.path());
-        QCOMPARE(seen.studio, (QStringList{"Harbor Lights Dance ", "Harbor Lights LLC", "Portland"}));
-        QCOMPARE(seen.persons, (QStringList{"Brooks, Peter [6]", "Brooks, Sophie [5]",
-                                            "Hughes, Tom [3]", "Liu, Grace [4]",
-                                            "Petrova, Nadia [2]", "Rossi, Marco [1]"}));
+        QCOMPARE(seen.studio,
+                 (QStringList{"Harbor Lights Dance ", "Harbor Lights LLC", "Portland"}));
+        QCOMPARE(seen.persons,
+                 (QStringList{"Brooks, Peter [6]", "Brooks, Sophie [5]", "Hughes, Tom [3]",
+                              "Liu, Grace [4]", "Petrova, Nadia [2]", "Rossi, Marco [1]"}));
         QCOMPARE(seen.roommates, QStringList{"Rossi, Marco"});
         QCOMPARE(seen.comments, (QStringList{"Arrives Friday evening", "Needs a quiet room"}));
         QCOMPARE(seen.purchases,
@@ -147,16 +151,17 @@ private slots:
                               "Studio - Souvenir Program Book (1)"}));
         // The file keeps no form codes: the two pro/am forms of one couple, level and age come
         // back as one form of four dances.
-        QCOMPARE(seen.forms,
-                 (QStringList{
-                     "Formation Team Match, Adult Teams, Open",
-                     "American Rhythm - Multi-Dance Championship, Adult, Bronze, with Tom Hughes "
-                     "and Grace Liu",
-                     "International Latin - Single Dances, Adult, Silver, with Tom Hughes and "
-                     "Grace Liu",
-                     "American Smooth - Single Dances, Adult, Bronze, with Marco Rossi and Grace Liu",
-                     "International Standard Scholarship, Adult, Championship, with Marco Rossi and "
-                     "Nadia Petrova"}));
+        QCOMPARE(
+            seen.forms,
+            (QStringList{
+                "Formation Team Match, Adult Teams, Open",
+                "American Rhythm - Multi-Dance Championship, Adult, Bronze, with Tom Hughes "
+                "and Grace Liu",
+                "International Latin - Single Dances, Adult, Silver, with Tom Hughes and "
+                "Grace Liu",
+                "American Smooth - Single Dances, Adult, Bronze, with Marco Rossi and Grace Liu",
+                "International Standard Scholarship, Adult, Championship, with Marco Rossi and "
+                "Nadia Petrova"}));
     }
 };
 

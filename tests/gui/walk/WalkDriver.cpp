@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -99,8 +100,9 @@ void CWalkDriver::Fail(const QString& why) {
         // Every window the program opens from now on returns at once, so that the program
         // unwinds to its end and the test reports instead of hanging.
         QCoreApplication::exit(1);
-        failure_ = why + QStringLiteral("\nThe last steps played:\n  ") +
-                   played_.mid(std::max<qsizetype>(0, played_.size() - 5)).join(QStringLiteral("\n  "));
+        failure_ =
+            why + QStringLiteral("\nThe last steps played:\n  ") +
+            played_.mid(std::max<qsizetype>(0, played_.size() - 5)).join(QStringLiteral("\n  "));
     }
 }
 
@@ -118,7 +120,6 @@ void CWalkDriver::Poll() {
     }
     const bool ready =
         window != nullptr && window->isVisible() && QApplication::activeWindow() == window;
-    fprintf(stderr, "poll %p active=%p popup=%p ready=%d steps=%zu fail=%s %s\n", (void*)window, (void*)QApplication::activeWindow(), (void*)QApplication::activePopupWidget(), ready, steps_.size(), qPrintable(failure_.left(200)), QApplication::activeWindow() ? QApplication::activeWindow()->metaObject()->className() : "");
     if (steps_.empty() && failure_.isEmpty()) {
         return;  // played to the end; the program closes by itself
     }
@@ -136,6 +137,13 @@ void CWalkDriver::Poll() {
     if (!failure_.isEmpty()) {
         CloseAnyway(window);
         return;
+    }
+    // A step that waits (for a drop-down, say) lets the event loop run; the next steps of its
+    // window wait for it to end. Windows it opens are played meanwhile.
+    for (const QPointer<QWidget>& busy : busy_) {
+        if (busy == window) {
+            return;
+        }
     }
     if (window != lastSeen_) {
         lastSeen_ = window;
@@ -157,7 +165,9 @@ void CWalkDriver::Poll() {
     steps_.pop_front();
     waiting_.start();
     shown_.start();
+    busy_.push_back(window);
     act(window);
+    busy_.pop_back();
 }
 
 QString CWalkDriver::Expected() const {
@@ -172,9 +182,8 @@ QString CWalkDriver::Expected() const {
 void ClickOn(QWidget* window, int id) {
     auto* button = FindControl<QAbstractButton>(window, id);
     QVERIFY2(button != nullptr && button->isVisible() && button->isEnabled(),
-             qPrintable(QStringLiteral("no button %1 to click in %2")
-                            .arg(id)
-                            .arg(window->windowTitle())));
+             qPrintable(
+                 QStringLiteral("no button %1 to click in %2").arg(id).arg(window->windowTitle())));
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
@@ -192,8 +201,8 @@ void ClickLine(QWidget* window, int id, const QString& start) {
     QVERIFY2(list != nullptr && list->isVisible(),
              qPrintable(QStringLiteral("no list %1 in %2").arg(id).arg(window->windowTitle())));
     const auto found = list->findItems(start, Qt::MatchStartsWith);
-    QVERIFY2(!found.isEmpty(), qPrintable(QStringLiteral("no line \"%1\" in %2")
-                                              .arg(start, window->windowTitle())));
+    QVERIFY2(!found.isEmpty(),
+             qPrintable(QStringLiteral("no line \"%1\" in %2").arg(start, window->windowTitle())));
     list->scrollToItem(found.front());
     const Qt::KeyboardModifiers modifiers =
         list->selectionMode() == QAbstractItemView::SingleSelection ? Qt::NoModifier
@@ -207,13 +216,25 @@ void TypeChoice(QWidget* window, int id, const QString& text, int keyDelayMs) {
     QVERIFY2(box != nullptr && box->isVisible(),
              qPrintable(QStringLiteral("no box %1 in %2").arg(id).arg(window->windowTitle())));
     if (box->isEditable()) {
+        // A person box: the first letters of the name scroll the drop-down to it, and the
+        // name is clicked there; "<None>" and the like are found in the opened drop-down.
         QTest::mouseClick(box->lineEdit(), Qt::LeftButton);
         QTest::keyClick(box->lineEdit(), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(box->lineEdit(), text, Qt::NoModifier, keyDelayMs);
-        QWidget* popup = QApplication::activePopupWidget();
-        if (popup != nullptr) {
-            QTest::keyClick(popup, Qt::Key_Escape);
+        if (text.front().isLetter()) {
+            QTest::keyClicks(box->lineEdit(), text.left(3), Qt::NoModifier, keyDelayMs);
+        } else {
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 8, box->height() / 2));
         }
+        QAbstractItemView* names = box->view();
+        QTRY_VERIFY(names->isVisible());
+        const QModelIndex line = box->model()->index(box->findText(text), 0);
+        QVERIFY2(line.isValid(),
+                 qPrintable(QStringLiteral("no line \"%1\" in the drop-down").arg(text)));
+        names->scrollTo(line);
+        // A release right after the drop-down opened is taken as the end of the press that
+        // opened it; a user's click comes later.
+        QTest::qWait(QApplication::doubleClickInterval() + 50);
+        QTest::mouseClick(names->viewport(), Qt::LeftButton, {}, names->visualRect(line).center());
     } else {
         QTest::mouseClick(box, Qt::LeftButton);
         QTRY_VERIFY(box->view()->isVisible());
@@ -225,9 +246,10 @@ void TypeChoice(QWidget* window, int id, const QString& text, int keyDelayMs) {
     QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
     window->activateWindow();
     QTRY_VERIFY(QApplication::activeWindow() == window);
-    QVERIFY2(box->currentText().compare(text, Qt::CaseInsensitive) == 0,
-             qPrintable(QStringLiteral("\"%1\" is shown instead of \"%2\"")
-                            .arg(box->currentText(), text)));
+    QVERIFY2(
+        box->currentText() == text,
+        qPrintable(
+            QStringLiteral("\"%1\" is shown instead of \"%2\"").arg(box->currentText(), text)));
 }
 
 void PressKey(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers) {

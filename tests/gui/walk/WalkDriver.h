@@ -5,13 +5,15 @@
 // top and active, and plays its step. A window that does not come within the time limit fails
 // the walk, which then closes whatever is open so the program ends.
 #include <QElapsedTimer>
-#include <QObject>
 #include <QMessageBox>
+#include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <deque>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QWidget;
 
@@ -60,6 +62,7 @@ private:
     QElapsedTimer waiting_;  // since the front step became the one to play
     QElapsedTimer shown_;    // since its window was first seen on top
     QWidget* lastSeen_ = nullptr;
+    std::vector<QPointer<QWidget>> busy_;  // windows whose step is still running
 };
 
 // What the user does with keyboard and mouse; each fails the running test when the control
