@@ -4,7 +4,7 @@ CMAKE_FLAGS ?=
 JOBS ?= 2
 CTEST_ARGS ?=
 
-.PHONY: all deps configure build test run package clean format
+.PHONY: all deps configure build test run demo package clean format
 
 all: build
 
@@ -19,6 +19,10 @@ build: configure
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS) $(CTEST_ARGS)
+
+# The six steps played on screen, slowly; pictures of each step go to demo/.
+demo: build
+	@tools/demo.sh $(BUILD)
 
 # A Debian package of an optimised build, in build-package/.
 package: deps

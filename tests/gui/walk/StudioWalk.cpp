@@ -128,7 +128,7 @@ void Persons(CWalkDriver& walk) {
 }
 
 // One purchase dialog: the purchaser typed, the item clicked and put into the basket.
-void Buy(CWalkDriver& walk, const QString& purchaser, const QString& item,
+void Buy(CWalkDriver& walk, const QString& purchaser, const QString& item, const QString& picture,
          bool forTheStudio = false) {
     walk.In(kPurchases, [](QWidget* list) { ClickOn(list, CPurchaseListDialog::kAddId); });
     walk.In(kPurchase, [purchaser, item](QWidget* dialog) {
@@ -136,7 +136,7 @@ void Buy(CWalkDriver& walk, const QString& purchaser, const QString& item,
         ClickLine(dialog, CPurchaseDialog::kPriceListId, item);
         ClickOn(dialog, CPurchaseDialog::kPutItemId);
     });
-    walk.Picture(kPurchase, QStringLiteral("purchase"));
+    walk.Picture(kPurchase, picture);
     walk.In(kPurchase, [](QWidget* dialog) { ClickOn(dialog, CPurchaseDialog::kOkId); });
     if (forTheStudio) {
         // The program asks whether a person should rather be named; No keeps the studio.
@@ -147,10 +147,13 @@ void Buy(CWalkDriver& walk, const QString& purchaser, const QString& item,
 void Purchases(CWalkDriver& walk) {
     walk.In(kMain, [](QWidget* main) { ClickOn(main, CMainDialog::kPurchasesId); });
     Buy(walk, QStringLiteral("Rossi, Marco"),
-        QStringLiteral("Package:Full Weekend Package with Hotel - Double Room"));
+        QStringLiteral("Package:Full Weekend Package with Hotel - Double Room"),
+        QStringLiteral("purchase-package"));
     Buy(walk, QStringLiteral("Brooks, Peter"),
-        QStringLiteral("Price list: Saturday Evening Gala - Dinner and Show"));
-    Buy(walk, QStringLiteral("<None>"), QStringLiteral("Price list: Souvenir Program Book"), true);
+        QStringLiteral("Price list: Saturday Evening Gala - Dinner and Show"),
+        QStringLiteral("purchase-ticket"));
+    Buy(walk, QStringLiteral("<None>"), QStringLiteral("Price list: Souvenir Program Book"),
+        QStringLiteral("purchase-for-studio"), true);
     walk.Picture(kPurchases, QStringLiteral("purchases"));
     walk.In(kPurchases, [](QWidget* list) { ClickOn(list, CPurchaseListDialog::kOkId); });
 }
