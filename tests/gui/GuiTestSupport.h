@@ -3,7 +3,9 @@
 // and save screenshots when TAVORIN_SCREENSHOT_DIR names a folder.
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -70,4 +72,28 @@ inline void ClickControl(QWidget* dialog, int id) {
     auto* button = FindControl<QPushButton>(dialog, id);
     QVERIFY(button != nullptr);
     button->click();
+}
+
+// The texts of a list's lines, top to bottom.
+inline QStringList ListLines(const QListWidget* list) {
+    QStringList lines;
+    for (int row = 0; list != nullptr && row < list->count(); ++row) {
+        lines << list->item(row)->text();
+    }
+    return lines;
+}
+
+inline QStringList ListLines(const QWidget* dialog, int id) {
+    return ListLines(FindControl<QListWidget>(dialog, id));
+}
+
+// A stand-in for the e-mail program at `path`: it writes its arguments to `recorded`, one per
+// line, and reports success.
+inline void WriteRecordingMailer(const QString& path, const QString& recorded) {
+    QFile script(path);
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"" +
+                 recorded.toLocal8Bit() + "\"\n");
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }

@@ -75,15 +75,9 @@ private slots:
         QFile old(stale);
         QVERIFY(old.open(QIODevice::WriteOnly));
         old.close();
-        // The e-mail program: a stand-in that keeps its arguments, one per line.
         const QString mailer = bin.filePath(QStringLiteral("mailer"));
         const QString recorded = bin.filePath(QStringLiteral("arguments"));
-        QFile script(mailer);
-        QVERIFY(script.open(QIODevice::WriteOnly));
-        script.write("#!/bin/sh\nfor a in \"$@\"; do echo \"$a\"; done > \"" +
-                     recorded.toLocal8Bit() + "\"\n");
-        script.close();
-        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        WriteRecordingMailer(mailer, recorded);
         setenv("TAVORIN_DRIVE_A", drive.path().toLocal8Bit().constData(), 1);
         setenv("TAVORIN_MAIL_COMMAND", mailer.toLocal8Bit().constData(), 1);
 

@@ -12,8 +12,8 @@
 #include <QtTest>
 
 #include "GuiTestSupport.h"
-#include "dialogs/TextDialog.h"
 #include "app/Application.h"
+#include "dialogs/TextDialog.h"
 #include "platform/qt/QtUi.h"
 
 namespace {

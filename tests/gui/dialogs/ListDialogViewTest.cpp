@@ -5,9 +5,9 @@
 #include <QtTest>
 
 #include "GuiTestSupport.h"
+#include "app/Application.h"
 #include "dialogs/ListDialog.h"
 #include "dialogs/ListSearch.h"
-#include "app/Application.h"
 #include "platform/qt/ControlNames.h"
 #include "platform/qt/QtUi.h"
 
@@ -24,14 +24,6 @@ QListWidget* ShownList(QWidget* dialog) {
         }
     }
     return shown;
-}
-
-QStringList Lines(const QListWidget* list) {
-    QStringList lines;
-    for (int row = 0; row < list->count(); ++row) {
-        lines << list->item(row)->text();
-    }
-    return lines;
 }
 
 }  // namespace
@@ -133,7 +125,7 @@ private slots:
         WhenModalOpens([](QWidget* view) {
             QListWidget* list = ShownList(view);
             QCOMPARE(list->objectName(), QStringLiteral("kMultipleSortedListId"));
-            QCOMPARE(Lines(list),
+            QCOMPARE(ListLines(list),
                      (QStringList{"adams, Ann", "Baker, Tom", "Miller, Eve", "Smith, Bob"}));
             QVERIFY(list->selectedItems().isEmpty());
             // A click picks a line, Shift+click on another picks every line between them.

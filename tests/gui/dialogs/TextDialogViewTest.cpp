@@ -5,8 +5,8 @@
 #include <QtTest>
 
 #include "GuiTestSupport.h"
-#include "dialogs/TextDialog.h"
 #include "app/Application.h"
+#include "dialogs/TextDialog.h"
 #include "platform/qt/ControlNames.h"
 #include "platform/qt/QtUi.h"
 

@@ -61,15 +61,6 @@ QStringList Selected(QWidget* form, int id) {
     return texts;
 }
 
-QStringList All(QWidget* form, int id) {
-    QStringList texts;
-    const auto* list = FindControl<QListWidget>(form, id);
-    for (int row = 0; row < list->count(); ++row) {
-        texts << list->item(row)->text();
-    }
-    return texts;
-}
-
 // What one form shows, in one line.
 QString Describe(QWidget* form) {
     QStringList parts{form->windowTitle()};
@@ -82,7 +73,7 @@ QString Describe(QWidget* form) {
           << Selected(form, Form::kLevelsId).join(QString())
           << Selected(form, Form::kAgesId).join(QString());
     if (FindControlById(form, Form::kDancersId)->isVisibleTo(form)) {
-        parts << All(form, Form::kDancersId).join(QLatin1Char('+'));
+        parts << ListLines(form, Form::kDancersId).join(QLatin1Char('+'));
     }
     if (FindControlById(form, Form::kTextId)->isVisibleTo(form)) {
         parts << FindControl<QLineEdit>(form, Form::kTextId)->text();

@@ -20,14 +20,6 @@
 
 namespace {
 
-QStringList Lines(const QListWidget* list) {
-    QStringList lines;
-    for (int row = 0; row < list->count(); ++row) {
-        lines << list->item(row)->text();
-    }
-    return lines;
-}
-
 QByteArray FileBytes(const std::string& path) {
     QFile file(QString::fromStdString(path));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -115,7 +107,7 @@ private slots:
             add->setFocus();
             QTest::keyClick(add, Qt::Key_Return);
             auto* persons = FindControl<QListWidget>(list, CPersonListDialog::kListId);
-            listed = Lines(persons);
+            listed = ListLines(persons);
             QCOMPARE(persons->accessibleName(), QStringLiteral("List of persons"));
             CheckNothingCutOrOverlapping(list);
             SaveScreenshot(list, QStringLiteral("person-list"));
@@ -225,8 +217,8 @@ private slots:
         WhenModalOpens([&](QWidget* view) {
             QCOMPARE(FindControl<QComboBox>(view, CPersonDialog::kTypeId)->currentText(),
                      QStringLiteral("Lady amateur, adult"));
-            roommates = Lines(FindControl<QListWidget>(view, CPersonDialog::kRoommatesId));
-            comments = Lines(FindControl<QListWidget>(view, CPersonDialog::kCommentsId));
+            roommates = ListLines(FindControl<QListWidget>(view, CPersonDialog::kRoommatesId));
+            comments = ListLines(FindControl<QListWidget>(view, CPersonDialog::kCommentsId));
             CheckNothingCutOrOverlapping(view);
             SaveScreenshot(view, QStringLiteral("person-dialog-stored"));
 

@@ -23,16 +23,6 @@
 
 namespace {
 
-QStringList Lines(QWidget* dialog, int id) {
-    QStringList lines;
-    if (auto* list = FindControl<QListWidget>(dialog, id)) {
-        for (int row = 0; row < list->count(); ++row) {
-            lines << list->item(row)->text();
-        }
-    }
-    return lines;
-}
-
 void Select(QWidget* dialog, int id, const QString& text) {
     auto* list = FindControl<QListWidget>(dialog, id);
     QVERIFY(list != nullptr);
@@ -105,7 +95,7 @@ private slots:
                         box->button(QMessageBox::Yes)->click();
                     });
                     ClickControl(list, CPersonListDialog::kDeleteId);
-                    afterDelete = Lines(list, CPersonListDialog::kListId);
+                    afterDelete = ListLines(list, CPersonListDialog::kListId);
                     ClickControl(list, CPersonListDialog::kOkId);
                 });
                 ClickControl(main, CMainDialog::kPersonsId);
@@ -122,11 +112,11 @@ private slots:
         QString type;
         WhenModalOpens([&](QWidget* main) {
             WhenModalOpens([&](QWidget* list) {
-                listed = Lines(list, CPersonListDialog::kListId);
+                listed = ListLines(list, CPersonListDialog::kListId);
                 Select(list, CPersonListDialog::kListId, QStringLiteral("Lee, Ann [1]"));
                 WhenModalOpens([&](QWidget* person) {
-                    roommates = Lines(person, CPersonDialog::kRoommatesId);
-                    comments = Lines(person, CPersonDialog::kCommentsId);
+                    roommates = ListLines(person, CPersonDialog::kRoommatesId);
+                    comments = ListLines(person, CPersonDialog::kCommentsId);
                     type = FindControl<QComboBox>(person, CPersonDialog::kTypeId)->currentText();
                     ClickControl(person, CPersonDialog::kCancelId);
                 });

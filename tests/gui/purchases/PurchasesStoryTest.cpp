@@ -30,15 +30,6 @@ void Click(QWidget* dialog, int id) {
     button->click();
 }
 
-QStringList All(QWidget* dialog, int id) {
-    QStringList texts;
-    const auto* list = FindControl<QListWidget>(dialog, id);
-    for (int row = 0; row < list->count(); ++row) {
-        texts << list->item(row)->text();
-    }
-    return texts;
-}
-
 QPoint CentreOf(QListWidget* list, const QString& text) {
     const auto found = list->findItems(text, Qt::MatchExactly);
     return found.isEmpty() ? QPoint(-1, -1) : list->visualItemRect(found.front()).center();
@@ -94,7 +85,7 @@ private slots:
                     QCOMPARE(dialog->windowTitle(),
                              QStringLiteral("Purchase/Select from price list"));
                     CheckTextsFit(dialog);
-                    QVERIFY(!All(dialog, Dialog::kPriceListId)
+                    QVERIFY(!ListLines(dialog, Dialog::kPriceListId)
                                  .contains(
                                      QStringLiteral("Price list: Judges and Staff Meal Voucher")));
                     auto* box = FindControl<QComboBox>(dialog, Dialog::kPurchaserId);
@@ -159,14 +150,14 @@ private slots:
                     QCOMPARE(QApplication::focusWidget(),
                              FindControlById(dialog, Dialog::kPutItemId));
                     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-                    QCOMPARE(All(dialog, Dialog::kSelectedItemsId),
+                    QCOMPARE(ListLines(dialog, Dialog::kSelectedItemsId),
                              (QStringList{QStringLiteral("(2) ") + gala,
                                           QStringLiteral("(1) Price list: Friday Day Pass")}));
                     SaveScreenshot(dialog, QStringLiteral("purchase-dialog"));
                     Click(dialog, Dialog::kOkId);
                 });
                 Click(list, CPurchaseListDialog::kAddId);
-                listed = All(list, CPurchaseListDialog::kListId);
+                listed = ListLines(list, CPurchaseListDialog::kListId);
                 SaveScreenshot(list, QStringLiteral("purchase-list"));
                 Click(list, CPurchaseListDialog::kOkId);
             });

@@ -10,8 +10,8 @@
 #include <QtTest>
 
 #include "GuiTestSupport.h"
-#include "data/Database.h"
 #include "app/Application.h"
+#include "data/Database.h"
 #include "platform/qt/ControlNames.h"
 #include "platform/qt/DialogUnits.h"
 #include "platform/qt/QtUi.h"

@@ -7,8 +7,8 @@
 #include <QtTest>
 
 #include "GuiTestSupport.h"
-#include "data/Records.h"
 #include "app/Application.h"
+#include "data/Records.h"
 #include "platform/qt/ControlNames.h"
 #include "platform/qt/QtUi.h"
 #include "studio/StudioDialog.h"

@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <QWidget>
 
+#include "GuiTestSupport.h"
 #include "WalkDriver.h"
 #include "delivery/EmailStep.h"
 #include "delivery/MakeDataFile.h"
@@ -47,16 +48,6 @@ struct Person {
     const char* first;
     const char* type;
 };
-
-QStringList Lines(QWidget* window, int id) {
-    QStringList lines;
-    if (auto* list = FindControl<QListWidget>(window, id)) {
-        for (int row = 0; row < list->count(); ++row) {
-            lines << list->item(row)->text();
-        }
-    }
-    return lines;
-}
 
 // The person dialog filled in; `more` adds roommates or comments before OK.
 void AddPerson(CWalkDriver& walk, const Person& person, const std::function<void()>& more = {}) {
@@ -304,12 +295,12 @@ void ScriptReadBack(CWalkDriver& walk, CWalkReadBack* seen) {
 
     walk.In(kMain, [](QWidget* main) { ClickOn(main, CMainDialog::kPersonsId); });
     walk.In(kPersons, [seen](QWidget* list) {
-        seen->persons = Lines(list, CPersonListDialog::kListId);
+        seen->persons = ListLines(list, CPersonListDialog::kListId);
         ClickLine(list, CPersonListDialog::kListId, QStringLiteral("Petrova, Nadia"));
         ClickOn(list, CPersonListDialog::kEditId);
     });
     walk.In(kPerson, [seen](QWidget* dialog) {
-        seen->roommates = Lines(dialog, CPersonDialog::kRoommatesId);
+        seen->roommates = ListLines(dialog, CPersonDialog::kRoommatesId);
         ClickOn(dialog, CPersonDialog::kCancelId);
     });
     walk.In(kPersons, [](QWidget* list) {
@@ -317,14 +308,14 @@ void ScriptReadBack(CWalkDriver& walk, CWalkReadBack* seen) {
         ClickOn(list, CPersonListDialog::kEditId);
     });
     walk.In(kPerson, [seen](QWidget* dialog) {
-        seen->comments = Lines(dialog, CPersonDialog::kCommentsId);
+        seen->comments = ListLines(dialog, CPersonDialog::kCommentsId);
         ClickOn(dialog, CPersonDialog::kCancelId);
     });
     walk.In(kPersons, [](QWidget* list) { ClickOn(list, CPersonListDialog::kOkId); });
 
     walk.In(kMain, [](QWidget* main) { ClickOn(main, CMainDialog::kPurchasesId); });
     walk.In(kPurchases, [seen](QWidget* list) {
-        seen->purchases = Lines(list, CPurchaseListDialog::kListId);
+        seen->purchases = ListLines(list, CPurchaseListDialog::kListId);
         ClickOn(list, CPurchaseListDialog::kOkId);
     });
 
@@ -334,7 +325,7 @@ void ScriptReadBack(CWalkDriver& walk, CWalkReadBack* seen) {
         ClickOn(dialog, Type::kViewFormsId);
     });
     walk.In(QStringLiteral("Select entry form"), [seen](QWidget* list) {
-        seen->forms = Lines(list, CListDialog::kSingleListId);
+        seen->forms = ListLines(list, CListDialog::kSingleListId);
         ClickOn(list, IDCANCEL);
     });
     walk.In(kEntryType, [](QWidget* dialog) { ClickOn(dialog, Type::kCancelId); });

@@ -13,6 +13,7 @@
 #include <QtTest>
 #include <cstdlib>
 
+#include "GuiTestSupport.h"
 #include "StudioWalk.h"
 #include "WalkDriver.h"
 #include "app/Application.h"
@@ -102,14 +103,8 @@ private slots:
         QVERIFY(dir.isValid() && drive.isValid() && bin.isValid());
         QVERIFY(QFile::copy(QStringLiteral(TAVORIN_SOURCE_DIR "/../examples/SpringFestival.stu"),
                             dir.filePath(QStringLiteral("SpringFestival.stu"))));
-        // The e-mail program: a stand-in that keeps its arguments, one per line.
         const QString mailer = bin.filePath(QStringLiteral("mailer"));
-        QFile script(mailer);
-        QVERIFY(script.open(QIODevice::WriteOnly));
-        script.write("#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"" +
-                     bin.filePath(kMailFile).toLocal8Bit() + "\"\n");
-        script.close();
-        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        WriteRecordingMailer(mailer, bin.filePath(kMailFile));
         setenv("TAVORIN_DRIVE_A", drive.path().toLocal8Bit().constData(), 1);
         setenv("TAVORIN_MAIL_COMMAND", mailer.toLocal8Bit().constData(), 1);
 
