@@ -14,22 +14,36 @@ namespace {
 
 std::string HostName() {
     char name[256] = {};
-    if (::gethostname(name, sizeof name - 1) != 0) {
-        return "this computer";
+    if (::gethostname(name, sizeof name - 1) != 0 || name[0] == '\0') {
+        return "this-computer";
     }
     return name;
 }
 
-// "pid host": a lock whose text cannot be read belonged to nobody still running.
+// Changes with every start of the computer; empty where the system does not tell it.
+std::string BootId() {
+    std::string id = ReadFirstLine("/proc/sys/kernel/random/boot_id");
+    while (!id.empty() && (id.back() == '\n' || id.back() == '\r')) {
+        id.pop_back();
+    }
+    return id;
+}
+
+// "pid host [boot]": a lock whose text cannot be read belonged to nobody still running.
 bool HolderIsRunning(const std::string& content) {
     std::istringstream in(content);
     long pid = 0;
     std::string host;
-    if (!(in >> pid) || pid <= 0 || !std::getline(in >> std::ws, host)) {
+    if (!(in >> pid >> host) || pid <= 0) {
         return false;
     }
     if (host != HostName()) {
         return true;  // another computer's process cannot be asked; it is trusted to be there
+    }
+    // After a restart of the computer the number may belong to some other program.
+    std::string boot;
+    if (in >> boot && !BootId().empty() && boot != BootId()) {
+        return false;
     }
     return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
 }
@@ -38,8 +52,7 @@ std::string Describe(const std::string& content) {
     std::istringstream in(content);
     std::string pid;
     std::string host;
-    in >> pid;
-    std::getline(in >> std::ws, host);
+    in >> pid >> host;
     return "process " + pid + " on " + host;
 }
 
@@ -75,7 +88,11 @@ std::string CDataFileLock::LockPathFor(const std::string& dataFile) {
 std::unique_ptr<CDataFileLock> CDataFileLock::Take(const std::string& dataFile,
                                                    std::string& holder) {
     const std::string path = LockPathFor(dataFile);
-    const std::string content = std::to_string(::getpid()) + " " + HostName() + "\n";
+    std::string content = std::to_string(::getpid()) + " " + HostName();
+    if (const std::string boot = BootId(); !boot.empty()) {
+        content += " " + boot;
+    }
+    content += "\n";
     // Twice at most: once more after removing a lock whose holder is gone.
     for (int attempt = 0; attempt < 2; ++attempt) {
         const int error = CreateExclusively(path, content);

@@ -84,21 +84,27 @@ TEST_F(StudioFileGuardTest, ASecondTavorinIsToldAndLeavesTheFirstOnesFileAlone) 
 TEST_F(StudioFileGuardTest, ALockLeftByACrashIsTakenOverAndTheHalfSaveCleanedUp) {
     char host[256] = {};
     gethostname(host, sizeof host - 1);
-    WriteFileBytes(CDataFileLock::LockPathFor(dataPath),
-                   std::to_string(EndedProcess()) + " " + host + "\n");
-    WriteFileBytes(ReplacementPathFor(dataPath), "ST|Star Da");  // the crash came mid-save
-    {
-        CMainDialog dialog(ui, setupPath);
-        ASSERT_TRUE(dialog.Initialize());
-        EXPECT_EQ(dialog.Store().studioArray.size(), 1u);
-        EXPECT_FALSE(fs::exists(ReplacementPathFor(dataPath)));
-        EXPECT_EQ(ReadFirstLine(CDataFileLock::LockPathFor(dataPath))
-                      .rfind(std::to_string(getpid()) + " ", 0),
-                  0u);
-        SaveAndClear(dialog.Store(), false);
+    // A crash of this run of the computer, and one before it was restarted: process 1 runs
+    // now, but is no Tavorin.
+    const std::string staleLocks[] = {
+        std::to_string(EndedProcess()) + " " + host + "\n",
+        std::string("1 ") + host + " 00000000-0000-0000-0000-000000000000\n"};
+    for (const std::string& stale : staleLocks) {
+        WriteFileBytes(CDataFileLock::LockPathFor(dataPath), stale);
+        WriteFileBytes(ReplacementPathFor(dataPath), "ST|Star Da");  // the crash came mid-save
+        {
+            CMainDialog dialog(ui, setupPath);
+            ASSERT_TRUE(dialog.Initialize()) << stale;
+            EXPECT_EQ(dialog.Store().studioArray.size(), 1u);
+            EXPECT_FALSE(fs::exists(ReplacementPathFor(dataPath)));
+            EXPECT_EQ(ReadFirstLine(CDataFileLock::LockPathFor(dataPath))
+                          .rfind(std::to_string(getpid()) + " ", 0),
+                      0u);
+            SaveAndClear(dialog.Store(), false);
+        }
+        EXPECT_TRUE(ui.messages.empty());
+        EXPECT_FALSE(fs::exists(CDataFileLock::LockPathFor(dataPath)));  // given back on closing
     }
-    EXPECT_TRUE(ui.messages.empty());
-    EXPECT_FALSE(fs::exists(CDataFileLock::LockPathFor(dataPath)));  // given back on closing
 }
 
 TEST_F(StudioFileGuardTest, AFileThatIsNoStudioFileIsNeverWrittenOver) {
