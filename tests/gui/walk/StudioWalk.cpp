@@ -1,12 +1,10 @@
 #include "StudioWalk.h"
 
 #include <QLineEdit>
-#include <QListWidget>
 #include <QWidget>
 
 #include "GuiTestSupport.h"
 #include "WalkDriver.h"
-#include "delivery/EmailStep.h"
 #include "delivery/MakeDataFile.h"
 #include "dialogs/ListDialog.h"
 #include "dialogs/TextDialog.h"
