@@ -26,7 +26,8 @@ void TellWhereTheFilesAre(CDatabase& store, const std::string& introduction) {
         introduction + "\n\n" + FormatText("The data file is: %s", {store.dataFileName});
     std::string reportFile;
     if (WriteSummaryReportFile(store, reportFile)) {
-        text += "\n" + FormatText("The report file is: %s", {reportFile});
+        text += '\n';
+        text += FormatText("The report file is: %s", {reportFile});
     }
     store.ui.ShowMessage(text);
 }

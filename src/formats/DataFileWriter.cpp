@@ -143,7 +143,8 @@ std::string FormatPersonRecord(const CDatabase& store, int personNumber) {
     }
     out.Text(person->membershipNumber).Text(person->ssNumber);
     // No group (-1) goes out as its unsigned 32-bit form.
-    out.Text("R" + std::to_string(static_cast<uint32_t>(person->roommateGroup)));
+    out.Text(
+        std::string(1, 'R').append(std::to_string(static_cast<uint32_t>(person->roommateGroup))));
     return out.Stamp(person->status, person->created).Line();
 }
 

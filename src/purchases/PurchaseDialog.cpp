@@ -72,7 +72,9 @@ void CPurchaseDialog::ShowSelectedItems() {
     const int remembered = selectedItems.GetCurSel();
     selectedItems.ResetContent();
     for (const auto& line : lines_) {
-        selectedItems.AddString("(" + std::to_string(line.count) + ") " + line.label, line.key);
+        std::string text = "(";
+        text.append(std::to_string(line.count)).append(") ").append(line.label);
+        selectedItems.AddString(text, line.key);
     }
     selectedItems.SetCurSel(remembered);
 }

@@ -24,8 +24,9 @@ void EditStudioData(CDatabase& store) {
 }
 
 std::string DataFileNameForStudio(const CDatabase& store, const std::string& studioName) {
-    return WithSetupExtensionReplaced(store.setupFileName,
-                                      "_" + MakeFileNamePart(studioName) + ".tvr");
+    std::string ending = "_";
+    ending.append(MakeFileNamePart(studioName)).append(".tvr");
+    return WithSetupExtensionReplaced(store.setupFileName, ending);
 }
 
 int NewStudio(CDatabase& store) {
