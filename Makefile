@@ -26,7 +26,7 @@ demo: build
 
 # A Debian package of an optimised build, in build-package/.
 package: deps
-	@cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+	@cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF $(CMAKE_FLAGS) >/dev/null
 	@cmake --build build-package -j$(JOBS)
 	@cd build-package && cpack
 
