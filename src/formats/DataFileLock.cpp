@@ -42,7 +42,7 @@ bool HolderIsRunning(const std::string& content) {
     }
     // After a restart of the computer the number may belong to some other program.
     std::string boot;
-    if (in >> boot && !BootId().empty() && boot != BootId()) {
+    if (const std::string now = BootId(); in >> boot && !now.empty() && boot != now) {
         return false;
     }
     return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;

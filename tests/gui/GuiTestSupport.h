@@ -1,7 +1,9 @@
 #pragma once
 // Helpers for the view tests: play the user in a modal dialog that the code under test opens,
 // and save screenshots when TAVORIN_SCREENSHOT_DIR names a folder.
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -69,7 +71,7 @@ inline void TypeInField(QWidget* dialog, int id, const QString& text) {
 }
 
 inline void ClickControl(QWidget* dialog, int id) {
-    auto* button = FindControl<QPushButton>(dialog, id);
+    auto* button = FindControl<QAbstractButton>(dialog, id);
     QVERIFY(button != nullptr);
     button->click();
 }
@@ -96,4 +98,52 @@ inline void WriteRecordingMailer(const QString& path, const QString& recorded) {
                  recorded.toLocal8Bit() + "\"\n");
     script.close();
     script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+inline QByteArray ReadFileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline void WriteFileBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
+    file.write(bytes);
+}
+
+// The smallest competition, "Spring Open", as the setup file Spring.stu in `folder`.
+inline void WriteSpringSetup(const QString& folder) {
+    WriteFileBytes(folder + QStringLiteral("/Spring.stu"),
+                   "stu|1|Spring Open|org@example.org|S|S|S|1\r\n");
+}
+
+// Copies files of the sample competition in examples/ into `folder`.
+inline void CopyExamples(const QString& folder, const QStringList& names) {
+    for (const QString& name : names) {
+        QVERIFY2(QFile::copy(QStringLiteral(TAVORIN_SOURCE_DIR "/../examples/") + name,
+                             folder + QLatin1Char('/') + name),
+                 qPrintable(name));
+    }
+}
+
+// Without a window manager (offscreen, a bare X server) nobody gives the activation back to a
+// window whose drop-down has closed.
+inline void GiveBackActivation(QWidget* window) {
+    QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
+    window->activateWindow();
+    QTRY_VERIFY(QApplication::activeWindow() == window);
+}
+
+// Clicks the line `text` in the open drop-down of `box`, as a user does.
+inline void ClickDropDownLine(QComboBox* box, const QString& text) {
+    QAbstractItemView* lines = box->view();
+    const QModelIndex line = box->model()->index(box->findText(text), 0);
+    QVERIFY2(line.isValid(),
+             qPrintable(QStringLiteral("no line \"%1\" in the drop-down").arg(text)));
+    lines->scrollTo(line);
+    // A release right after the drop-down opened is taken as the end of the press that opened
+    // it; a user's click comes later.
+    QTest::qWait(QApplication::doubleClickInterval() + 50);
+    QTest::mouseClick(lines->viewport(), Qt::LeftButton, {}, lines->visualRect(line).center());
+    GiveBackActivation(box->window());
 }

@@ -47,11 +47,6 @@ std::function<void(QWidget*)> ReadMessage(QString* text, const QString& picture)
     };
 }
 
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 }  // namespace
 
 class DeliveryStoryTest : public QObject {
@@ -63,10 +58,7 @@ private slots:
     void EachWayOfDeliveringSaysWhereTheFilesAre() {
         QTemporaryDir dir, drive, bin;
         QVERIFY(dir.isValid() && drive.isValid() && bin.isValid());
-        QFile setup(dir.filePath(QStringLiteral("Spring.stu")));
-        QVERIFY(setup.open(QIODevice::WriteOnly));
-        setup.write("stu|1|Spring Open|org@example.org|S|S|S|1\r\n");
-        setup.close();
+        WriteSpringSetup(dir.path());
         QFile studio(dir.filePath(QStringLiteral("Spring_Star_Dance.tvr")));
         QVERIFY(studio.open(QIODevice::WriteOnly));
         studio.write("ST|Star Dance||||||||||||M|3.27.2002.14.5.0|\r\n");
@@ -119,7 +111,7 @@ private slots:
         QVERIFY2(instructions.contains(QStringLiteral("The data file is: ") + dataFile),
                  qPrintable(instructions));
         QVERIFY(instructions.contains(QStringLiteral("The report file is: ") + reportFile));
-        QVERIFY(ReadAll(reportFile).contains("Star Dance"));
+        QVERIFY(ReadFileBytes(reportFile).contains("Star Dance"));
 
         QVERIFY2(diskMessage.startsWith(QStringLiteral("The data file and the summary report are "
                                                        "on drive A: (") +
@@ -129,12 +121,12 @@ private slots:
         QCOMPARE(QDir(drive.path()).entryList(QDir::Files),
                  (QStringList{QStringLiteral("Spring_Star_Dance.tvr"),
                               QStringLiteral("SummaryReport_Star_Dance.txt")}));
-        QCOMPARE(ReadAll(drive.filePath(QStringLiteral("Spring_Star_Dance.tvr"))),
-                 ReadAll(dataFile));
+        QCOMPARE(ReadFileBytes(drive.filePath(QStringLiteral("Spring_Star_Dance.tvr"))),
+                 ReadFileBytes(dataFile));
 
         QCOMPARE(mailMessage, QStringLiteral("Your email program was accessed successfully.\nIf "
                                              "you clicked 'Send' the message was put in out box."));
-        const QByteArray arguments = ReadAll(recorded);
+        const QByteArray arguments = ReadFileBytes(recorded);
         QVERIFY(arguments.contains("Entries and purchases for Star Dance\n"));
         QVERIFY(arguments.contains("--attach\n" + dataFile.toLocal8Bit() + "\norg@example.org\n"));
 

@@ -25,12 +25,6 @@ namespace {
 
 using Form = CEntryFormDialog;
 
-void Click(QWidget* dialog, int id) {
-    auto* button = FindControl<QAbstractButton>(dialog, id);
-    QVERIFY(button != nullptr);
-    button->click();
-}
-
 // Selects the lines of list `id` whose texts begin with the given ones.
 void Choose(QWidget* dialog, int id, const QStringList& starts) {
     auto* list = FindControl<QListWidget>(dialog, id);
@@ -86,16 +80,16 @@ void OpenFormsFrom(int line, QStringList* seen) {
     WhenModalOpens([line, seen](QWidget* list) {
         auto* lines = FindControl<QListWidget>(list, CListDialog::kSingleListId);
         if (line >= lines->count()) {
-            Click(list, IDCANCEL);
+            ClickControl(list, IDCANCEL);
             return;
         }
         lines->setCurrentRow(line);
         WhenModalOpens([line, seen](QWidget* form) {
             *seen << Describe(form);
-            Click(form, Form::kCancelId);
+            ClickControl(form, Form::kCancelId);
             OpenFormsFrom(line + 1, seen);
         });
-        Click(list, IDOK);
+        ClickControl(list, IDOK);
     });
 }
 
@@ -109,10 +103,7 @@ private slots:
 
     void FormsAreAsLeftInTheNextRun() {
         QTemporaryDir dir;
-        for (const char* name : {"SpringFestival.stu", "SpringFestival_Starlight_Ballroom.tvr"}) {
-            QVERIFY(QFile::copy(QStringLiteral(TAVORIN_SOURCE_DIR "/../examples/") + name,
-                                dir.filePath(QString::fromLatin1(name))));
-        }
+        CopyExamples(dir.path(), {"SpringFestival.stu", "SpringFestival_Starlight_Ballroom.tvr"});
         CQtUi ui;
         QStringList made;
 
@@ -138,29 +129,29 @@ private slots:
                                 WhenModalOpens([](QWidget* chooser) {
                                     Choose(chooser, CListDialog::kMultipleListId,
                                            {"Park, David", "Chen, Emily"});
-                                    Click(chooser, IDOK);
+                                    ClickControl(chooser, IDOK);
                                 });
-                                Click(team, Form::kDancerAddId);
+                                ClickControl(team, Form::kDancerAddId);
                                 Choose(team, Form::kLevelsId, {"Open"});
                                 Choose(team, Form::kAgesId, {"Adult Teams"});
                                 FindControl<QLineEdit>(team, Form::kTextId)
                                     ->setText(QStringLiteral("Harbor Lights"));
                                 made << Describe(team);
                                 WhenModalOpens([](QWidget* last) {
-                                    Click(last, CEntryTypeDialog::kCancelId);
+                                    ClickControl(last, CEntryTypeDialog::kCancelId);
                                 });
-                                Click(team, Form::kExitSaveId);
+                                ClickControl(team, Form::kExitSaveId);
                             });
-                            Click(again, CEntryTypeDialog::kOkId);
+                            ClickControl(again, CEntryTypeDialog::kOkId);
                         });
-                        Click(sameDances, Form::kExitSaveId);
+                        ClickControl(sameDances, Form::kExitSaveId);
                     });
                     QTest::keyClick(proAm, Qt::Key_F6);
                 });
-                Click(choice, CEntryTypeDialog::kOkId);
+                ClickControl(choice, CEntryTypeDialog::kOkId);
             });
-            Click(main, CMainDialog::kEntriesId);
-            Click(main, CMainDialog::kOkId);
+            ClickControl(main, CMainDialog::kEntriesId);
+            ClickControl(main, CMainDialog::kOkId);
         });
         RunTavorin(ui, dir.path().toStdString(), "");
         QCOMPARE(made.size(), 3);
@@ -171,11 +162,11 @@ private slots:
             WhenModalOpens([&](QWidget* choice) {
                 Choose(choice, CEntryTypeDialog::kPersonsId, {"<All> Starlight"});
                 OpenFormsFrom(0, &seen);
-                Click(choice, CEntryTypeDialog::kViewFormsId);
-                Click(choice, CEntryTypeDialog::kCancelId);
+                ClickControl(choice, CEntryTypeDialog::kViewFormsId);
+                ClickControl(choice, CEntryTypeDialog::kCancelId);
             });
-            Click(main, CMainDialog::kEntriesId);
-            Click(main, CMainDialog::kOkId);
+            ClickControl(main, CMainDialog::kEntriesId);
+            ClickControl(main, CMainDialog::kOkId);
         });
         RunTavorin(ui, dir.path().toStdString(), "");
         for (const QString& form : made) {

@@ -20,11 +20,6 @@
 
 namespace {
 
-QByteArray FileBytes(const std::string& path) {
-    QFile file(QString::fromStdString(path));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // The controls the user sees, each checked whole and apart from the others.
 void CheckNothingCutOrOverlapping(QWidget* view) {
     QList<QWidget*> controls;
@@ -116,7 +111,8 @@ private slots:
         ShowPersonList(*store_);
         QCOMPARE(focusAfterEnter, CPersonDialog::kFirstNameId);
         QCOMPARE(listed, QStringList{QStringLiteral("Lee, Ann [1]")});
-        QVERIFY(FileBytes(store_->dataFileName).contains("PR|F2|P|Ann|Lee|"));
+        QVERIFY(ReadFileBytes(QString::fromStdString(store_->dataFileName))
+                    .contains("PR|F2|P|Ann|Lee|"));
     }
 
     void ANewPersonShowsEveryLabelInTabOrder() {

@@ -23,10 +23,7 @@ private slots:
     void CreateEditQuitAndReopen() {
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
-        QFile setup(dir.filePath(QStringLiteral("Spring.stu")));
-        QVERIFY(setup.open(QIODevice::WriteOnly));
-        setup.write("stu|1|Spring Open|org@example.org|S|S|S|1\r\n");
-        setup.close();
+        WriteSpringSetup(dir.path());
         CQtUi ui;
 
         // First run: the studio dialog comes first, then the main window.

@@ -29,17 +29,12 @@ const QString kReportFile =
     QStringLiteral("SummaryReport_Harbor_Lights_Dance_{Harbor_Lights_LLC}.txt");
 const QString kMailFile = QStringLiteral("mail-arguments.txt");
 
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 // The file's lines with what differs from run to run named instead: creation times (written to
 // the minute, so their seconds are 0) and the scratch folders. Files for the organizer must end
 // every line with CR LF.
 QStringList Comparable(const QString& path, const QList<std::pair<QString, QString>>& folders,
                        bool crlf) {
-    QString text = QString::fromLatin1(ReadAll(path));
+    QString text = QString::fromLatin1(ReadFileBytes(path));
     static const QRegularExpression stamp(
         QStringLiteral("\\b\\d{1,2}\\.\\d{1,2}\\.\\d{4}\\.\\d{1,2}\\.\\d{1,2}\\.0\\b"));
     text.replace(stamp, QStringLiteral("{STAMP}"));
@@ -69,7 +64,7 @@ void CompareWithFixture(const QString& path, const QString& fixture, bool crlf,
     }
     const QStringList expected =
         QString::fromLatin1(
-            ReadAll(QStringLiteral(TAVORIN_SOURCE_DIR "/../tests/fixtures/walk/") + fixture))
+            ReadFileBytes(QStringLiteral(TAVORIN_SOURCE_DIR "/../tests/fixtures/walk/") + fixture))
             .split(QLatin1Char('\n'));
     for (int line = 0; line < std::min(actual.size(), expected.size()); ++line) {
         QVERIFY2(actual[line] == expected[line],
@@ -101,8 +96,7 @@ private slots:
     void TheSixStepsFromAnEmptyFolder() {
         QTemporaryDir dir, drive, bin;
         QVERIFY(dir.isValid() && drive.isValid() && bin.isValid());
-        QVERIFY(QFile::copy(QStringLiteral(TAVORIN_SOURCE_DIR "/../examples/SpringFestival.stu"),
-                            dir.filePath(QStringLiteral("SpringFestival.stu"))));
+        CopyExamples(dir.path(), {"SpringFestival.stu"});
         const QString mailer = bin.filePath(QStringLiteral("mailer"));
         WriteRecordingMailer(mailer, bin.filePath(kMailFile));
         setenv("TAVORIN_DRIVE_A", drive.path().toLocal8Bit().constData(), 1);
@@ -124,7 +118,7 @@ private slots:
         CompareWithFixture(bin.filePath(kMailFile), QStringLiteral("mail.txt"), false,
                            {{dir.path(), QStringLiteral("{FOLDER}")}});
         for (const QString& name : {kDataFile, kReportFile}) {
-            QVERIFY2(ReadAll(drive.filePath(name)) == ReadAll(dir.filePath(name)),
+            QVERIFY2(ReadFileBytes(drive.filePath(name)) == ReadFileBytes(dir.filePath(name)),
                      qPrintable(name + QStringLiteral(" differs on the disk")));
         }
 

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "GuiTestSupport.h"
 #include "platform/qt/ControlNames.h"
 
 namespace {
@@ -23,14 +24,18 @@ constexpr qint64 kPatienceMs = 30000;
 // between two windows.
 constexpr qint64 kWrongWindowMs = 3000;
 
+// A window as the walk names it: a message box by its text, any other window by its caption.
+QString Named(bool message, const QString& text) {
+    return (message ? QStringLiteral("the message \"%1\"") : QStringLiteral("the window \"%1\""))
+        .arg(text);
+}
+
 QString Describe(QWidget* window) {
     if (window == nullptr) {
         return QStringLiteral("no window");
     }
-    if (auto* box = qobject_cast<QMessageBox*>(window)) {
-        return QStringLiteral("the message \"%1\"").arg(box->text());
-    }
-    return QStringLiteral("the window \"%1\"").arg(window->windowTitle());
+    auto* box = qobject_cast<QMessageBox*>(window);
+    return Named(box != nullptr, box != nullptr ? box->text() : window->windowTitle());
 }
 
 // Closes a window the walk has given up on, the way a user who wants out would.
@@ -58,11 +63,11 @@ CWalkDriver::CWalkDriver(int pauseMs, QString pictureFolder)
 CWalkDriver::~CWalkDriver() = default;
 
 void CWalkDriver::In(const QString& caption, Act act) {
-    steps_.push_back({caption, QString(), std::move(act)});
+    steps_.push_back({false, caption, std::move(act)});
 }
 
 void CWalkDriver::Answer(const QString& text, QMessageBox::StandardButton button) {
-    steps_.push_back({QString(), text, [button](QWidget* window) {
+    steps_.push_back({true, text, [button](QWidget* window) {
                           auto* box = qobject_cast<QMessageBox*>(window);
                           QVERIFY(box != nullptr && box->button(button) != nullptr);
                           QTest::mouseClick(box->button(button), Qt::LeftButton);
@@ -89,10 +94,9 @@ void CWalkDriver::Start() {
 }
 
 bool CWalkDriver::Matches(const Step& step, QWidget* window) const {
-    if (auto* box = qobject_cast<QMessageBox*>(window)) {
-        return step.caption.isEmpty() && box->text() == step.messageText;
-    }
-    return !step.caption.isEmpty() && window->windowTitle() == step.caption;
+    auto* box = qobject_cast<QMessageBox*>(window);
+    return step.message == (box != nullptr) &&
+           step.text == (box != nullptr ? box->text() : window->windowTitle());
 }
 
 void CWalkDriver::Fail(const QString& why) {
@@ -174,9 +178,7 @@ QString CWalkDriver::Expected() const {
     if (steps_.empty()) {
         return QStringLiteral("nothing");
     }
-    const Step& step = steps_.front();
-    return step.caption.isEmpty() ? QStringLiteral("the message \"%1\"").arg(step.messageText)
-                                  : QStringLiteral("the window \"%1\"").arg(step.caption);
+    return Named(steps_.front().message, steps_.front().text);
 }
 
 void ClickOn(QWidget* window, int id) {
@@ -225,27 +227,15 @@ void TypeChoice(QWidget* window, int id, const QString& text, int keyDelayMs) {
         } else {
             QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 8, box->height() / 2));
         }
-        QAbstractItemView* names = box->view();
-        QTRY_VERIFY(names->isVisible());
-        const QModelIndex line = box->model()->index(box->findText(text), 0);
-        QVERIFY2(line.isValid(),
-                 qPrintable(QStringLiteral("no line \"%1\" in the drop-down").arg(text)));
-        names->scrollTo(line);
-        // A release right after the drop-down opened is taken as the end of the press that
-        // opened it; a user's click comes later.
-        QTest::qWait(QApplication::doubleClickInterval() + 50);
-        QTest::mouseClick(names->viewport(), Qt::LeftButton, {}, names->visualRect(line).center());
+        QTRY_VERIFY(box->view()->isVisible());
+        ClickDropDownLine(box, text);
     } else {
         QTest::mouseClick(box, Qt::LeftButton);
         QTRY_VERIFY(box->view()->isVisible());
         QTest::keyClicks(box->view(), text, Qt::NoModifier, keyDelayMs);
         QTest::keyClick(box->view(), Qt::Key_Return);
+        GiveBackActivation(window);
     }
-    // The offscreen platform has no window manager to hand the activation back from the
-    // closed drop-down.
-    QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
-    window->activateWindow();
-    QTRY_VERIFY(QApplication::activeWindow() == window);
     QVERIFY2(
         box->currentText() == text,
         qPrintable(

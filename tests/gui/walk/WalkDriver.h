@@ -42,8 +42,8 @@ public:
 
 private:
     struct Step {
-        QString caption;      // a window caption, or
-        QString messageText;  // the text of a message box
+        bool message;  // a message box, found by its text; else a window, by its caption
+        QString text;
         Act act;
     };
     void Poll();
