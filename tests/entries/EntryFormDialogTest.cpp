@@ -8,6 +8,7 @@
 
 #include "dialogs/ListDialog.h"
 #include "entries/EntryTestStore.h"
+#include "support/ListLines.h"
 
 namespace {
 
@@ -22,13 +23,6 @@ using Form = CEntryFormDialog;
 class EntryFormDialogTest : public EntryTest {
 protected:
     EntryFormDialogTest() { AddPersonRecord(db, 'F', 'A', 1, "Lia", "Sand"); }
-    static std::vector<std::string> Lines(const CListModel& list) {
-        std::vector<std::string> lines;
-        for (const auto& item : list.Items()) {
-            lines.push_back(item.text);
-        }
-        return lines;
-    }
     static void Select(CListModel& list, const std::string& text) {
         const int line = list.FindStringExact(text);
         ASSERT_GE(line, 0) << text;

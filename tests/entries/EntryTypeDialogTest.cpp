@@ -7,6 +7,7 @@
 #include "dialogs/ListDialog.h"
 #include "entries/DanceEntriesStep.h"
 #include "entries/EntryTestStore.h"
+#include "support/ListLines.h"
 
 namespace {
 
@@ -20,13 +21,6 @@ protected:
         formation.kind = 'G';
         // A group category admits groups only, whatever its flags say.
         formation.allowAdultAmateur = true;
-    }
-    static std::vector<std::string> Lines(const CListModel& list) {
-        std::vector<std::string> lines;
-        for (const auto& item : list.Items()) {
-            lines.push_back(item.text);
-        }
-        return lines;
     }
     void Message(const std::string& text) { expectedMessages.push_back(text); }
 };

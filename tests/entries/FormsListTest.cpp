@@ -3,6 +3,7 @@
 #include "dialogs/ListDialog.h"
 #include "entries/EntryManager.h"
 #include "entries/EntryTestStore.h"
+#include "support/ListLines.h"
 
 namespace {
 
@@ -12,11 +13,7 @@ protected:
         ui.ExpectDialog<CListDialog>(std::move(play));
     }
     static std::vector<std::string> Lines(const CListDialog& dialog) {
-        std::vector<std::string> lines;
-        for (const auto& item : dialog.list.Items()) {
-            lines.push_back(item.text);
-        }
-        return lines;
+        return ::Lines(dialog.list);
     }
     // Selects the line that reads `text` and presses the button.
     static void Choose(CListDialog& dialog, const std::string& text) {

@@ -8,6 +8,7 @@
 #include "persons/PersonDialog.h"
 #include "persons/PersonListDialog.h"
 #include "persons/PersonOperations.h"
+#include "support/ListLines.h"
 #include "support/ScriptedUi.h"
 #include "support/StudioFixtures.h"
 
@@ -51,13 +52,6 @@ protected:
             ++count;
         }
         return count;
-    }
-    static std::vector<std::string> Lines(const CListModel& list) {
-        std::vector<std::string> lines;
-        for (const auto& item : list.Items()) {
-            lines.push_back(item.text);
-        }
-        return lines;
     }
 
     CTempDir dir;

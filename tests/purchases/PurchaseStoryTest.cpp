@@ -9,6 +9,7 @@
 #include "purchases/PurchaseDialog.h"
 #include "purchases/PurchaseListDialog.h"
 #include "purchases/PurchaseOperations.h"
+#include "support/ListLines.h"
 #include "support/ScriptedUi.h"
 #include "support/StudioFixtures.h"
 
@@ -25,14 +26,6 @@ PriceBlock Prices(float adult, float youth, float pro, float other, float none) 
     block.prices = {adult, youth, pro, other, none, 99, 99, 99, 99, 99};
     block.switchDate = MarchDate(12, 0);
     return block;
-}
-
-std::vector<std::string> Lines(const CListModel& list) {
-    std::vector<std::string> lines;
-    for (const auto& item : list.Items()) {
-        lines.push_back(item.text);
-    }
-    return lines;
 }
 
 void Select(CListModel& list, const std::string& text) {
