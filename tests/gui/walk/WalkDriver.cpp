@@ -165,7 +165,7 @@ void CWalkDriver::Poll() {
         return;
     }
     Act act = std::move(steps_.front().act);
-    played_ << QStringLiteral("%1. %2").arg(++stepsPlayed_).arg(Expected());
+    played_ << QStringLiteral("%1. %2").arg(played_.size() + 1).arg(Expected());
     steps_.pop_front();
     waiting_.start();
     shown_.start();

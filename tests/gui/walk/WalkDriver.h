@@ -55,7 +55,6 @@ private:
     std::deque<Step> steps_;
     QString failure_;
     QStringList played_;
-    int stepsPlayed_ = 0;
     QString pictureFolder_;
     int pauseMs_;
     int pictures_ = 0;
