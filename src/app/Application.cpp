@@ -3,7 +3,7 @@
 #include <QApplication>
 
 #include "app/DialogViews.h"
-#include "platform/qt/EnterKeyFilter.h"
+#include "qt/EnterKeyFilter.h"
 
 void SetUpApplication(QApplication& application) {
     QApplication::setApplicationName(QStringLiteral("Tavorin"));

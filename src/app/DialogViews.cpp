@@ -12,7 +12,7 @@
 #include "persons/PersonDialogView.h"
 #include "persons/PersonListDialog.h"
 #include "persons/PersonListDialogView.h"
-#include "platform/qt/DialogViewRegistry.h"
+#include "qt/DialogViewRegistry.h"
 #include "purchases/PurchaseDialog.h"
 #include "purchases/PurchaseDialogView.h"
 #include "purchases/PurchaseListDialog.h"

@@ -7,8 +7,8 @@
 #include <iostream>
 
 #include "app/Application.h"
-#include "platform/qt/AppIcon.h"
-#include "platform/qt/QtUi.h"
+#include "qt/AppIcon.h"
+#include "qt/QtUi.h"
 #include "shell/Startup.h"
 #include "util/Files.h"
 

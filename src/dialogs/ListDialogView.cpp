@@ -6,11 +6,11 @@
 
 #include "dialogs/ListDialog.h"
 #include "platform/Ui.h"
-#include "platform/qt/CollatedOrder.h"
-#include "platform/qt/ControlNames.h"
-#include "platform/qt/ListSearchKeys.h"
-#include "platform/qt/PixelDialogFont.h"
-#include "platform/qt/QtText.h"
+#include "qt/CollatedOrder.h"
+#include "qt/ControlNames.h"
+#include "qt/ListSearchKeys.h"
+#include "qt/PixelDialogFont.h"
+#include "qt/QtText.h"
 
 namespace {
 

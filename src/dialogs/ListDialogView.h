@@ -3,7 +3,7 @@
 // to its content in pixels.
 #include <array>
 
-#include "platform/qt/DialogView.h"
+#include "qt/DialogView.h"
 
 class CListDialog;
 class QListWidget;

@@ -6,11 +6,11 @@
 
 #include "dialogs/TextDialog.h"
 #include "platform/Ui.h"
-#include "platform/qt/ControlNames.h"
-#include "platform/qt/EnterKeyFilter.h"
-#include "platform/qt/FieldTextValidator.h"
-#include "platform/qt/PixelDialogFont.h"
-#include "platform/qt/QtText.h"
+#include "qt/ControlNames.h"
+#include "qt/EnterKeyFilter.h"
+#include "qt/FieldTextValidator.h"
+#include "qt/PixelDialogFont.h"
+#include "qt/QtText.h"
 
 int CTextDialogView::TextAreaWidth(int maxLength) {
     return static_cast<int>(std::min(10LL * std::max(maxLength, 0) + 10, 500LL));

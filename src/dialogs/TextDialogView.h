@@ -1,6 +1,6 @@
 #pragma once
 // "Enter text" on screen: one edit with OK and Cancel beside it, sized to the maximum length.
-#include "platform/qt/DialogView.h"
+#include "qt/DialogView.h"
 
 class CTextDialog;
 class QLineEdit;

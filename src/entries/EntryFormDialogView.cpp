@@ -14,12 +14,12 @@
 #include "dialogs/ListModel.h"
 #include "entries/EntryFormDialog.h"
 #include "platform/Ui.h"
-#include "platform/qt/ControlNames.h"
-#include "platform/qt/FieldTextValidator.h"
-#include "platform/qt/ListWidgets.h"
-#include "platform/qt/PixelDialogFont.h"
-#include "platform/qt/QtText.h"
-#include "platform/qt/TypeAheadComboBox.h"
+#include "qt/ControlNames.h"
+#include "qt/FieldTextValidator.h"
+#include "qt/ListWidgets.h"
+#include "qt/PixelDialogFont.h"
+#include "qt/QtText.h"
+#include "qt/TypeAheadComboBox.h"
 
 namespace {
 

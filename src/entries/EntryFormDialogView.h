@@ -4,7 +4,7 @@
 // Controls the form does not use are hidden; those it moves are placed where the model says.
 #include <map>
 
-#include "platform/qt/DialogView.h"
+#include "qt/DialogView.h"
 
 class CEntryFormDialog;
 class CTypeAheadComboBox;

@@ -16,9 +16,9 @@
 
 #include "entries/EntryTypeDialog.h"
 #include "platform/Ui.h"
-#include "platform/qt/ControlNames.h"
-#include "platform/qt/ListSearchKeys.h"
-#include "platform/qt/QtText.h"
+#include "qt/ControlNames.h"
+#include "qt/ListSearchKeys.h"
+#include "qt/QtText.h"
 
 namespace {
 

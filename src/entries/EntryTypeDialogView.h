@@ -3,7 +3,7 @@
 // the marked type and, beside them, the studios and persons whose entry forms can be opened.
 #include <map>
 
-#include "platform/qt/DialogView.h"
+#include "qt/DialogView.h"
 
 class CEntryTypeDialog;
 class QListWidget;

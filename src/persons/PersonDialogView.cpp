@@ -12,11 +12,11 @@
 
 #include "persons/PersonDialog.h"
 #include "platform/Ui.h"
-#include "platform/qt/CollatedOrder.h"
-#include "platform/qt/ControlNames.h"
-#include "platform/qt/FieldTextValidator.h"
-#include "platform/qt/ListWidgets.h"
-#include "platform/qt/QtText.h"
+#include "qt/CollatedOrder.h"
+#include "qt/ControlNames.h"
+#include "qt/FieldTextValidator.h"
+#include "qt/ListWidgets.h"
+#include "qt/QtText.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // preference and the comments, with OK, Cancel and Help.
 #include <map>
 
-#include "platform/qt/DialogView.h"
+#include "qt/DialogView.h"
 
 class CPersonDialog;
 class QComboBox;

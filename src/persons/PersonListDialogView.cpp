@@ -7,10 +7,10 @@
 
 #include "persons/PersonListDialog.h"
 #include "platform/Ui.h"
-#include "platform/qt/CollatedOrder.h"
-#include "platform/qt/ControlNames.h"
-#include "platform/qt/ListSearchKeys.h"
-#include "platform/qt/ListWidgets.h"
+#include "qt/CollatedOrder.h"
+#include "qt/ControlNames.h"
+#include "qt/ListSearchKeys.h"
+#include "qt/ListWidgets.h"
 
 CPersonListDialogView::CPersonListDialogView(CPersonListDialog& model, CUi& ui, QWidget* parent)
     : CDialogView(model, ui, parent), model_(model) {

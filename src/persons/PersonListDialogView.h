@@ -1,6 +1,6 @@
 #pragma once
 // "List of persons" on screen: the sorted list of persons and the buttons beside it.
-#include "platform/qt/DialogView.h"
+#include "qt/DialogView.h"
 
 class CPersonListDialog;
 class QListWidget;

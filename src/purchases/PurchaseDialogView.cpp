@@ -9,10 +9,10 @@
 #include <algorithm>
 
 #include "platform/Ui.h"
-#include "platform/qt/CollatedOrder.h"
-#include "platform/qt/ControlNames.h"
-#include "platform/qt/ListWidgets.h"
-#include "platform/qt/TypeAheadComboBox.h"
+#include "qt/CollatedOrder.h"
+#include "qt/ControlNames.h"
+#include "qt/ListWidgets.h"
+#include "qt/TypeAheadComboBox.h"
 #include "purchases/PurchaseDialog.h"
 
 namespace {

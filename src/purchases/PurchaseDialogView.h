@@ -1,7 +1,7 @@
 #pragma once
 // "Purchase/Select from price list" on screen: the purchaser box along the top, the price list
 // on the left, the actions in the middle, the collected items on the right, the ways out below.
-#include "platform/qt/DialogView.h"
+#include "qt/DialogView.h"
 
 class CPurchaseDialog;
 class CTypeAheadComboBox;

@@ -6,9 +6,9 @@
 #include <QVBoxLayout>
 
 #include "platform/Ui.h"
-#include "platform/qt/CollatedOrder.h"
-#include "platform/qt/ControlNames.h"
-#include "platform/qt/ListWidgets.h"
+#include "qt/CollatedOrder.h"
+#include "qt/ControlNames.h"
+#include "qt/ListWidgets.h"
 #include "purchases/PurchaseListDialog.h"
 
 CPurchaseListDialogView::CPurchaseListDialogView(CPurchaseListDialog& model, CUi& ui,

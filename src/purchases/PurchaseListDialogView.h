@@ -1,7 +1,7 @@
 #pragma once
 // "List of purchases" on screen: the sorted purchases on the left, Add, Delete, OK and Help on
 // the right.
-#include "platform/qt/DialogView.h"
+#include "qt/DialogView.h"
 
 class CPurchaseListDialog;
 class QListWidget;

@@ -6,10 +6,10 @@
 #include <QScrollBar>
 
 #include "platform/Ui.h"
-#include "platform/qt/ControlNames.h"
-#include "platform/qt/QtText.h"
-#include "platform/qt/QtTextMeasure.h"
-#include "platform/qt/ReportPrinting.h"
+#include "qt/ControlNames.h"
+#include "qt/QtText.h"
+#include "qt/QtTextMeasure.h"
+#include "qt/ReportPrinting.h"
 #include "report/ReportWindow.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 // The report window on screen: the lines in a white, read-only text area wrapped to its width,
 // "Print" and "OK".
-#include "platform/qt/DialogView.h"
+#include "qt/DialogView.h"
 
 class CReportWindow;
 class QPlainTextEdit;

@@ -4,15 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/TextMeasure.h"
 #include "util/Text.h"
-
-// How wide and how high a text is on the device that shows it, in that device's units.
-class CTextMeasure {
-public:
-    virtual ~CTextMeasure() = default;
-    virtual int TextWidth(const std::string& text) const = 0;
-    virtual int TextHeight(const std::string& text) const = 0;
-};
 
 // Wraps every source line at blanks into lines no wider than `width` (target emptied first).
 // Each word keeps one blank after it, so wrapped lines end with a blank; empty lines stay empty.

@@ -6,8 +6,8 @@
 #include <QVBoxLayout>
 
 #include "platform/Ui.h"
-#include "platform/qt/AppIcon.h"
-#include "platform/qt/ControlNames.h"
+#include "qt/AppIcon.h"
+#include "qt/ControlNames.h"
 #include "shell/AboutDialog.h"
 
 CAboutDialogView::CAboutDialogView(CAboutDialog& model, CUi& ui, QWidget* parent)

@@ -1,6 +1,6 @@
 #pragma once
 // "About Tavorin": the icon, the program's name and version, and OK.
-#include "platform/qt/DialogView.h"
+#include "qt/DialogView.h"
 
 class CAboutDialog;
 

@@ -8,9 +8,9 @@
 #include <QShortcut>
 
 #include "platform/Ui.h"
-#include "platform/qt/AppIcon.h"
-#include "platform/qt/ControlNames.h"
-#include "platform/qt/QtText.h"
+#include "qt/AppIcon.h"
+#include "qt/ControlNames.h"
+#include "qt/QtText.h"
 #include "shell/MainDialog.h"
 
 namespace {

@@ -3,7 +3,7 @@
 // the version, the window icon and the about box.
 #include <QFont>
 
-#include "platform/qt/DialogView.h"
+#include "qt/DialogView.h"
 
 class CMainDialog;
 class QMenu;

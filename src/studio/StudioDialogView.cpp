@@ -9,9 +9,9 @@
 #include <QVBoxLayout>
 
 #include "platform/Ui.h"
-#include "platform/qt/ControlNames.h"
-#include "platform/qt/FieldTextValidator.h"
-#include "platform/qt/QtText.h"
+#include "qt/ControlNames.h"
+#include "qt/FieldTextValidator.h"
+#include "qt/QtText.h"
 #include "studio/StudioDialog.h"
 
 namespace {

@@ -3,7 +3,7 @@
 // independent box, the address fields and OK, Cancel, Help.
 #include <map>
 
-#include "platform/qt/DialogView.h"
+#include "qt/DialogView.h"
 
 class CStudioDialog;
 class QCheckBox;

@@ -16,7 +16,7 @@
 #include <QtTest>
 #include <functional>
 
-#include "platform/qt/ControlNames.h"
+#include "qt/ControlNames.h"
 
 // Once a new modal window is on top and active, `act` plays the user in it. Whatever `act` left
 // open (a failed check returns early) is closed, so that a failure never hangs the test.

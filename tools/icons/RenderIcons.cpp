@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QDir>
 
-#include "platform/qt/AppIcon.h"
+#include "qt/AppIcon.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);

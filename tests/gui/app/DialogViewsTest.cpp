@@ -7,7 +7,7 @@
 
 #include "app/Application.h"
 #include "app/DialogViews.h"
-#include "platform/qt/DialogViewRegistry.h"
+#include "qt/DialogViewRegistry.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "GuiTestSupport.h"
 #include "app/Application.h"
 #include "dialogs/TextDialog.h"
-#include "platform/qt/QtUi.h"
+#include "qt/QtUi.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include "app/Application.h"
 #include "dialogs/ListDialog.h"
 #include "dialogs/ListSearch.h"
-#include "platform/qt/ControlNames.h"
-#include "platform/qt/QtUi.h"
+#include "qt/ControlNames.h"
+#include "qt/QtUi.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include "GuiTestSupport.h"
 #include "app/Application.h"
 #include "dialogs/TextDialog.h"
-#include "platform/qt/ControlNames.h"
-#include "platform/qt/QtUi.h"
+#include "qt/ControlNames.h"
+#include "qt/QtUi.h"
 
 class TextDialogViewTest : public QObject {
     Q_OBJECT

@@ -16,8 +16,8 @@
 #include "dialogs/ListDialog.h"
 #include "entries/EntryFormDialog.h"
 #include "entries/EntryTypeDialog.h"
-#include "platform/qt/ControlNames.h"
-#include "platform/qt/QtUi.h"
+#include "qt/ControlNames.h"
+#include "qt/QtUi.h"
 #include "shell/MainDialog.h"
 #include "shell/Startup.h"
 

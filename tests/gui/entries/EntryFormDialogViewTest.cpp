@@ -19,8 +19,8 @@
 #include "entries/EntryFormDialog.h"
 #include "entries/EntryManager.h"
 #include "entries/EntryTypeDialog.h"
-#include "platform/qt/ControlNames.h"
-#include "platform/qt/QtUi.h"
+#include "qt/ControlNames.h"
+#include "qt/QtUi.h"
 
 namespace {
 

@@ -15,8 +15,8 @@
 #include "data/Database.h"
 #include "persons/PersonDialog.h"
 #include "persons/PersonListDialog.h"
-#include "platform/qt/ControlNames.h"
-#include "platform/qt/QtUi.h"
+#include "qt/ControlNames.h"
+#include "qt/QtUi.h"
 
 namespace {
 

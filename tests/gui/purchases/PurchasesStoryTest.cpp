@@ -13,8 +13,8 @@
 
 #include "GuiTestSupport.h"
 #include "app/Application.h"
-#include "platform/qt/ControlNames.h"
-#include "platform/qt/QtUi.h"
+#include "qt/ControlNames.h"
+#include "qt/QtUi.h"
 #include "purchases/PurchaseDialog.h"
 #include "purchases/PurchaseListDialog.h"
 #include "shell/MainDialog.h"

@@ -14,10 +14,10 @@
 
 #include "GuiTestSupport.h"
 #include "app/Application.h"
-#include "platform/qt/ControlNames.h"
-#include "platform/qt/DialogUnits.h"
-#include "platform/qt/QtUi.h"
-#include "platform/qt/ReportPrinting.h"
+#include "qt/ControlNames.h"
+#include "qt/DialogUnits.h"
+#include "qt/QtUi.h"
+#include "qt/ReportPrinting.h"
 #include "report/ReportWindow.h"
 
 namespace {

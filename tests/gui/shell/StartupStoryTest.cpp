@@ -8,8 +8,8 @@
 
 #include "GuiTestSupport.h"
 #include "app/Application.h"
-#include "platform/qt/ControlNames.h"
-#include "platform/qt/QtUi.h"
+#include "qt/ControlNames.h"
+#include "qt/QtUi.h"
 #include "shell/MainDialog.h"
 #include "shell/Startup.h"
 #include "studio/StudioDialog.h"

@@ -9,8 +9,8 @@
 #include "GuiTestSupport.h"
 #include "app/Application.h"
 #include "data/Records.h"
-#include "platform/qt/ControlNames.h"
-#include "platform/qt/QtUi.h"
+#include "qt/ControlNames.h"
+#include "qt/QtUi.h"
 #include "studio/StudioDialog.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include "persons/PersonDialog.h"
 #include "persons/PersonListDialog.h"
 #include "platform/Ui.h"
-#include "platform/qt/ControlNames.h"
+#include "qt/ControlNames.h"
 #include "purchases/PurchaseDialog.h"
 #include "purchases/PurchaseListDialog.h"
 #include "report/ReportWindow.h"

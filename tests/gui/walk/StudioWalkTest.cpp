@@ -17,7 +17,7 @@
 #include "StudioWalk.h"
 #include "WalkDriver.h"
 #include "app/Application.h"
-#include "platform/qt/QtUi.h"
+#include "qt/QtUi.h"
 #include "shell/Startup.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include <QtTest>
 
 #include "GuiTestSupport.h"
-#include "platform/qt/ControlNames.h"
+#include "qt/ControlNames.h"
 
 namespace {
 

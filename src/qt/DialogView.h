@@ -3,7 +3,7 @@
 // and helpers for the pixel and dialog-unit layouts.
 #include <QDialog>
 
-#include "platform/qt/DialogUnits.h"
+#include "qt/DialogUnits.h"
 
 class CDialogModel;
 class CUi;

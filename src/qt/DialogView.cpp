@@ -1,4 +1,4 @@
-#include "platform/qt/DialogView.h"
+#include "qt/DialogView.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

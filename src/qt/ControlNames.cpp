@@ -1,4 +1,4 @@
-#include "platform/qt/ControlNames.h"
+#include "qt/ControlNames.h"
 
 #include <QLabel>
 #include <QVariant>

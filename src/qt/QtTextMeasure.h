@@ -2,7 +2,7 @@
 // Text measured with a Qt font on a screen or a printer, for the report's wrapping and pages.
 #include <QFontMetrics>
 
-#include "report/WrapLines.h"
+#include "platform/TextMeasure.h"
 
 class QPaintDevice;
 

@@ -1,8 +1,8 @@
-#include "platform/qt/PixelDialogFont.h"
+#include "qt/PixelDialogFont.h"
 
 #include <QApplication>
 
-#include "platform/qt/DialogUnits.h"
+#include "qt/DialogUnits.h"
 
 QFont PixelDialogFont() {
     constexpr int kClassicCharWidth = 6;

@@ -19,7 +19,7 @@
 #include "entries/EntryTypeDialog.h"
 #include "persons/PersonDialog.h"
 #include "persons/PersonListDialog.h"
-#include "platform/qt/QtUi.h"
+#include "qt/QtUi.h"
 #include "purchases/PurchaseDialog.h"
 #include "purchases/PurchaseListDialog.h"
 #include "report/ReportWindow.h"

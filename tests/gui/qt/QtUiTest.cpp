@@ -6,7 +6,7 @@
 
 #include "GuiTestSupport.h"
 #include "app/Application.h"
-#include "platform/qt/QtUi.h"
+#include "qt/QtUi.h"
 
 namespace {
 

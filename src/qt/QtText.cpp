@@ -1,4 +1,4 @@
-#include "platform/qt/QtText.h"
+#include "qt/QtText.h"
 
 #include "util/CodePage.h"
 

@@ -1,11 +1,11 @@
-#include "platform/qt/ReportPrinting.h"
+#include "qt/ReportPrinting.h"
 
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 
-#include "platform/qt/QtText.h"
-#include "platform/qt/QtTextMeasure.h"
+#include "qt/QtText.h"
+#include "qt/QtTextMeasure.h"
 
 QFont ReportPrintFont() {
     QFont font(QStringLiteral("Times New Roman"), 10);

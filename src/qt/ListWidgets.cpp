@@ -1,8 +1,8 @@
-#include "platform/qt/ListWidgets.h"
+#include "qt/ListWidgets.h"
 
 #include <QListWidget>
 
-#include "platform/qt/QtText.h"
+#include "qt/QtText.h"
 
 void RenderList(QListWidget* widget, const CListModel& lines) {
     const QSignalBlocker block(widget);

@@ -1,11 +1,11 @@
-#include "platform/qt/ListSearchKeys.h"
+#include "qt/ListSearchKeys.h"
 
 #include <QListWidget>
 #include <QShortcut>
 
 #include "dialogs/ListModel.h"
 #include "dialogs/ListSearch.h"
-#include "platform/qt/QtText.h"
+#include "qt/QtText.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "platform/qt/HelpWindow.h"
+#include "qt/HelpWindow.h"
 
 #include <QFile>
 #include <QHBoxLayout>
@@ -8,8 +8,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "platform/qt/ControlNames.h"
-#include "platform/qt/EnterKeyFilter.h"
+#include "qt/ControlNames.h"
+#include "qt/EnterKeyFilter.h"
 
 namespace {
 

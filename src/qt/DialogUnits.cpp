@@ -1,4 +1,4 @@
-#include "platform/qt/DialogUnits.h"
+#include "qt/DialogUnits.h"
 
 #include <QFontMetrics>
 

@@ -1,11 +1,11 @@
-#include "platform/qt/TypeAheadComboBox.h"
+#include "qt/TypeAheadComboBox.h"
 
 #include <QAbstractItemView>
 #include <QKeyEvent>
 #include <QLineEdit>
 
 #include "dialogs/TypeAheadBox.h"
-#include "platform/qt/QtText.h"
+#include "qt/QtText.h"
 
 namespace {
 

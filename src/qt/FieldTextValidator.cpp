@@ -1,4 +1,4 @@
-#include "platform/qt/FieldTextValidator.h"
+#include "qt/FieldTextValidator.h"
 
 #include <QLineEdit>
 

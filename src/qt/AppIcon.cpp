@@ -1,4 +1,4 @@
-#include "platform/qt/AppIcon.h"
+#include "qt/AppIcon.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "platform/qt/QtTextMeasure.h"
+#include "qt/QtTextMeasure.h"
 
-#include "platform/qt/QtText.h"
+#include "qt/QtText.h"
 
 CQtTextMeasure::CQtTextMeasure(const QFont& font, QPaintDevice* device) : metrics_(font, device) {}
 

@@ -1,4 +1,4 @@
-#include "platform/qt/DialogViewRegistry.h"
+#include "qt/DialogViewRegistry.h"
 
 #include <map>
 

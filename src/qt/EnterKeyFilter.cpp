@@ -1,4 +1,4 @@
-#include "platform/qt/EnterKeyFilter.h"
+#include "qt/EnterKeyFilter.h"
 
 #include <QAbstractPrintDialog>
 #include <QApplication>

@@ -1,9 +1,9 @@
-#include "platform/qt/CollatedOrder.h"
+#include "qt/CollatedOrder.h"
 
 #include <QCollator>
 #include <memory>
 
-#include "platform/qt/QtText.h"
+#include "qt/QtText.h"
 
 CTextLess CollatedOrder() {
     auto collator = std::make_shared<QCollator>();

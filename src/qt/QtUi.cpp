@@ -1,4 +1,4 @@
-#include "platform/qt/QtUi.h"
+#include "qt/QtUi.h"
 
 #include <QApplication>
 #include <QDir>
@@ -8,9 +8,9 @@
 #include <QSettings>
 
 #include "dialogs/DialogModel.h"
-#include "platform/qt/DialogViewRegistry.h"
-#include "platform/qt/HelpWindow.h"
-#include "platform/qt/QtText.h"
+#include "qt/DialogViewRegistry.h"
+#include "qt/HelpWindow.h"
+#include "qt/QtText.h"
 
 QString MessageBoxCaption() {
     const QString name = QApplication::applicationDisplayName();
