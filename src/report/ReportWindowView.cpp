@@ -9,7 +9,7 @@
 #include "qt/ControlNames.h"
 #include "qt/QtText.h"
 #include "qt/QtTextMeasure.h"
-#include "qt/ReportPrinting.h"
+#include "report/ReportPrintView.h"
 #include "report/ReportWindow.h"
 
 namespace {

@@ -17,7 +17,7 @@
 #include "qt/ControlNames.h"
 #include "qt/DialogUnits.h"
 #include "qt/QtUi.h"
-#include "qt/ReportPrinting.h"
+#include "report/ReportPrintView.h"
 #include "report/ReportWindow.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "qt/ReportPrinting.h"
+#include "report/ReportPrintView.h"
 
 #include <QPainter>
 #include <QPrintDialog>
@@ -6,6 +6,7 @@
 
 #include "qt/QtText.h"
 #include "qt/QtTextMeasure.h"
+#include "report/WrapLines.h"
 
 QFont ReportPrintFont() {
     QFont font(QStringLiteral("Times New Roman"), 10);

@@ -1,6 +1,6 @@
 #pragma once
-// The report on paper (or in a PDF file): the system print dialog, then every page in a
-// 10-point serif with margins of a twentieth of the page.
+// The report on paper (or in a PDF file), laid out by the report's own page layout: the system
+// print dialog, then every page in a 10-point serif with margins of a twentieth of the page.
 #include <QFont>
 
 #include "util/Text.h"
