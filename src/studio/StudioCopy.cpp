@@ -26,5 +26,11 @@ bool CopyStudioFromFile(CStudioDialog& dialog, CUi& ui, const std::string& path)
         dialog.TextOf(field) = source.TextOf(field);
     }
     dialog.independent = source.independent;
+    // The split keeps the blank before "<", and OK puts one back: without this the name would
+    // grow by a blank with every competition it is copied into.
+    if (!dialog.invoiceName.empty() && !dialog.name.empty() && dialog.name.back() == ' ') {
+        dialog.name.pop_back();
+        dialog.nameAgain = dialog.name;
+    }
     return true;
 }

@@ -124,7 +124,8 @@ TEST_F(PersonImportTest, ARosterInAnyColumnOrderAddsItsGoodLinesAndNamesTheBadOn
                    "\r\n"
                    ",  ,Nobody,,,,,\r\n"
                    "Non-competitor,Smith|Jr,Al,,,,,\r\n"
-                   ",\xC5\x81" "ada,Ola,,,,,\r\n"
+                   ",\xC5\x81"
+                   "ada,Ola,,,,,\r\n"
                    "Gentleman professional,Tan,Li\r\n");
 
     CPersonListDialog list(db);
