@@ -4,6 +4,8 @@
 //   tavorin-cli [--yes] rewrite SETUP.stu DATA.tvr OUT.tvr
 //   tavorin-cli [--yes] forms SETUP.stu DATA.tvr [PERSON]
 //   tavorin-cli [--yes] report SETUP.stu DATA.tvr
+//   tavorin-cli [--yes] import SETUP.stu DATA.tvr FROM
+//   tavorin-cli [--yes] persons SETUP.stu DATA.tvr [--csv]
 //
 // Messages the program would show go to standard error as "message: TEXT", questions as
 // "question: TEXT", answered No unless --yes is given. Exit status: 0 done, 1 the files could not
@@ -13,7 +15,9 @@
 #include <string>
 #include <vector>
 
+#include "cli/CliLoading.h"
 #include "cli/ConsoleUi.h"
+#include "cli/PersonCommands.h"
 #include "cli/SetupJson.h"
 #include "cli/StudioJson.h"
 #include "data/Database.h"
@@ -27,40 +31,11 @@
 
 namespace {
 
-constexpr int kExitDone = 0;
-constexpr int kExitNotLoaded = 1;
-constexpr int kExitUsage = 2;
-
-using COperands = std::vector<std::string>;
-
 struct CCommand {
     const char* name;
     const char* operands;  // as shown in the usage text
     int (*run)(const COperands& operands, CUi& ui);
 };
-
-// Loads the setup file as the program does at start-up; false after the user has been told why.
-bool LoadSetup(CDatabase& store, const std::string& path) {
-    if (!FileExists(path)) {
-        store.ui.ShowMessage(FormatText("Setup data file %s not found.", {path}));
-        return false;
-    }
-    return LoadSetupFile(store, path, false) == 1;
-}
-
-// Reads the studio data file into the store as start-up does; false after the user has been told.
-bool LoadDataFile(CDatabase& store, const std::string& path) {
-    store.dataFileName = path;
-    if (!FileExists(path)) {
-        store.ui.ShowMessage(FormatText("Studio data file %s not found.", {path}));
-        return false;
-    }
-    if (!ReadDataFile(store)) {
-        store.ui.ShowMessage(FormatText("Studio data file %s cannot be read.", {path}));
-        return false;
-    }
-    return true;
-}
 
 int RunExport(const COperands& operands, CUi& ui) {
     if (operands.size() != 1 && operands.size() != 2) {
@@ -147,6 +122,8 @@ const CCommand kCommands[] = {
     {"rewrite", "SETUP.stu DATA.tvr OUT.tvr", RunRewrite},
     {"forms", "SETUP.stu DATA.tvr [PERSON]", RunForms},
     {"report", "SETUP.stu DATA.tvr", RunReport},
+    {"import", "SETUP.stu DATA.tvr FROM", RunImport},
+    {"persons", "SETUP.stu DATA.tvr [--csv]", RunPersons},
 };
 
 void PrintUsage(std::ostream& out) {
@@ -172,6 +149,9 @@ int main(int argc, char** argv) {
         } else if (word == "--version") {
             std::cout << "tavorin-cli " TAVORIN_VERSION "\n";
             return kExitDone;
+        } else if (word == "--csv") {
+            // An operand of "persons"; the command says whether it takes it.
+            words.push_back(word);
         } else if (word.size() > 1 && word[0] == '-') {
             std::cerr << "tavorin-cli: unknown option " << word << '\n';
             PrintUsage(std::cerr);

@@ -113,3 +113,8 @@ std::unique_ptr<CDataFileLock> CDataFileLock::Take(const std::string& dataFile,
     holder = Describe(ReadFirstLine(path));
     return nullptr;
 }
+
+std::string OpenElsewhereMessage(const std::string& dataFile, const std::string& holder) {
+    return "The studio data file " + dataFile + " is open in another Tavorin (" + holder +
+           "). Please close it there first; this Tavorin leaves the file as it is.";
+}

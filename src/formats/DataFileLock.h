@@ -24,3 +24,6 @@ private:
     std::string path_;     // empty when no lock file could be made
     std::string content_;  // what we wrote, to tell our lock from a successor's
 };
+
+// What the user is told when `holder` (as Take reported it) has the studio open.
+std::string OpenElsewhereMessage(const std::string& dataFile, const std::string& holder);

@@ -21,10 +21,14 @@ bool IsEntryType(char type) {
 }  // namespace
 
 bool ReadDataFile(CDatabase& store, std::string* whyNot, CMergeLookupMode lookupMode) {
-    CWaitCursor wait(store.ui);
     std::error_code ec;
     std::filesystem::permissions(store.dataFileName, std::filesystem::perms::owner_write,
                                  std::filesystem::perm_options::add, ec);
+    return ReadDataFileAsIs(store, whyNot, lookupMode);
+}
+
+bool ReadDataFileAsIs(CDatabase& store, std::string* whyNot, CMergeLookupMode lookupMode) {
+    CWaitCursor wait(store.ui);
     CLineReader file(store.dataFileName);
     auto failed = [&] {
         if (whyNot != nullptr) {

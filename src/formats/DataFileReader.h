@@ -12,3 +12,7 @@ class CDatabase;
 // indexes built for this read; the plain scan gives the same store, only slower.
 bool ReadDataFile(CDatabase& store, std::string* whyNot = nullptr,
                   CMergeLookupMode lookupMode = CMergeLookupMode::kIndexed);
+// The same without making the file writable first: for a file that is only looked into (another
+// competition's studio), whose access rights stay as they are.
+bool ReadDataFileAsIs(CDatabase& store, std::string* whyNot = nullptr,
+                      CMergeLookupMode lookupMode = CMergeLookupMode::kIndexed);

@@ -1,6 +1,7 @@
 #include "persons/PersonListDialog.h"
 
 #include "data/Database.h"
+#include "persons/PersonFiles.h"
 #include "persons/PersonOperations.h"
 #include "platform/Ui.h"
 
@@ -43,6 +44,16 @@ void CPersonListDialog::OnDelete() {
     if (DeletePerson(store_, static_cast<int>(number)) == 1) {
         Fill();
     }
+}
+
+void CPersonListDialog::OnImport() {
+    if (ImportPersonsAsked(store_)) {
+        Fill();
+    }
+}
+
+void CPersonListDialog::OnExport() {
+    ExportPersonsAsked(store_);
 }
 
 void ShowPersonList(CDatabase& store) {

@@ -14,6 +14,8 @@ public:
     static constexpr int kAddId = 1003;
     static constexpr int kEditId = 1004;
     static constexpr int kDeleteId = 1005;
+    static constexpr int kImportId = 1006;
+    static constexpr int kExportId = 1007;
     static constexpr int kOkId = 1;
     static constexpr int kHelpId = 1021;
 
@@ -28,6 +30,10 @@ public:
     void OnAdd();
     void OnEdit();
     void OnDelete();
+    // Persons from another competition's studio data file or a CSV roster, and the roster out
+    // to a CSV file.
+    void OnImport();
+    void OnExport();
 
     // "Last, First [number]" per person, the person number as item data.
     CListModel persons;

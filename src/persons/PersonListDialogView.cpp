@@ -38,6 +38,10 @@ CPersonListDialogView::CPersonListDialogView(CPersonListDialog& model, CUi& ui, 
     TAVORIN_NAME_CONTROL(edit, CPersonListDialog::kEditId, edit->text());
     QPushButton* remove = addButton("Delete");
     TAVORIN_NAME_CONTROL(remove, CPersonListDialog::kDeleteId, remove->text());
+    QPushButton* import = addButton("Import...");
+    TAVORIN_NAME_CONTROL(import, CPersonListDialog::kImportId, import->text());
+    QPushButton* exportButton = addButton("Export...");
+    TAVORIN_NAME_CONTROL(exportButton, CPersonListDialog::kExportId, exportButton->text());
     buttons->addStretch(1);
     QPushButton* ok = addButton("OK");
     TAVORIN_NAME_CONTROL(ok, CPersonListDialog::kOkId, ok->text());
@@ -55,6 +59,9 @@ CPersonListDialogView::CPersonListDialogView(CPersonListDialog& model, CUi& ui, 
     // A double click opens the person, as Edit does.
     connect(list_, &QListWidget::itemDoubleClicked, this,
             [this] { Run(&CPersonListDialog::OnEdit); });
+    connect(import, &QPushButton::clicked, this, [this] { Run(&CPersonListDialog::OnImport); });
+    connect(exportButton, &QPushButton::clicked, this,
+            [this] { Run(&CPersonListDialog::OnExport); });
     connect(ok, &QPushButton::clicked, this, [this] { done(IDOK); });
     connect(help, &QPushButton::clicked, this, [this] { OnHelp(); });
     connect(list_, &QListWidget::itemSelectionChanged, this,

@@ -2,6 +2,7 @@
 // The user-interface port: everything the core asks of the screen. The Qt adapter implements it
 // for the desktop program; tests use a scripted double.
 #include <string>
+#include <vector>
 
 class CDialogModel;
 
@@ -25,6 +26,23 @@ public:
     // Asks for the organizer's setup file with the system's file dialog; "" when the user
     // cancelled or there is no such dialog.
     virtual std::string AskForSetupFile() { return {}; }
+    // The system's file dialog for a file to read or to write. `filters` are lines such as
+    // "CSV files (*.csv)", the first one chosen at the start; `suggestedName` is the name a
+    // new file starts with. "" when the user cancelled or there is no such dialog.
+    virtual std::string AskForFileToOpen(const std::string& caption,
+                                         const std::vector<std::string>& filters) {
+        (void)caption;
+        (void)filters;
+        return {};
+    }
+    virtual std::string AskForFileToSave(const std::string& caption,
+                                         const std::vector<std::string>& filters,
+                                         const std::string& suggestedName) {
+        (void)caption;
+        (void)filters;
+        (void)suggestedName;
+        return {};
+    }
 
     // The last list search (F2), in upper case: one for the whole run, so that F3 in any dialog
     // repeats a search made in another.

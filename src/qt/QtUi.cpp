@@ -110,3 +110,42 @@ std::string CQtUi::AskForSetupFile() {
     settings.setValue(QStringLiteral("lastSetupFolder"), QFileInfo(chosen).absolutePath());
     return QFile::encodeName(chosen).toStdString();
 }
+
+std::string CQtUi::RunFileDialog(QFileDialog& dialog, const std::vector<std::string>& filters,
+                                 const std::string& suggestedName) {
+    QSettings settings;
+    QStringList names;
+    for (const auto& filter : filters) {
+        names << ToQt(filter);
+    }
+    dialog.setNameFilters(names);
+    dialog.setDirectory(
+        settings.value(QStringLiteral("lastPersonsFolder"), QDir::homePath()).toString());
+    if (!suggestedName.empty()) {
+        dialog.selectFile(QFile::decodeName(suggestedName.c_str()));
+    }
+    CWaitCursorPause pause(waitDepth_);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    const QString chosen = dialog.selectedFiles().front();
+    settings.setValue(QStringLiteral("lastPersonsFolder"), QFileInfo(chosen).absolutePath());
+    return QFile::encodeName(chosen).toStdString();
+}
+
+std::string CQtUi::AskForFileToOpen(const std::string& caption,
+                                    const std::vector<std::string>& filters) {
+    QFileDialog dialog(CurrentParent(), ToQt(caption));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return RunFileDialog(dialog, filters, {});
+}
+
+std::string CQtUi::AskForFileToSave(const std::string& caption,
+                                    const std::vector<std::string>& filters,
+                                    const std::string& suggestedName) {
+    QFileDialog dialog(CurrentParent(), ToQt(caption));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    return RunFileDialog(dialog, filters, suggestedName);
+}

@@ -6,6 +6,7 @@
 #include "platform/Ui.h"
 
 class CHelpWindow;
+class QFileDialog;
 class QWidget;
 
 class CQtUi : public CUi {
@@ -21,12 +22,22 @@ public:
     void OpenHelp(unsigned context) override;
     // Starts in the folder of the setup file chosen last time, and remembers the new one.
     std::string AskForSetupFile() override;
+    std::string AskForFileToOpen(const std::string& caption,
+                                 const std::vector<std::string>& filters) override;
+    std::string AskForFileToSave(const std::string& caption,
+                                 const std::vector<std::string>& filters,
+                                 const std::string& suggestedName) override;
 
     // The window new dialogs and message boxes belong to: the active modal dialog, else the
     // active window.
     static QWidget* CurrentParent();
 
 private:
+    // Runs `dialog` with the filters and returns the chosen path; "" after Cancel. The folder of
+    // the last roster or studio file chosen is where the next one starts.
+    std::string RunFileDialog(QFileDialog& dialog, const std::vector<std::string>& filters,
+                              const std::string& suggestedName);
+
     int waitDepth_ = 0;
     // Made at the first Help press and reused, so that its history lasts.
     std::unique_ptr<CHelpWindow> help_;

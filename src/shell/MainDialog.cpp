@@ -116,8 +116,7 @@ bool CMainDialog::OpenStudioFile(const std::string& path) {
     std::string holder;
     lock_ = CDataFileLock::Take(path, holder);
     if (!lock_) {
-        ui_.ShowMessage("The studio data file " + path + " is open in another Tavorin (" + holder +
-                        "). Please close it there first; this Tavorin leaves the file as it is.");
+        ui_.ShowMessage(OpenElsewhereMessage(path, holder));
         return false;
     }
     RemoveLeftoverReplacement(path);

@@ -2,6 +2,7 @@
 
 #include "data/Records.h"
 #include "platform/Ui.h"
+#include "studio/StudioCopy.h"
 
 const std::array<CStudioDialog::Field, 13>& CStudioDialog::Fields() {
     static const std::array<Field, 13> fields{{
@@ -96,4 +97,15 @@ bool CStudioDialog::OnOK() {
 
 void CStudioDialog::OnHelp() {
     ui_.OpenHelp(HelpContext());
+}
+
+void CStudioDialog::OnCopyFrom() {
+    if (!nameEditable) {
+        return;
+    }
+    const std::string path = ui_.AskForFileToOpen(
+        "Copy studio data from", {"Studio data files (*.tvr *.TVR)", "All files (*)"});
+    if (!path.empty()) {
+        CopyStudioFromFile(*this, ui_, path);
+    }
 }

@@ -31,6 +31,7 @@ public:
     static constexpr int kOkId = 1000;
     static constexpr int kCancelId = 2;
     static constexpr int kHelpId = 1021;
+    static constexpr int kCopyFromId = 1031;
 
     static constexpr const char* kTitle = "Studio or mailing address data";
     static constexpr const char* kIndependentLabel =
@@ -55,6 +56,9 @@ public:
     // Checks the names and stores everything in the record; false keeps the dialog open.
     bool OnOK();
     void OnHelp();
+    // A new studio's fields from another studio data file (last competition's, say); the user
+    // still confirms them with OK. Only while the names are open (a new studio).
+    void OnCopyFrom();
 
     // Called with the name about to be stored for a new studio; false refuses it (the check
     // shows its own message) and keeps the dialog open.

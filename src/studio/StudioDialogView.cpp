@@ -105,6 +105,22 @@ CStudioDialogView::CStudioDialogView(CStudioDialog& model, CUi& ui, QWidget* par
     }
     cancel->setAutoDefault(false);
     help->setAutoDefault(false);
+    if (model_.nameEditable) {
+        // A new studio may take its data from another competition's studio data file.
+        auto* copyFrom = new QPushButton(QStringLiteral("Copy from..."), this);
+        TAVORIN_NAME_CONTROL(copyFrom, CStudioDialog::kCopyFromId, copyFrom->text());
+        copyFrom->setAutoDefault(false);
+        buttons->insertWidget(0, copyFrom);
+        connect(copyFrom, &QPushButton::clicked, this, [this] {
+            // What was typed stays when the user cancels the file dialog.
+            ReadFields();
+            model_.OnCopyFrom();
+            for (const auto& field : CStudioDialog::Fields()) {
+                edits_.at(field.id)->setText(ToQt(model_.TextOf(field)));
+            }
+            independent_->setChecked(model_.independent);
+        });
+    }
     page->addSpacing(Units().Y(4));
     page->addLayout(buttons);
 

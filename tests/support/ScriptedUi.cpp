@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 CScriptedUi::~CScriptedUi() {
+    for (const auto& answer : fileAnswers) {
+        ADD_FAILURE() << "scripted file dialog never opened: " << answer;
+    }
     for (const auto& step : script_) {
         ADD_FAILURE() << "scripted "
                       << (step.isQuestion
@@ -61,4 +64,29 @@ std::string CScriptedUi::AskForSetupFile() {
         return {};
     }
     return *setupFileAnswer;
+}
+
+std::string CScriptedUi::NextFileAnswer(const std::string& event,
+                                        const std::vector<std::string>& filters) {
+    log.push_back(event);
+    lastFileFilters = filters;
+    if (fileAnswers.empty()) {
+        ADD_FAILURE() << "unexpected " << event;
+        return {};
+    }
+    std::string answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    return answer;
+}
+
+std::string CScriptedUi::AskForFileToOpen(const std::string& caption,
+                                          const std::vector<std::string>& filters) {
+    return NextFileAnswer("open file: " + caption, filters);
+}
+
+std::string CScriptedUi::AskForFileToSave(const std::string& caption,
+                                          const std::vector<std::string>& filters,
+                                          const std::string& suggestedName) {
+    lastSuggestedName = suggestedName;
+    return NextFileAnswer("save file: " + caption, filters);
 }

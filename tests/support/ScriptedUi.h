@@ -36,15 +36,29 @@ public:
     void OpenHelp(unsigned context) override { helpContexts.push_back(context); }
     // The file dialog answers `setupFileAnswer`; unset, the dialog was not expected.
     std::string AskForSetupFile() override;
+    // The file dialogs answer from `fileAnswers` in order ("" plays Cancel); none left, the
+    // dialog was not expected.
+    std::string AskForFileToOpen(const std::string& caption,
+                                 const std::vector<std::string>& filters) override;
+    std::string AskForFileToSave(const std::string& caption,
+                                 const std::vector<std::string>& filters,
+                                 const std::string& suggestedName) override;
 
-    // Every event as "message: ...", "question: ...", "dialog: <resource>".
+    // Every event as "message: ...", "question: ...", "dialog: <resource>", "open file: <caption>",
+    // "save file: <caption>".
     std::vector<std::string> log;
     std::vector<std::string> messages;
     std::vector<unsigned> helpContexts;
     std::optional<std::string> setupFileAnswer;
+    std::deque<std::string> fileAnswers;
+    // What the last file dialog offered.
+    std::vector<std::string> lastFileFilters;
+    std::string lastSuggestedName;
     int waitDepth = 0;
 
 private:
+    std::string NextFileAnswer(const std::string& event, const std::vector<std::string>& filters);
+
     struct Step {
         bool isQuestion;
         std::string text;

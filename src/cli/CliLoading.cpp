@@ -1,0 +1,29 @@
+#include "cli/CliLoading.h"
+
+#include "data/Database.h"
+#include "formats/DataFileReader.h"
+#include "formats/SetupLoader.h"
+#include "platform/Ui.h"
+#include "util/Files.h"
+#include "util/Text.h"
+
+bool LoadSetup(CDatabase& store, const std::string& path) {
+    if (!FileExists(path)) {
+        store.ui.ShowMessage(FormatText("Setup data file %s not found.", {path}));
+        return false;
+    }
+    return LoadSetupFile(store, path, false) == 1;
+}
+
+bool LoadDataFile(CDatabase& store, const std::string& path) {
+    store.dataFileName = path;
+    if (!FileExists(path)) {
+        store.ui.ShowMessage(FormatText("Studio data file %s not found.", {path}));
+        return false;
+    }
+    if (!ReadDataFile(store)) {
+        store.ui.ShowMessage(FormatText("Studio data file %s cannot be read.", {path}));
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,19 @@
+#pragma once
+// What every command of tavorin-cli does first: load the competition and the studio as the
+// program does at start-up, and the exit statuses they share.
+#include <string>
+#include <vector>
+
+class CDatabase;
+class CUi;
+
+constexpr int kExitDone = 0;
+constexpr int kExitNotLoaded = 1;
+constexpr int kExitUsage = 2;
+
+using COperands = std::vector<std::string>;
+
+// Loads the setup file as the program does at start-up; false after the user has been told why.
+bool LoadSetup(CDatabase& store, const std::string& path);
+// Reads the studio data file into the store as start-up does; false after the user has been told.
+bool LoadDataFile(CDatabase& store, const std::string& path);

@@ -1,0 +1,62 @@
+#include "cli/PersonCommands.h"
+
+#include <iostream>
+
+#include "data/Database.h"
+#include "formats/DataFileLock.h"
+#include "formats/FileReplace.h"
+#include "persons/PersonImport.h"
+#include "persons/RosterCsv.h"
+#include "platform/Ui.h"
+#include "util/CodePage.h"
+
+int RunImport(const COperands& operands, CUi& ui) {
+    if (operands.size() != 3) {
+        return kExitUsage;
+    }
+    const std::string& dataFile = operands[1];
+    CDatabase store(ui);
+    if (!LoadSetup(store, operands[0])) {
+        return kExitNotLoaded;
+    }
+    // Held until the import is saved, so that the program cannot open the studio meanwhile.
+    std::string holder;
+    const auto lock = CDataFileLock::Take(dataFile, holder);
+    if (!lock) {
+        ui.ShowMessage(OpenElsewhereMessage(dataFile, holder));
+        return kExitNotLoaded;
+    }
+    RemoveLeftoverReplacement(dataFile);
+    if (!LoadDataFile(store, dataFile)) {
+        return kExitNotLoaded;
+    }
+    if (store.studioArray.empty()) {
+        ui.ShowMessage("Error - no studio");
+        return kExitNotLoaded;
+    }
+    bool saved = true;
+    const CImportSummary summary = ImportPersonsAndSave(store, operands[2], saved);
+    std::cout << DisplayTextToUtf8(ImportSummaryText(summary)) << '\n';
+    return summary.readable && saved ? kExitDone : kExitNotLoaded;
+}
+
+int RunPersons(const COperands& operands, CUi& ui) {
+    const bool csv = operands.size() == 3 && operands[2] == "--csv";
+    if (operands.size() != 2 && !csv) {
+        return kExitUsage;
+    }
+    CDatabase store(ui);
+    if (!LoadSetup(store, operands[0]) || !LoadDataFile(store, operands[1])) {
+        return kExitNotLoaded;
+    }
+    if (csv) {
+        std::cout << FormatRosterCsv(store);
+        return kExitDone;
+    }
+    for (const auto& person : store.personArray) {
+        std::cout << Cp1252ToUtf8(person->lastName + ", " + person->firstName + " [" +
+                                  std::to_string(person->number) + "]")
+                  << '\n';
+    }
+    return kExitDone;
+}

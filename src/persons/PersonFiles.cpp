@@ -1,0 +1,48 @@
+#include "persons/PersonFiles.h"
+
+#include "data/Database.h"
+#include "formats/FileReplace.h"
+#include "persons/PersonImport.h"
+#include "persons/RosterCsv.h"
+#include "platform/Ui.h"
+#include "util/Text.h"
+
+bool ImportPersonsAsked(CDatabase& store) {
+    const std::string path =
+        store.ui.AskForFileToOpen("Import persons", {"Studio data files and CSV rosters "
+                                                     "(*.tvr *.TVR *.csv *.CSV)",
+                                                     "Studio data files (*.tvr *.TVR)",
+                                                     "CSV rosters (*.csv *.CSV)", "All files (*)"});
+    if (path.empty()) {
+        return false;
+    }
+    bool saved = true;
+    const CImportSummary summary = ImportPersonsAndSave(store, path, saved);
+    store.ui.ShowMessage(ImportSummaryText(summary));
+    return summary.added > 0;
+}
+
+bool ExportPersons(const CDatabase& store, const std::string& path, std::string& whyNot) {
+    return ReplaceFileContents(path, FormatRosterCsv(store), whyNot);
+}
+
+void ExportPersonsAsked(CDatabase& store) {
+    const std::string studio =
+        store.studioArray.empty() ? "" : MakeFileNamePart(store.studioArray.front()->name);
+    const std::string path = store.ui.AskForFileToSave(
+        "Export persons", {"CSV rosters (*.csv *.CSV)", "All files (*)"},
+        (studio.empty() ? std::string("Persons") : studio + "_Persons") + ".csv");
+    if (path.empty()) {
+        return;
+    }
+    std::string whyNot;
+    if (!ExportPersons(store, path, whyNot)) {
+        store.ui.ShowMessage("The persons could not be written to " + path + " (" + whyNot +
+                             "). Nothing was changed there.");
+        return;
+    }
+    const std::size_t count = store.personArray.size();
+    store.ui.ShowMessage(
+        (count == 1 ? std::string("1 person") : std::to_string(count) + " persons") +
+        " written to " + path + ".");
+}
