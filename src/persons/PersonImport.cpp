@@ -103,14 +103,23 @@ std::string RefusalOf(const std::array<std::string, 7>& values, int type) {
         return "empty last name";
     }
     if (type < 0) {
-        return "unknown type \"" + Trimmed(values[kRosterType]) + "\"";
+        std::string refusal = "unknown type \"";
+        refusal += Trimmed(values[kRosterType]);
+        refusal += '"';
+        return refusal;
     }
     for (std::size_t column = 0; column < values.size(); ++column) {
         if (values[column].find_first_of(kLineBreakers) != std::string::npos) {
             const bool name = column == kRosterLastName || column == kRosterFirstName;
-            return "a field separator (| ; or tab) or line break in " +
-                   (name ? std::string("the name")
-                         : "\"" + std::string(RosterColumnNames()[column]) + "\"");
+            std::string refusal = "a field separator (| ; or tab) or line break in ";
+            if (name) {
+                refusal += "the name";
+            } else {
+                refusal += '"';
+                refusal += RosterColumnNames()[column];
+                refusal += '"';
+            }
+            return refusal;
         }
     }
     // The data file's reader ends a last name at its first "[".

@@ -34,7 +34,10 @@ std::string FormatRosterCsv(const CDatabase& store) {
     std::string out;
     auto addLine = [&out](const std::vector<std::string>& values) {
         for (std::size_t i = 0; i < values.size(); ++i) {
-            out += (i == 0 ? "" : ",") + CsvField(Cp1252ToUtf8(values[i]));
+            if (i > 0) {
+                out += ',';
+            }
+            out += CsvField(Cp1252ToUtf8(values[i]));
         }
         out += "\r\n";
     };
