@@ -1,9 +1,9 @@
 #include "app/DialogViews.h"
 
 #include "dialogs/ListDialog.h"
-#include "dialogs/ListDialogView.h"
+#include "qt/ListDialogView.h"
 #include "dialogs/TextDialog.h"
-#include "dialogs/TextDialogView.h"
+#include "qt/TextDialogView.h"
 #include "entries/EntryFormDialog.h"
 #include "entries/EntryFormDialogView.h"
 #include "entries/EntryTypeDialog.h"

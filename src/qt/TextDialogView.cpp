@@ -1,4 +1,4 @@
-#include "dialogs/TextDialogView.h"
+#include "qt/TextDialogView.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "dialogs/ListDialogView.h"
+#include "qt/ListDialogView.h"
 
 #include <QListWidget>
 #include <QMouseEvent>
