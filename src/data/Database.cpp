@@ -120,6 +120,10 @@ void CDatabase::DropLoneRoomGroups() {
 }
 
 void CDatabase::AssignHotelPackages() {
+    // Coverage follows the purchases as they stand: a deleted package no longer covers anyone.
+    for (const auto& person : personArray) {
+        person->dancePackage = -1;
+    }
     for (const auto& purchase : purchaseArray) {
         if (purchase->type != 'P') {
             continue;

@@ -38,7 +38,8 @@ public:
 
     // Clears roommate groups that only one person carries.
     void DropLoneRoomGroups();
-    // Records on each buyer of a hotel package that package's number.
+    // Records on each buyer of a hotel package that package's number, and clears it on everyone
+    // else.
     void AssignHotelPackages();
 
     // The first studio's name reduced for file names; "Error - no studio" and "" without one.

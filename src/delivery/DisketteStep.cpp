@@ -1,5 +1,6 @@
 #include "delivery/DisketteStep.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -49,6 +50,44 @@ bool HoldsOwnFiles(CDatabase& store, const std::string& directory) {
     return false;
 }
 
+// "a.txt, b.pdf and 3 more": the first ten names, so that the question fits on the screen.
+std::string NamesText(const CStringList& names) {
+    constexpr std::size_t kShown = 10;
+    std::string text;
+    for (std::size_t i = 0; i < names.size() && i < kShown; ++i) {
+        text.append(i == 0 ? "" : ", ").append(names[i]);
+    }
+    if (names.size() > kShown) {
+        text.append(" and ").append(std::to_string(names.size() - kShown)).append(" more");
+    }
+    return text;
+}
+
+// Today's disks carry the studio's own papers and photos beside our files: those go only when
+// the user says so. Our own two files are replaced anyway and are not asked about.
+bool MayDeleteOthers(CUi& ui, char drive, const std::string& directory, const CStringList& others) {
+    if (others.empty()) {
+        return true;
+    }
+    const bool one = others.size() == 1;
+    return ui.AskYesNo(
+        FormatText(one ? "Drive %c: (%s) holds 1 file: %s. Delete it before copying?"
+                       : "Drive %c: (%s) holds %s files: %s. Delete them before copying?",
+                   one ? CStringList{std::string(1, drive), directory, NamesText(others)}
+                       : CStringList{std::string(1, drive), directory,
+                                     std::to_string(others.size()), NamesText(others)}));
+}
+
+CStringList Without(const CStringList& names, const CStringList& ours) {
+    CStringList rest;
+    for (const std::string& name : names) {
+        if (std::find(ours.begin(), ours.end(), name) == ours.end()) {
+            rest.push_back(name);
+        }
+    }
+    return rest;
+}
+
 }  // namespace
 
 void MakeDisketteStep(CDatabase& store) {
@@ -80,7 +119,14 @@ void MakeDisketteStep(CDatabase& store) {
         return;
     }
 
-    DeleteAllFilesOnDrive(ui, drive);
+    const CStringList ours = {FileNameOf(dataFile), FileNameOf(SummaryReportPath(store))};
+    CStringList onDisk, dates;
+    ListFiles((fs::path(directory) / "*").string(), onDisk, dates);
+    CStringList deleted;
+    if (MayDeleteOthers(ui, drive, directory, Without(onDisk, ours))) {
+        DeleteAllFilesOnDrive(ui, drive, &deleted);
+    }
+    deleted = Without(deleted, ours);
     const int dataCopied =
         CopyFileWithPrompts(ui, dataFile, DrivePath(drive, FileNameOf(dataFile)), 0);
     std::string reportFile;
@@ -90,10 +136,15 @@ void MakeDisketteStep(CDatabase& store) {
         WriteSummaryReportFile(store, reportFile)
             ? CopyFileWithPrompts(ui, reportFile, DrivePath(drive, FileNameOf(reportFile)), 1)
             : 3;
+    // Only when both copies are there: any failure has had its own message.
     if (dataCopied == 0 && reportCopied == 0) {
-        ui.ShowMessage(FormatText(
-            "The data file and the summary report are on drive %c: (%s):\n%s\n%s\nPlease send "
-            "the disk to the organizer.",
-            {std::string(1, drive), directory, FileNameOf(dataFile), FileNameOf(reportFile)}));
+        const std::string gone = deleted.empty()
+                                     ? std::string("Nothing else on the disk was deleted.")
+                                     : "Deleted from the disk first: " + NamesText(deleted) + ".";
+        ui.ShowInformation(FormatText(
+            "The data file and the summary report are on drive %c: (%s):\n%s\n%s\n%s\nPlease "
+            "send the disk to the organizer.",
+            {std::string(1, drive), directory, FileNameOf(dataFile), FileNameOf(reportFile),
+             gone}));
     }
 }

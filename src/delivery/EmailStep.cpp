@@ -84,7 +84,10 @@ std::string MailResultText(int code, bool withAttachments) {
 }
 
 int SendMailWithDialog(CDatabase& store, CMailer& mailer, const CMailMessage& message) {
-    const CMailResult result = mailer.SendMail(message);
+    // The mail program may take its time to come up; the window must not freeze meanwhile.
+    CMailResult result;
+    store.ui.RunBusy("Handing the message to your e-mail program...",
+                     [&] { result = mailer.SendMail(message); });
     const bool withAttachments = !message.attachments.empty();
     if (result.code == kMailNoProgram) {
         TellWhereTheFilesAre(store, kNoMailProgram);

@@ -49,7 +49,7 @@ CopyFailure Classify(const std::error_code& error, bool sourceExists) {
 
 }  // namespace
 
-int DeleteAllFilesOnDrive(CUi& ui, char drive) {
+int DeleteAllFilesOnDrive(CUi& ui, char drive, std::vector<std::string>* deleted) {
     CWaitCursor wait(ui);
     const std::string directory = DriveDirectory(drive);
     if (directory.empty()) {
@@ -62,6 +62,8 @@ int DeleteAllFilesOnDrive(CUi& ui, char drive) {
         std::error_code error;
         if (!fs::remove(fs::path(directory) / name, error) || error) {
             result = 0;
+        } else if (deleted != nullptr) {
+            deleted->push_back(name);
         }
     }
     return result;

@@ -4,13 +4,14 @@
 #include <functional>
 #include <string>
 #include <system_error>
+#include <vector>
 
 class CUi;
 
 // Deletes every plain file directly in the directory the drive letter names (subdirectories and
 // everything elsewhere are left alone). 1 when every file went, 0 after any failure or when the
-// letter names no directory.
-int DeleteAllFilesOnDrive(CUi& ui, char drive);
+// letter names no directory. The names of the files that went are added to `deleted`.
+int DeleteAllFilesOnDrive(CUi& ui, char drive, std::vector<std::string>* deleted = nullptr);
 
 // Copies `source` to `target`, asking before overwriting when `askOverwrite` is 1 and asking the
 // user what to do about each failure. 0 copied, 1 not copied because the user declined to

@@ -15,7 +15,7 @@ int SearchList(CUi& ui, CListModel& list, int current) {
         ui.ShowMessage("No search words");
         return -1;
     }
-    ui.lastSearchText = ToUpperAscii(dialog.text);
+    ui.lastSearchText = ToUpperCodePage(dialog.text);
     return FindNextInList(ui, list, current);
 }
 
@@ -26,7 +26,7 @@ int SearchListAgain(CUi& ui, CListModel& list, int current) {
 int FindNextInList(CUi& ui, CListModel& list, int current) {
     const std::string& wanted = ui.lastSearchText;
     for (int i = current < 0 ? 0 : current + 1; i < list.GetCount(); ++i) {
-        if (ToUpperAscii(list.GetText(i)).find(wanted) != std::string::npos) {
+        if (ToUpperCodePage(list.GetText(i)).find(wanted) != std::string::npos) {
             list.SetCurSel(i);
             return i;
         }

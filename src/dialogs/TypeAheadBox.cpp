@@ -50,6 +50,12 @@ bool CTypeAheadBox::OnKeyDown(int virtualKey, bool wholeTextMarked) {
 }
 
 long CTypeAheadBox::DataOfText() const {
+    // Two persons may differ only in case ("Lee, Ann" and "LEE, ANN"): the one picked wins.
+    for (const auto& item : list.Items()) {
+        if (item.text == list.EditText()) {
+            return item.data;
+        }
+    }
     for (const auto& item : list.Items()) {
         if (EqualsIgnoringCase(item.text, list.EditText())) {
             return item.data;

@@ -22,7 +22,8 @@ public:
     // The line the drop-down shows at its top: the first line beginning with the typed text
     // (ignoring case); it stays where it was when no line begins so, or nothing is typed.
     int TopLine() const { return topLine_; }
-    // The item data of the line whose text equals the box's text (ignoring case), or -1.
+    // The item data of the line whose text equals the box's text: exactly, else ignoring case;
+    // -1 when none does.
     long DataOfText() const;
 
     // The lines with their item data and selection; its edit text is the box's text.

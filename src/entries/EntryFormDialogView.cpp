@@ -262,8 +262,14 @@ void CEntryFormDialogView::BindKeys() {
         const int action = Form::ActionOfFunctionKey(number);
         connect(shortcut, &QShortcut::activated, this, [this, action] { EndWith(action); });
     }
-    // Alt+D is the dances label's own mnemonic; ages and levels have none in their labels.
-    for (const char letter : {'A', 'L'}) {
+    // Ages and levels have no mnemonic in their labels. Alt+D is the dances label's own, except
+    // where a group form's label reads "Team name"; a second Alt+D beside the label's would
+    // make both ambiguous, so it is bound only there.
+    std::string letters = "AL";
+    if (model_.textLabel.find('&') == std::string::npos) {
+        letters += 'D';
+    }
+    for (const char letter : letters) {
         auto* shortcut = new QShortcut(
             QKeySequence(Qt::ALT | static_cast<Qt::Key>(Qt::Key_A + letter - 'A')), this);
         connect(shortcut, &QShortcut::activated, this, [this, letter] {

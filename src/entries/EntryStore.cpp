@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 #include <utility>
 
 #include "data/Database.h"
@@ -36,20 +37,28 @@ bool SameFormIdentity(const CEntryRecord& a, const CEntryRecord& b) {
 
 void SeparateMixedForms(CDatabase& store) {
     // The first entry met of each form code decides what that form is; every other kind of
-    // entry under the same code moves to a new code, shared with its own kind.
-    std::map<int, std::vector<std::pair<const CEntryRecord*, int>>> kindsByCode;
+    // entry under the same code moves to a new code, shared with its own kind. A form holds
+    // each dance once: a second entry of the same couple in the same dance is a duplicate the
+    // user allowed, which the file cannot tell apart from the first, and so a form of its own.
+    struct CKind {
+        const CEntryRecord* first;
+        int code;
+        std::set<uint8_t> dances;
+    };
+    std::map<int, std::vector<CKind>> kindsByCode;
     int nextCode = store.NextFormCode();
     for (const auto& entry : store.entryArray) {
         auto& kinds = kindsByCode[entry->formCode];
-        const auto same = std::find_if(kinds.begin(), kinds.end(), [&](const auto& kind) {
-            return SameFormIdentity(*kind.first, *entry);
+        const auto same = std::find_if(kinds.begin(), kinds.end(), [&](const CKind& kind) {
+            return SameFormIdentity(*kind.first, *entry) && !kind.dances.contains(entry->dance);
         });
         if (same != kinds.end()) {
-            entry->formCode = same->second;
+            entry->formCode = same->code;
+            same->dances.insert(entry->dance);
         } else if (kinds.empty()) {
-            kinds.emplace_back(entry.get(), entry->formCode);
+            kinds.push_back({entry.get(), entry->formCode, {entry->dance}});
         } else {
-            kinds.emplace_back(entry.get(), nextCode);
+            kinds.push_back({entry.get(), nextCode, {entry->dance}});
             entry->formCode = nextCode++;
         }
     }

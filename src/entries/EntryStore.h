@@ -19,9 +19,10 @@ void DeleteEntry(CDatabase& store, int entryNumber);
 // type, level and age. Only the dance differs within a form.
 bool SameFormIdentity(const CEntryRecord& a, const CEntryRecord& b);
 
-// Gives entries that share a form code without belonging together (a hand-edited data file) a
-// form code of their own per couple, so that opening, saving or deleting one form never
-// rewrites or removes another couple's entries.
+// Gives entries that share a form code without belonging together (a hand-edited data file, or
+// an allowed duplicate read back beside its first) a form code of their own per couple and per
+// repeated dance, so that opening, saving or deleting one form never rewrites or removes
+// another form's entries.
 void SeparateMixedForms(CDatabase& store);
 
 // Deletes every entry of the form and writes the data file. The number of entries deleted.

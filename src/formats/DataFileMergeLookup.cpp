@@ -22,15 +22,15 @@ using CEntryKey = std::tuple<int32_t, int32_t, int32_t, int32_t, int32_t, uint8_
 using CFormKey = std::tuple<int32_t, int32_t, int32_t, int32_t, int32_t, uint8_t, uint8_t, char>;
 
 CStudioKey StudioKey(const std::string& name, DATE created, int32_t status) {
-    return {ToUpperAscii(name), created, status};
+    return {ToUpperCodePage(name), created, status};
 }
 CStudioKey KeyOf(const CStudioRecord& s) {
     return StudioKey(s.name, s.created, s.status);
 }
 
 CPersonKey PersonKey(const CPersonMatch& m) {
-    return {ToUpperAscii(m.firstName),
-            ToUpperAscii(m.lastName),
+    return {ToUpperCodePage(m.firstName),
+            ToUpperCodePage(m.lastName),
             m.gender,
             m.classLetter,
             m.created,

@@ -119,6 +119,10 @@ bool CPersonDialog::OnOK() {
     for (const auto& field : Fields()) {
         person.*field.stored = TextOf(field);
     }
+    // Older records carry no note to MC: one given now needs the record layout that has it.
+    if (!person.noteToMC.empty() && person.version < 2) {
+        person.version = 2;
+    }
     person.roommateGroup = roommateGroup;
     person.studioNumber = studioNumber;
     person.mealPreference =

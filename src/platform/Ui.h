@@ -1,6 +1,7 @@
 #pragma once
 // The user-interface port: everything the core asks of the screen. The Qt adapter implements it
 // for the desktop program; tests use a scripted double.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,10 +16,17 @@ public:
     virtual ~CUi() = default;
     // A modal message box with an OK button.
     virtual void ShowMessage(const std::string& text) = 0;
+    // The same for news that is no warning: a step that went well.
+    virtual void ShowInformation(const std::string& text) { ShowMessage(text); }
     // A modal Yes/No question; true for Yes.
     virtual bool AskYesNo(const std::string& text) = 0;
     virtual void BeginWaitCursor() = 0;
     virtual void EndWaitCursor() = 0;
+    // Runs `work`, which must not use this port, away from the screen's own thread where there is
+    // one: the windows go on painting under the wait cursor, take no input meanwhile, and a work
+    // that lasts beyond a quarter of a second shows a window saying `what`. Returns when the
+    // work is done. Here it runs in place under the wait cursor.
+    virtual void RunBusy(const std::string& what, const std::function<void()>& work);
     // Runs the dialog that shows `model` modally; returns IDOK, IDCANCEL or a dialog's own result.
     virtual int RunDialog(CDialogModel& model) = 0;
     // Opens the help at a context number (0x20000 + a dialog's resource number).
@@ -60,3 +68,8 @@ public:
 private:
     CUi& ui_;
 };
+
+inline void CUi::RunBusy(const std::string&, const std::function<void()>& work) {
+    CWaitCursor wait(*this);
+    work();
+}

@@ -65,12 +65,14 @@ CListDialogView::CListDialogView(CListDialog& model, CUi& ui, QWidget* parent)
     none_->setVisible(model_.ShowsAllAndNone());
     extra_->setVisible(model_.ShowsExtraButton());
 
-    // Tab order follows the row of buttons as the user sees it.
-    setTabOrder(list_, all_);
+    // From the list the focus goes first to the button that takes the chosen line, so that Enter
+    // twice opens it (Cancel may mean something else entirely, as "new studio" at start-up);
+    // the other buttons follow in their row's order.
+    setTabOrder(list_, ok_);
+    setTabOrder(ok_, all_);
     setTabOrder(all_, none_);
     setTabOrder(none_, extra_);
     setTabOrder(extra_, cancel_);
-    setTabOrder(cancel_, ok_);
 
     connect(all_, &QPushButton::clicked, this, [this] {
         model_.OnAll();

@@ -2,10 +2,17 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QSettings>
+#include <QThread>
+#include <QTimer>
+#include <atomic>
+#include <limits>
+#include <thread>
 
 #include "dialogs/DialogModel.h"
 #include "qt/DialogViewRegistry.h"
@@ -55,6 +62,13 @@ void CQtUi::ShowMessage(const std::string& text) {
     box.exec();
 }
 
+void CQtUi::ShowInformation(const std::string& text) {
+    QMessageBox box(QMessageBox::Information, MessageBoxCaption(), MessageToQt(text),
+                    QMessageBox::Ok, CurrentParent());
+    CWaitCursorPause pause(waitDepth_);
+    box.exec();
+}
+
 bool CQtUi::AskYesNo(const std::string& text) {
     QMessageBox box(QMessageBox::Question, MessageBoxCaption(), MessageToQt(text),
                     QMessageBox::Yes | QMessageBox::No, CurrentParent());
@@ -63,16 +77,50 @@ bool CQtUi::AskYesNo(const std::string& text) {
     return box.exec() == QMessageBox::Yes;
 }
 
+// Work run by RunBusy may take the wait cursor as it would in place; the cursor belongs to the
+// screen's thread, which already shows it for the work.
+static bool OnScreenThread() {
+    return QThread::currentThread() == QCoreApplication::instance()->thread();
+}
+
 void CQtUi::BeginWaitCursor() {
+    if (!OnScreenThread()) {
+        return;
+    }
     ++waitDepth_;
     QApplication::setOverrideCursor(Qt::WaitCursor);
 }
 
 void CQtUi::EndWaitCursor() {
-    if (waitDepth_ > 0) {
+    if (OnScreenThread() && waitDepth_ > 0) {
         --waitDepth_;
         QApplication::restoreOverrideCursor();
     }
+}
+
+void CQtUi::RunBusy(const std::string& what, const std::function<void()>& work) {
+    CWaitCursor wait(*this);
+    QEventLoop loop;
+    std::atomic<bool> done = false;
+    std::thread worker([&] {
+        work();
+        done = true;
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    QProgressDialog progress(ToQt(what), QString(), 0, 0, CurrentParent());
+    progress.setWindowTitle(MessageBoxCaption());
+    progress.setWindowModality(Qt::ApplicationModal);
+    // Shown by the timer below, never by the dialog's own.
+    progress.setMinimumDuration(std::numeric_limits<int>::max());
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    progress.hide();
+    QTimer::singleShot(250, &progress, [&progress] { progress.show(); });
+    // The quit may have been posted before the loop runs; it is then delivered to it at once.
+    while (!done) {
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    worker.join();
 }
 
 int CQtUi::RunDialog(CDialogModel& model) {

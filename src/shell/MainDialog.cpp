@@ -122,7 +122,9 @@ bool CMainDialog::OpenStudioFile(const std::string& path) {
     RemoveLeftoverReplacement(path);
     store_->dataFileName = path;
     std::string whyNot;
-    if (!ReadDataFile(*store_, &whyNot)) {
+    bool read = false;
+    ui_.RunBusy("Reading " + path + "...", [&] { read = ReadDataFile(*store_, &whyNot); });
+    if (!read) {
         ui_.ShowMessage("The studio data file " + path + " cannot be read (" + whyNot +
                         "). Tavorin stops here and leaves the file as it is.");
         LeaveStudioFile();

@@ -4,6 +4,6 @@
 
 class CDatabase;
 
-// Writes the data file, then empties the studio's arrays, and the competition's too unless
-// `keepSetup`.
+// Writes the data file (when there is a studio to write), then empties the studio's arrays, and
+// the competition's too unless `keepSetup`.
 void SaveAndClear(CDatabase& store, bool keepSetup);

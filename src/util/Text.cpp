@@ -64,8 +64,34 @@ std::string ToUpperAscii(std::string text) {
     return text;
 }
 
+namespace {
+
+// Windows-1252 puts most accented capitals 0x20 below their small letters; Š, Œ, Ž and Ÿ sit
+// apart, and ×, ÷ and ß have no partner.
+char UpperInCodePage(unsigned char byte) {
+    if (byte < 0x80) {
+        return static_cast<char>(std::toupper(byte));
+    }
+    if (byte >= 0xE0 && byte <= 0xFE && byte != 0xF7) {
+        return static_cast<char>(byte - 0x20);
+    }
+    if (byte == 0x9A || byte == 0x9C || byte == 0x9E) {
+        return static_cast<char>(byte - 0x10);
+    }
+    return static_cast<char>(byte == 0xFF ? 0x9F : byte);
+}
+
+}  // namespace
+
+std::string ToUpperCodePage(std::string text) {
+    for (char& c : text) {
+        c = UpperInCodePage(static_cast<unsigned char>(c));
+    }
+    return text;
+}
+
 bool EqualsIgnoringCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && ToUpperAscii(a) == ToUpperAscii(b);
+    return a.size() == b.size() && ToUpperCodePage(a) == ToUpperCodePage(b);
 }
 
 bool LessIgnoringCase(const std::string& a, const std::string& b) {

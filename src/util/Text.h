@@ -31,9 +31,14 @@ void JoinLines(const CStringList& lines, std::string& out);
 // values are never read as formats themselves.
 std::string FormatText(const std::string& format, const CStringList& values);
 
+// For file names, which compare their ASCII letters only.
 std::string ToUpperAscii(std::string text);
-// Comparisons that ignore the case of ASCII letters, as names and list lines are compared.
+// The capitals of every letter of the code page that has one (é -> É, ö -> Ö, ñ -> Ñ), as names
+// and list lines are compared and searched.
+std::string ToUpperCodePage(std::string text);
+// Whether two names or list lines are equal ignoring the case of the code page's letters.
 bool EqualsIgnoringCase(const std::string& a, const std::string& b);
+// The sort order of the lists: ASCII letters ignoring case.
 bool LessIgnoringCase(const std::string& a, const std::string& b);
 std::string TrimRight(const std::string& text);
 

@@ -56,10 +56,14 @@ TEST_F(DisketteStepTest, AnEmptyAnswerOrCancelCopiesAndDeletesNothing) {
     EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST_F(DisketteStepTest, TheDiskIsEmptiedAndGetsBothFiles) {
+TEST_F(DisketteStepTest, TheDiskIsEmptiedWhenTheUserSaysSoAndGetsBothFiles) {
     fs::create_directory(disk.Path() / "photos");
     WriteFileBytes(disk.File("photos/team.jpg"), "x");
     AnswerDrive("q");
+    ui.ExpectQuestion("Drive Q: (" + disk.Path().string() +
+                          ") holds 2 files: Fall_Old_Studio.tvr, notes.doc. Delete them before "
+                          "copying?",
+                      true);
     MakeDisketteStep(db);
 
     EXPECT_FALSE(fs::exists(disk.File("Fall_Old_Studio.tvr")));
@@ -72,13 +76,43 @@ TEST_F(DisketteStepTest, TheDiskIsEmptiedAndGetsBothFiles) {
               (std::vector<std::string>{"The data file and the summary report are on drive Q: (" +
                                         disk.Path().string() +
                                         "):\nSpring_Star_Dance.tvr\nSummaryReport_Star_Dance.txt\n"
-                                        "Please send the disk to the organizer."}));
+                                        "Deleted from the disk first: Fall_Old_Studio.tvr, "
+                                        "notes.doc.\nPlease send the disk to the organizer."}));
+    EXPECT_EQ(ui.log.back().rfind("information: ", 0), 0u);
 
-    // Made again, the disk holds the same two files and nothing is asked.
+    // Made again, the disk holds only our two files: they are replaced and nothing is asked.
     AnswerDrive("Q");
     MakeDisketteStep(db);
-    EXPECT_EQ(ui.messages.size(), 2u);
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_NE(ui.messages[1].find("\nNothing else on the disk was deleted.\n"), std::string::npos);
     EXPECT_EQ(std::distance(fs::directory_iterator(disk.Path()), fs::directory_iterator()), 3);
+}
+
+// No keeps every file of the studio's; a copy the user declines ends without the news of success.
+TEST_F(DisketteStepTest, NoDeletesNothingAndACopyNotMadeClaimsNoSuccess) {
+    for (int i = 1; i <= 10; ++i) {
+        WriteFileBytes(
+            disk.File("photo" + std::string(i < 10 ? "0" : "") + std::to_string(i) + ".jpg"), "x");
+    }
+    const std::string question = "Drive Q: (" + disk.Path().string() +
+                                 ") holds 12 files: Fall_Old_Studio.tvr, notes.doc, photo01.jpg, "
+                                 "photo02.jpg, photo03.jpg, photo04.jpg, photo05.jpg, photo06.jpg, "
+                                 "photo07.jpg, photo08.jpg and 2 more. Delete them before copying?";
+    AnswerDrive("q");
+    ui.ExpectQuestion(question, false);
+    MakeDisketteStep(db);
+    EXPECT_EQ(std::distance(fs::directory_iterator(disk.Path()), fs::directory_iterator()), 14);
+    EXPECT_EQ(ReadFileBytes(disk.File("Spring_Star_Dance.tvr")), ReadFileBytes(dataFile));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].find("\nNothing else on the disk was deleted.\n"), std::string::npos);
+
+    AnswerDrive("q");
+    ui.ExpectQuestion(question, false)
+        .ExpectQuestion(
+            "File " + disk.File("SummaryReport_Star_Dance.txt") + " exists.\n Overwrite?", false);
+    MakeDisketteStep(db);
+    EXPECT_EQ(ui.messages.size(), 1u);
+    EXPECT_TRUE(FileExists(disk.File("photo10.jpg")));
 }
 
 TEST_F(DisketteStepTest, ADriveThatIsNotThereIsANotReadyDeviceAndNothingIsDeleted) {

@@ -31,6 +31,9 @@ protected:
 };
 
 TEST_F(EmailStepTest, TheOrganizerGetsTheDataFileWithTheReportInTheNote) {
+    // The mail program runs while the window stays busy but alive, not frozen.
+    int busyWhileSending = -1;
+    mailer.onSend = [&] { busyWhileSending = ui.busyDepth; };
     EXPECT_EQ(SendWith({kMailSuccess, true}),
               "Your email program was accessed successfully.\nIf you clicked 'Send' the message "
               "was put in out box.");
@@ -47,6 +50,7 @@ TEST_F(EmailStepTest, TheOrganizerGetsTheDataFileWithTheReportInTheNote) {
     EXPECT_NE(ReadFileBytes(dataFile).find("|Turner|"), std::string::npos);
     EXPECT_EQ(mailer.loads, 1);
     EXPECT_EQ(mailer.unloads, 1);
+    EXPECT_EQ(busyWhileSending, 1);
 }
 
 TEST_F(EmailStepTest, EachAnswerOfTheMailProgramHasItsMessage) {

@@ -93,3 +93,10 @@ TEST_F(ListSearch, MultipleSelectionKeepsEarlierChoices) {
     EXPECT_EQ(FindNextInList(ui, dancers, 0), 2);
     EXPECT_EQ(dancers.SelectedIndexes(), (std::vector<int>{0, 2}));
 }
+
+TEST_F(ListSearch, AccentedLettersMatchTheirCapitals) {
+    list.AddString("\xC9lise M\xDCLLER");  // Élise MÜLLER
+    UserTypes("\xE9lise m\xFC");
+    EXPECT_EQ(SearchList(ui, list, list.GetCurSel()), 3);
+    EXPECT_TRUE(ui.messages.empty());
+}

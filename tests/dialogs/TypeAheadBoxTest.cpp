@@ -80,3 +80,20 @@ TEST(TypeAheadBox, AWholeNameTypedOrPickedNamesThePerson) {
 }
 
 }  // namespace
+
+// Two persons whose names differ only in case are each booked as picked; the accented letters
+// of the code page match their capitals as the plain ones do.
+TEST(TypeAheadBox, AnExactNameWinsOverOneThatDiffersInCase) {
+    CTypeAheadBox box;
+    box.list.AddString("Lee, Ann", 1);
+    box.list.AddString("LEE, ANN", 2);
+    box.list.AddString("M\xFCller, J\xF6rg", 3);  // Müller, Jörg
+    box.list.SetEditText("LEE, ANN");
+    EXPECT_EQ(box.DataOfText(), 2);
+    box.list.SetEditText("Lee, Ann");
+    EXPECT_EQ(box.DataOfText(), 1);
+    box.list.SetEditText("lee, ann");
+    EXPECT_EQ(box.DataOfText(), 1);
+    box.list.SetEditText("M\xDCLLER, J\xD6RG");
+    EXPECT_EQ(box.DataOfText(), 3);
+}

@@ -3,6 +3,7 @@
 #include "entries/EntryFormDialog.h"
 
 #include <filesystem>
+#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -131,6 +132,38 @@ TEST_F(EntryFormDialogTest, AYouthLadyProAmFormOffersYouthOnlyAndSetsTheTeachers
     EXPECT_EQ(db.FindPerson(kBob)->youth, 0);
     EXPECT_EQ(db.FindPerson(kLia)->youth, 1);
     EXPECT_EQ(db.FindPerson(kLia)->classLetter, 'A');
+}
+
+// Both dancers of a youth amateur couple stay youth: in the data file and in the next form.
+TEST_F(EntryFormDialogTest, AYouthCoupleStaysYouthAfterItsFormIsSaved) {
+    CDanceCategory& youth = AddCategory(db, kYouthLatin, "Youth Latin", {{kRumba, "Rumba"}},
+                                        {{kBronze, "Bronze"}}, {{kJunior, "Junior"}});
+    youth.allowYouthAmateur = true;
+    youth.pcaAges[0].youth = 1;
+    AddPersonRecord(db, 'M', 'A', 1, "Max", "Berg");
+    const auto youthForm = [this](CEntryManager& manager) {
+        manager.NewForm(kYouthLatin, 'a');
+        return std::make_unique<Form>(db, manager.form);
+    };
+
+    CEntryManager manager(db);
+    auto dialog = youthForm(manager);
+    EXPECT_EQ(Lines(dialog->gentlemanBox.list), (std::vector<std::string>{"Berg, Max"}));
+    EXPECT_EQ(Lines(dialog->ladyBox.list), (std::vector<std::string>{"Sand, Lia"}));
+    dialog->gentlemanBox.list.SetEditText("Berg, Max");
+    dialog->ladyBox.list.SetEditText("Sand, Lia");
+    Select(dialog->dances, "Rumba");
+    Select(dialog->levels, "Bronze");
+    Select(dialog->ages, "Junior");
+    ui.ExpectDialog<Form>([&dialog](Form&) { return *dialog->OnAction(Form::kActionExit); });
+    EXPECT_EQ(manager.EditForms(), Form::kFormChanged);
+    EXPECT_NE(FileText().find("PR|m2|A|Max|Berg|"), std::string::npos);
+    EXPECT_NE(FileText().find("PR|f2|A|Lia|Sand|"), std::string::npos);
+
+    CEntryManager next(db);
+    auto again = youthForm(next);
+    EXPECT_EQ(Lines(again->gentlemanBox.list), (std::vector<std::string>{"Berg, Max"}));
+    EXPECT_EQ(Lines(again->ladyBox.list), (std::vector<std::string>{"Sand, Lia"}));
 }
 
 TEST_F(EntryFormDialogTest, LeavingAStoredFormUnchangedWritesNothingAndCancelAsksOnlyAfterAChange) {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "entries/EntryTestStore.h"
+#include "entries/FormsList.h"
+#include "formats/DataFileReader.h"
 
 namespace {
 
@@ -148,6 +150,38 @@ TEST_F(EntryManagerTest, SameDancesAfterASaveMakesNewEntriesOnTheNextSave) {
     // Saving the same form again updates what it just saved.
     ASSERT_TRUE(manager.SaveEntryForm());
     EXPECT_EQ(db.entryArray.size(), 4u);
+}
+
+// Another age is another event; moving a form into an age where the couple already dances asks;
+// the allowed duplicate and an entry with another coach stay forms of their own after a restart.
+TEST_F(EntryManagerTest, AnAllowedDuplicateOutlivesARestartAndAgesAndCoachesKeepFormsApart) {
+    SaveNewForm(kLatin, 'A', kTom, kAnn, kBronze, kAdult, {kChaCha, kRumba});
+    SaveNewForm(kLatin, 'A', kTom, kAnn, kBronze, kOpenAge, {kChaCha});  // no question
+    db.FindEntry(2)->coach = kBob;  // the Rumba has a coach of its own
+
+    CEntryManager manager(db);
+    ASSERT_TRUE(manager.BuildEntryformFromProgramRecord(*db.FindEntry(3)));
+    ExpectForm([](CEntryForm& form) { form.age = kAdult; });
+    ui.ExpectQuestion("Duplicate couple in Latin, Adult, Bronze, Cha Cha. Allow it?", true);
+    EXPECT_EQ(manager.EditForms(), 1);
+    EXPECT_EQ(Stored(),
+              (std::vector<CStoredEntry>{
+                  {1, 1, kChaCha, kBronze}, {2, 3, kRumba, kBronze}, {4, 2, kChaCha, kBronze}}));
+
+    CDatabase again{ui};
+    AddEntryCategories(again);
+    again.dataFileName = db.dataFileName;
+    ASSERT_TRUE(ReadDataFile(again));
+    const auto lines = ListEntryForms(again, 'S', 1);
+    ASSERT_EQ(lines.size(), 3u);
+    for (const auto& line : lines) {
+        CEntryManager reopened(again);
+        ASSERT_TRUE(reopened.BuildEntryformFromProgramRecord(*again.FindEntry(line.entryNumber)));
+        EXPECT_EQ(reopened.form.dances.size(), 1u) << line.text;
+        ASSERT_TRUE(reopened.SaveEntryForm());
+    }
+    EXPECT_EQ(again.entryArray.size(), 3u);
+    EXPECT_EQ(EntryLinesInFile(), 3);
 }
 
 TEST_F(EntryManagerTest, LadyAndGentlemanProAmShareAnEventOnlyWhenTheCategoryRunsThemTogether) {

@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPointer>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
@@ -26,8 +27,10 @@ inline void WhenModalOpens(std::function<void(QWidget*)> act) {
     timer->setInterval(10);
     QObject::connect(timer, &QTimer::timeout, [timer, before, act] {
         QWidget* modal = QApplication::activeModalWidget();
+        // A progress window of long work is no window the user answers.
         if (modal != nullptr && modal != before && modal->isVisible() &&
-            QApplication::activeWindow() == modal) {
+            QApplication::activeWindow() == modal &&
+            qobject_cast<QProgressDialog*>(modal) == nullptr) {
             timer->stop();
             timer->deleteLater();
             QPointer<QWidget> window(modal);

@@ -102,6 +102,20 @@ TEST_F(PersonDialogTest, ANonCompetitorMustChooseATypeAgainAndOnlyTheLastNameIsR
     EXPECT_EQ(nell.youth, 0);
 }
 
+// A person from an older file gets a note to MC: it is saved, in the layout that carries it.
+TEST_F(PersonDialogTest, ANoteToMCGivenToAnOlderPersonIsKept) {
+    CPersonRecord& ann = AddPersonRecord(db, 'F', 'A', 0, "Ann", "Lee");
+    ann.version = 1;
+    ann.membershipNumber = "M7";
+    ui.ExpectDialog<CPersonDialog>([](CPersonDialog& dialog) {
+        dialog.noteToMC = "Say it LAY";
+        return dialog.OnOK() ? IDOK : IDCANCEL;
+    });
+    EXPECT_EQ(EditPerson(db, ann.number), 1);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_NE(FileText().find("PR|F2|A|Ann|Lee||Say it LAY|M7|"), std::string::npos);
+}
+
 TEST_F(PersonDialogTest, MealPreferenceIsOneUpperCaseCharacter) {
     EXPECT_EQ(CPersonDialog::MealPreferenceText("v"), "V");
     EXPECT_EQ(CPersonDialog::MealPreferenceText("fish"), "F");

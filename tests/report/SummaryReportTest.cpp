@@ -2,6 +2,8 @@
 // their couples with subtotals, the purchases, the total and the rooming list.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "report/ReportTestStore.h"
 #include "report/ReportWindow.h"
 #include "report/SummaryReport.h"
@@ -84,6 +86,49 @@ TEST_F(SummaryReportTest, PricedReportWithSubtotalsTotalAndRoomingList) {
     // The lone group is gone from the store as it would be from the next save.
     EXPECT_EQ(db.FindPerson(kPark)->roommateGroup, -1);
     EXPECT_EQ(db.FindPerson(kTurner)->dancePackage, kHotelPackage);
+}
+
+// A youth couple pays the youth fee and youth surcharge; when the teacher's hotel package is
+// deleted, the next report charges the surcharge at once, as a restart would.
+TEST_F(SummaryReportTest, YouthCoupleAndADeletedHotelPackageArePricedAsTheyStand) {
+    AddLatin(2, 'a', kPark, kChen);
+    const auto dances = [](const CStringList& lines) {
+        const auto from = std::find(lines.begin(), lines.end(), "Dance entries:");
+        const auto to = std::find(lines.begin(), lines.end(), "Other purchases:");
+        return CStringList(from + 2, to - 1);
+    };
+    const auto total = [](const CStringList& lines) {
+        return *std::find_if(lines.begin(), lines.end(), [](const std::string& line) {
+            return line.rfind("Approximate total due: ", 0) == 0;
+        });
+    };
+    CStringList lines = Build();
+    EXPECT_EQ(dances(lines), (CStringList{
+                                 "Sarah Collins/Michael Turner",
+                                 "    38.00 Latin, Adult, Bronze, Cha Cha",
+                                 "    38.00 Latin, Adult, Bronze, Rumba",
+                                 "Subtotal     76.00",
+                                 "",
+                                 "David Park/Emily Chen",
+                                 "    58.00 Latin, Adult, Bronze, Cha Cha",
+                                 "    45.00 Latin, Adult, Bronze, Rumba",
+                                 "Subtotal    103.00",
+                                 "Approximate subtotal for 4 dances,    179.00",
+                             }));
+    EXPECT_EQ(total(lines),
+              "Approximate total due: 934.00, *The final amount due will be provided by organizer "
+              "invoice*");
+
+    db.purchaseArray.erase(db.purchaseArray.begin());  // Turner's weekend with hotel
+    lines = Build();
+    const CStringList after = dances(lines);
+    EXPECT_EQ(
+        CStringList(after.begin(), after.begin() + 4),
+        (CStringList{"Sarah Collins/Michael Turner", "    58.00 Latin, Adult, Bronze, Cha Cha",
+                     "    58.00 Latin, Adult, Bronze, Rumba", "Subtotal    116.00"}));
+    EXPECT_EQ(total(lines),
+              "Approximate total due: 574.00, *The final amount due will be provided by organizer "
+              "invoice*");
 }
 
 TEST_F(SummaryReportTest, HiddenPricesListTheStudiosGroupEntryFirstAndNoAmounts) {

@@ -1,6 +1,7 @@
 #pragma once
 // A mail port for tests: keeps every message it is handed and answers with the result it is
 // given, so that each answer of a mail program can be played.
+#include <functional>
 #include <vector>
 
 #include "platform/Mailer.h"
@@ -13,6 +14,9 @@ public:
     }
     CMailResult SendMail(const CMailMessage& message) override {
         sent.push_back(message);
+        if (onSend) {
+            onSend();
+        }
         return sendResult;
     }
     void UnloadMailLibrary() override { ++unloads; }
@@ -20,6 +24,8 @@ public:
     int loadResult = kMailReady;
     CMailResult sendResult{kMailSuccess, true};
     std::vector<CMailMessage> sent;
+    // Called while the message is handed over, to see what the screen shows meanwhile.
+    std::function<void()> onSend;
     int loads = 0;
     int unloads = 0;
 };

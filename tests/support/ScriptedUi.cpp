@@ -30,6 +30,18 @@ void CScriptedUi::ShowMessage(const std::string& text) {
     messages.push_back(text);
 }
 
+void CScriptedUi::ShowInformation(const std::string& text) {
+    log.push_back("information: " + text);
+    messages.push_back(text);
+}
+
+void CScriptedUi::RunBusy(const std::string& what, const std::function<void()>& work) {
+    log.push_back("busy: " + what);
+    ++busyDepth;
+    work();
+    --busyDepth;
+}
+
 bool CScriptedUi::AskYesNo(const std::string& text) {
     log.push_back("question: " + text);
     if (script_.empty() || !script_.front().isQuestion) {

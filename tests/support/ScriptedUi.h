@@ -29,9 +29,13 @@ public:
     }
 
     void ShowMessage(const std::string& text) override;
+    // Kept among the messages, and marked in the log as "information: ...".
+    void ShowInformation(const std::string& text) override;
     bool AskYesNo(const std::string& text) override;
     void BeginWaitCursor() override { ++waitDepth; }
     void EndWaitCursor() override { --waitDepth; }
+    // Logs "busy: <what>" and runs the work in place, counted in `busyDepth` meanwhile.
+    void RunBusy(const std::string& what, const std::function<void()>& work) override;
     int RunDialog(CDialogModel& model) override;
     void OpenHelp(unsigned context) override { helpContexts.push_back(context); }
     // The file dialog answers `setupFileAnswer`; unset, the dialog was not expected.
@@ -44,8 +48,8 @@ public:
                                  const std::vector<std::string>& filters,
                                  const std::string& suggestedName) override;
 
-    // Every event as "message: ...", "question: ...", "dialog: <resource>", "open file: <caption>",
-    // "save file: <caption>".
+    // Every event as "message: ...", "information: ...", "question: ...", "dialog: <resource>",
+    // "open file: <caption>", "save file: <caption>".
     std::vector<std::string> log;
     std::vector<std::string> messages;
     std::vector<unsigned> helpContexts;
@@ -55,6 +59,7 @@ public:
     std::vector<std::string> lastFileFilters;
     std::string lastSuggestedName;
     int waitDepth = 0;
+    int busyDepth = 0;
 
 private:
     std::string NextFileAnswer(const std::string& event, const std::vector<std::string>& filters);

@@ -75,7 +75,9 @@ private slots:
 
         const QString dataFile = dir.filePath(QStringLiteral("Spring_Star_Dance.tvr"));
         const QString reportFile = dir.filePath(QStringLiteral("SummaryReport_Star_Dance.txt"));
-        QString instructions, instructionsCaption, diskMessage, mailMessage, noMailMessage;
+        QString instructions, instructionsCaption, diskQuestion, diskMessage, mailMessage,
+            noMailMessage;
+        QMessageBox::Icon diskIcon = QMessageBox::NoIcon;
         CQtUi ui;
         WhenModalOpens([&](QWidget* main) {
             SaveScreenshot(main, QStringLiteral("delivery-main"));
@@ -90,7 +92,16 @@ private slots:
 
             NoReviewThen([&](QWidget* letter) {
                 SaveScreenshot(letter, QStringLiteral("delivery-drive"));
-                WhenModalOpens(ReadMessage(&diskMessage, QStringLiteral("delivery-disk-done")));
+                // Last year's file is no file of this step's: it goes only when the user says so.
+                WhenModalOpens([&](QWidget* question) {
+                    SaveScreenshot(question, QStringLiteral("delivery-disk-question"));
+                    diskQuestion = qobject_cast<QMessageBox*>(question)->text();
+                    WhenModalOpens([&](QWidget* done) {
+                        diskIcon = qobject_cast<QMessageBox*>(done)->icon();
+                        ReadMessage(&diskMessage, QStringLiteral("delivery-disk-done"))(done);
+                    });
+                    Answer(question, QMessageBox::Yes);
+                });
                 ClickControl(letter, IDOK);  // "A" as offered
             });
             ClickControl(main, CMainDialog::kDisketteId);
@@ -117,6 +128,12 @@ private slots:
                                                        "on drive A: (") +
                                         drive.path()),
                  qPrintable(diskMessage));
+        QCOMPARE(diskQuestion, QStringLiteral("Drive A: (") + drive.path() +
+                                   QStringLiteral(") holds 1 file: last_year.tvr. Delete it "
+                                                  "before copying?"));
+        QVERIFY(diskMessage.contains(
+            QStringLiteral("\nDeleted from the disk first: last_year.tvr.\n")));
+        QCOMPARE(diskIcon, QMessageBox::Information);
         QVERIFY(!QFile::exists(stale));
         QCOMPARE(QDir(drive.path()).entryList(QDir::Files),
                  (QStringList{QStringLiteral("Spring_Star_Dance.tvr"),

@@ -98,6 +98,22 @@ private slots:
         QCOMPARE(forms.resultKey, 8);
     }
 
+    // The first line is chosen when the list opens; Enter moves on to the OK button, not to
+    // Cancel, and Enter again takes the line.
+    void EnterTwiceTakesTheChosenLine() {
+        CQtUi ui;
+        CListDialog dialog("Select", 'N', 'N', CListDialog::kNoChoice, 0, "", "", "");
+        dialog.AddItem(0, "Star Dance");
+        dialog.AddItem(1, "Moonlight Ballroom");
+        WhenModalOpens([](QWidget* view) {
+            QCOMPARE(ShownList(view)->currentRow(), 0);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QCOMPARE(QApplication::focusWidget(), FindControlById(view, IDOK));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        });
+        QCOMPARE(dialog.Run(ui), 0);
+    }
+
     void DoubleClickChoosesInSingleMode() {
         CQtUi ui;
         CListDialog dialog("Select", 'N', 'N', 20, 0, "", "", "");

@@ -271,6 +271,10 @@ private slots:
                         moved->width() == place.width);
             }
             SaveScreenshot(view, shot);
+            if (type == 'G') {  // its label reads "Team name", without a mnemonic
+                Key(view, Qt::Key_D, Qt::AltModifier);
+                QCOMPARE(QApplication::focusWidget(), FindControlById(view, Form::kDancesId));
+            }
             Key(view, Qt::Key_Escape);
         });
         QCOMPARE(ui.RunDialog(model), Form::Result(Form::kActionExit, false));

@@ -2,7 +2,10 @@
 // for the user, and the wait cursor comes back afterwards.
 #include <QAbstractButton>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QtTest>
+#include <chrono>
+#include <thread>
 
 #include "GuiTestSupport.h"
 #include "app/Application.h"
@@ -53,6 +56,36 @@ private slots:
             QVERIFY(WaitCursorShown());
         }
         QVERIFY(QApplication::overrideCursor() == nullptr);
+    }
+
+    // Long work (a mail program coming up, a large file read) runs off the screen's thread: the
+    // program goes on handling its events, shows the wait cursor, and after a quarter of a
+    // second a window that says what it is waiting for.
+    void BusyWorkLeavesTheWindowAliveAndSaysWhatItWaitsFor() {
+        CQtUi ui;
+        bool eventsHandled = false;
+        QString shownText;
+        bool waitCursorMeanwhile = false;
+        QTimer::singleShot(0, [&] { eventsHandled = true; });
+        QTimer::singleShot(400, [&] {
+            waitCursorMeanwhile = WaitCursorShown();
+            if (auto* progress =
+                    qobject_cast<QProgressDialog*>(QApplication::activeModalWidget())) {
+                shownText = progress->labelText();
+            }
+        });
+        std::thread::id workThread;
+        ui.RunBusy("Reading Spring_Star.tvr...", [&] {
+            workThread = std::this_thread::get_id();
+            CWaitCursor inside(ui);  // as the file reader takes it
+            std::this_thread::sleep_for(std::chrono::milliseconds(700));
+        });
+        QVERIFY(eventsHandled);
+        QVERIFY(waitCursorMeanwhile);
+        QCOMPARE(shownText, QStringLiteral("Reading Spring_Star.tvr..."));
+        QVERIFY(workThread != std::this_thread::get_id());
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
     }
 };
 

@@ -13,9 +13,9 @@
 #include "persons/PersonDialog.h"
 #include "persons/PersonListDialog.h"
 #include "platform/Ui.h"
-#include "qt/ControlNames.h"
 #include "purchases/PurchaseDialog.h"
 #include "purchases/PurchaseListDialog.h"
+#include "qt/ControlNames.h"
 #include "report/ReportWindow.h"
 #include "shell/MainDialog.h"
 #include "studio/StudioDialog.h"
@@ -258,6 +258,7 @@ void ReportAndDelivery(CWalkDriver& walk, const QString& driveFolder) {
     walk.Answer(QStringLiteral("The data file and the summary report are on drive A: (%1):\n"
                                "SpringFestival_Harbor_Lights_Dance_{Harbor_Lights_LLC}.tvr\n"
                                "SummaryReport_Harbor_Lights_Dance_{Harbor_Lights_LLC}.txt\n"
+                               "Nothing else on the disk was deleted.\n"
                                "Please send the disk to the organizer.")
                     .arg(driveFolder),
                 QMessageBox::Ok);
