@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ make libgtest-dev libgmock-dev nlohmann-json3-dev
           qt6-base-dev libgl-dev xvfb xauth fonts-dejavu-core clang libclang-rt-14-dev
-          dpkg-dev file desktop-file-utils appstream)
+          dpkg-dev file desktop-file-utils appstream lintian)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -1,5 +1,6 @@
 # Installs the build into a fresh temporary prefix and checks that a desktop finds everything
-# there: the two programs, the desktop entry, the file type, the AppStream data and the icons.
+# there: the two programs, the desktop entry, the file type, the AppStream data and the icons;
+# and what a Debian package holds beside: the manual pages, the copyright and the changelog.
 # cmake -DBUILD_DIR=... -DPREFIX=... -P CheckInstall.cmake
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
@@ -13,7 +14,11 @@ set(expected
     share/applications/org.tavorin.Tavorin.desktop
     share/metainfo/org.tavorin.Tavorin.metainfo.xml
     share/mime/packages/tavorin.xml
-    share/icons/hicolor/scalable/apps/tavorin.svg)
+    share/icons/hicolor/scalable/apps/tavorin.svg
+    share/man/man1/tavorin.1.gz
+    share/man/man1/tavorin-cli.1.gz
+    share/doc/tavorin/copyright
+    share/doc/tavorin/changelog.gz)
 foreach(size 16 24 32 48 64 128 256)
     list(APPEND expected share/icons/hicolor/${size}x${size}/apps/tavorin.png)
 endforeach()
