@@ -155,10 +155,13 @@ TEST_F(EntryManagerTest, SameDancesAfterASaveMakesNewEntriesOnTheNextSave) {
 // Another age is another event; moving a form into an age where the couple already dances asks;
 // the allowed duplicate and an entry with another coach stay forms of their own after a restart.
 TEST_F(EntryManagerTest, AnAllowedDuplicateOutlivesARestartAndAgesAndCoachesKeepFormsApart) {
+    constexpr uint8_t kSenior = 7;
+    latin->pcaAges.push_back({kSenior, "Senior", "over 35", 0, 0});
     SaveNewForm(kLatin, 'A', kTom, kAnn, kBronze, kAdult, {kChaCha, kRumba});
-    SaveNewForm(kLatin, 'A', kTom, kAnn, kBronze, kOpenAge, {kChaCha});  // no question
+    SaveNewForm(kLatin, 'A', kTom, kAnn, kBronze, kSenior, {kChaCha});  // no question
     db.FindEntry(2)->coach = kBob;  // the Rumba has a coach of its own
 
+    ASSERT_EQ(db.entryArray.size(), 3u);
     CEntryManager manager(db);
     ASSERT_TRUE(manager.BuildEntryformFromProgramRecord(*db.FindEntry(3)));
     ExpectForm([](CEntryForm& form) { form.age = kAdult; });

@@ -35,6 +35,16 @@ protected:
     CDatabase db{ui};
 };
 
+// The file may spell a person's name in capitals on one line: accented letters included, it is
+// still the one person.
+TEST_F(DataFileReaderTest, ANameInCapitalsWithAccentsIsTheSamePerson) {
+    const std::string lower = "PR|M2|A|J\xF6rg|M\xFCller||||||R4294967295|0|3.27.2002.10.0.0|";
+    const std::string upper = "PR|M2|A|J\xD6RG|M\xDCLLER||||||R4294967295|0|3.27.2002.10.0.0|";
+    Read({S, lower + S, "CM|1|1|Vegetarian|" + upper + S});
+    ASSERT_EQ(db.personArray.size(), 1u);
+    EXPECT_EQ(db.personArray[0]->pCommentArray.size(), 1u);
+}
+
 TEST_F(DataFileReaderTest, APersonOnManyLinesIsStoredOnce) {
     Read({S, kBob + S, "EN|12|1|2|3|M||N|10.00|0|3.27.2002.15.0.0|" + S + kBob + kAnn + kNoPerson,
           "PU|O|4|1|25.00|Ray, Bob|Ticket|0|3.27.2002.16.0.0|" + S + kBob,

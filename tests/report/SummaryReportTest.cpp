@@ -131,6 +131,15 @@ TEST_F(SummaryReportTest, YouthCoupleAndADeletedHotelPackageArePricedAsTheyStand
               "invoice*");
 }
 
+// A person entered as both dancers of one entry (a slip, or a solo) dances it once.
+TEST_F(SummaryReportTest, APersonWhoIsBothDancersOfAnEntryCountsItOnce) {
+    AddLatin(2, 'P', kTurner, kTurner);
+    const CStringList lines = Build();
+    EXPECT_NE(std::find(lines.begin(), lines.end(),
+                        "Michael Turner, gentleman professional (3 dance entries)"),
+              lines.end());
+}
+
 TEST_F(SummaryReportTest, HiddenPricesListTheStudiosGroupEntryFirstAndNoAmounts) {
     db.showDancePrices = 0;
     CEntryRecord& team = AddEntry(db, kFormation, 0, 'G', -1, -1);
