@@ -123,7 +123,8 @@ bool CMainDialog::OpenStudioFile(const std::string& path) {
     store_->dataFileName = path;
     std::string whyNot;
     bool read = false;
-    ui_.RunBusy("Reading " + path + "...", [&] { read = ReadDataFile(*store_, &whyNot); });
+    ui_.RunBusy("Reading " + FileNameOf(path) + "...",
+                [&] { read = ReadDataFile(*store_, &whyNot); });
     if (!read) {
         ui_.ShowMessage("The studio data file " + path + " cannot be read (" + whyNot +
                         "). Tavorin stops here and leaves the file as it is.");

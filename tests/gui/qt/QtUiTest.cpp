@@ -72,6 +72,7 @@ private slots:
             if (auto* progress =
                     qobject_cast<QProgressDialog*>(QApplication::activeModalWidget())) {
                 shownText = progress->labelText();
+                SaveScreenshot(progress, QStringLiteral("busy-progress"));
             }
         });
         std::thread::id workThread;
