@@ -24,6 +24,29 @@ std::string ReadyDriveDirectory(char drive) {
     return !directory.empty() && fs::is_directory(directory, error) ? directory : std::string();
 }
 
+// "Drive Z: names no disk..." with the letters that do name one, so that the user need not guess
+// which letter the stick got.
+std::string NoSuchDriveQuestion(char drive) {
+    std::string ready;
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+        const std::string directory = ReadyDriveDirectory(letter);
+        if (!directory.empty()) {
+            ready.append(ready.empty() ? "" : ", ")
+                .append(1, letter)
+                .append(": (")
+                .append(directory)
+                .append(")");
+        }
+    }
+    const std::string known = ready.empty()
+                                  ? std::string("No letter names a disk or folder just now.")
+                                  : "The letters that do: " + ready + ".";
+    return FormatText(
+        "Drive %c: names no removable disk or folder on this computer. %s\nPlug "
+        "the disk in and try again?",
+        {std::string(1, drive), known});
+}
+
 // "A:Spring_Star_Dance.tvr": how the user knows the target while the letter names nothing.
 std::string DriveText(char drive, const std::string& name) {
     return std::string(1, drive) + ":" + name;
@@ -105,8 +128,12 @@ void MakeDisketteStep(CDatabase& store) {
     while ((directory = ReadyDriveDirectory(drive)).empty()) {
         // Nothing is deleted or copied until the disk is there; Yes looks again, so that a disk
         // put in meanwhile is found.
-        if (!ui.AskYesNo(FormatText("Device not ready in copying %s to %s.\nTry again?",
-                                    {dataFile, DriveText(drive, FileNameOf(dataFile))}))) {
+        const std::string question =
+            DriveDirectory(drive).empty()
+                ? NoSuchDriveQuestion(drive)
+                : FormatText("Device not ready in copying %s to %s.\nTry again?",
+                             {dataFile, DriveText(drive, FileNameOf(dataFile))});
+        if (!ui.AskYesNo(question)) {
             return;
         }
     }

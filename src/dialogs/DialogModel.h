@@ -1,5 +1,6 @@
 #pragma once
 // The base of every dialog's model: the part the port and the views need to know.
+#include <string>
 
 class CDialogModel {
 public:
@@ -11,4 +12,7 @@ public:
         return 0x20000u + static_cast<unsigned>(resourceId);
     }
     unsigned HelpContext() const { return HelpContextFor(ResourceId()); }
+    // What the control says when the pointer rests on it: for buttons whose caption is short or
+    // coded. Empty: no tip.
+    virtual std::string ToolTipOf(int /*controlId*/) const { return {}; }
 };

@@ -38,10 +38,12 @@ bool CTypeAheadBox::OnKeyDown(int virtualKey, bool wholeTextMarked) {
         typed += c;
     }
     list.SetEditText(typed);
+    topLineMatches_ = false;
     if (!typed.empty()) {
         for (int i = 0; i < list.GetCount(); ++i) {
             if (BeginsWithIgnoringCase(list.GetText(i), typed)) {
                 topLine_ = i;
+                topLineMatches_ = true;
                 break;
             }
         }

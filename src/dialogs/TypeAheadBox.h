@@ -22,6 +22,9 @@ public:
     // The line the drop-down shows at its top: the first line beginning with the typed text
     // (ignoring case); it stays where it was when no line begins so, or nothing is typed.
     int TopLine() const { return topLine_; }
+    // Whether the typed text begins TopLine(): the drop-down then marks that line, so that Down
+    // moves on from it and Enter takes it.
+    bool TopLineMatches() const { return topLineMatches_; }
     // The item data of the line whose text equals the box's text: exactly, else ignoring case;
     // -1 when none does.
     long DataOfText() const;
@@ -31,4 +34,5 @@ public:
 
 private:
     int topLine_ = 0;
+    bool topLineMatches_ = false;
 };

@@ -122,6 +122,36 @@ const std::array<CEntryFormDialog::ActionButton, 5>& CEntryFormDialog::NewFormBu
     return buttons;
 }
 
+std::string CEntryFormDialog::ToolTipOf(int controlId) const {
+    switch (controlId) {
+        case kNoDataId:
+            return "Save this form, then start an empty form of any type and category (F5). F10 "
+                   "does the same keeping only the studio.";
+        case kSameDancesId:
+            return "Save this form, then start another with the same dancers and dances, for "
+                   "another level or age (F6)";
+        case kSameCoupleId:
+            return "Save this form, then start another for the same couple in another "
+                   "category (F7)";
+        case kSameManId:
+            return "Save this form, then start another for the same gentleman with another "
+                   "lady (F8)";
+        case kSameLadyId:
+            return "Save this form, then start another for the same lady with another "
+                   "gentleman (F9)";
+        case kDancerAddId:
+            return "Add a dancer to the group";
+        case kDancerDeleteId:
+            return "Take the chosen dancer out of the group";
+        case kDancerUpId:
+            return "Move the chosen dancer up the list";
+        case kDancerDownId:
+            return "Move the chosen dancer down the list";
+        default:
+            return {};
+    }
+}
+
 int CEntryFormDialog::ActionOfFunctionKey(int number) {
     if (number >= 5 && number <= 9) {
         return NewFormButtons()[static_cast<size_t>(number - 5)].action;

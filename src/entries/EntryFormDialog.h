@@ -95,6 +95,7 @@ public:
     // Opens the dialog on the manager's form: decides what it shows and fills its lists.
     CEntryFormDialog(CDatabase& store, CEntryForm& form);
     int ResourceId() const override { return kResourceId; }
+    std::string ToolTipOf(int controlId) const override;
 
     // Whether the control (or label) `id` is shown for this form.
     bool IsShown(int id) const;

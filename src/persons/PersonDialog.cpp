@@ -100,6 +100,23 @@ std::string CPersonDialog::MealPreferenceText(const std::string& typed) {
     return "";
 }
 
+std::string CPersonDialog::ToolTipOf(int controlId) const {
+    switch (controlId) {
+        case kRoommateAddId:
+            return "Choose a person who shares this person's hotel room";
+        case kRoommateDeleteId:
+            return "Take the chosen roommate out of this person's room";
+        case kCommentAddId:
+            return "Add a comment about this person";
+        case kCommentEditId:
+            return "Change the chosen comment";
+        case kCommentDeleteId:
+            return "Delete the chosen comment";
+        default:
+            return {};
+    }
+}
+
 bool CPersonDialog::OnOK() {
     mealPreference = MealPreferenceText(mealPreference);
     // A name of blanks alone would be stored as a person nobody can find by name.
@@ -110,6 +127,9 @@ bool CPersonDialog::OnOK() {
     const long type = ComboDataOfText(types);
     if (type < 0) {
         store.ui.ShowMessage("No type selected.");
+        return false;
+    }
+    if (!SecondOfTheNameAllowed()) {
         return false;
     }
     const CPersonType& chosen = PersonTypes()[static_cast<std::size_t>(type)];
@@ -128,6 +148,25 @@ bool CPersonDialog::OnOK() {
     person.mealPreference =
         mealPreference.empty() ? 0 : static_cast<uint8_t>(mealPreference.front());
     return true;
+}
+
+bool CPersonDialog::SecondOfTheNameAllowed() const {
+    // Only a name newly given is asked about: two persons of one name that the user already
+    // allowed are not asked about again at every edit.
+    const bool nameKept = store.FindPerson(person.number) == &person &&
+                          EqualsIgnoringCase(person.firstName, firstName) &&
+                          EqualsIgnoringCase(person.lastName, lastName);
+    if (nameKept) {
+        return true;
+    }
+    const bool taken =
+        std::any_of(store.personArray.begin(), store.personArray.end(), [&](const auto& other) {
+            return other.get() != &person && EqualsIgnoringCase(other->firstName, firstName) &&
+                   EqualsIgnoringCase(other->lastName, lastName);
+        });
+    const std::string name = firstName.empty() ? lastName : firstName + " " + lastName;
+    return !taken ||
+           store.ui.AskYesNo("There is already a person named " + name + ". Add another?");
 }
 
 void CPersonDialog::FillRoommates() {

@@ -70,6 +70,7 @@ public:
 
     CPersonDialog(CDatabase& store, CPersonRecord& person);
     int ResourceId() const override { return kResourceId; }
+    std::string ToolTipOf(int controlId) const override;
 
     std::string& TextOf(const Field& field) { return this->*field.text; }
     const std::string& TextOf(const Field& field) const { return this->*field.text; }
@@ -81,9 +82,10 @@ public:
     // upper case; a character the store cannot keep (beyond ASCII) is refused.
     static std::string MealPreferenceText(const std::string& typed);
 
-    // Checks the name and the type and stores the fields in the person; false keeps the dialog
-    // open. The view has put the controls' texts into the working copies (the type list's shown
-    // text into types' edit text).
+    // Checks the name and the type, asks before a second person of a name already in the
+    // studio (ignoring case), and stores the fields in the person; false keeps the dialog open. The
+    // view has put the controls' texts into the working copies (the type list's shown text into
+    // types' edit text).
     bool OnOK();
     void OnRoommateAdd();
     void OnRoommateDelete();
@@ -109,6 +111,9 @@ public:
     bool changedStore = false;
 
 private:
+    // Whether the typed name may be stored: true unless another person has it and the user
+    // answers No.
+    bool SecondOfTheNameAllowed() const;
     void FillRoommates();
     void FillComments(int positionToSelect = -1);
 };

@@ -98,6 +98,16 @@ void CPurchaseDialog::OnDeleteItem() {
     }
 }
 
+std::string CPurchaseDialog::ToolTipOf(int controlId) const {
+    if (controlId == kIncrementId) {
+        return "Buy one more of the chosen item";
+    }
+    if (controlId == kDecrementId) {
+        return "Buy one fewer of the chosen item (at least one stays)";
+    }
+    return {};
+}
+
 void CPurchaseDialog::OnIncrement() {
     if (CSelectedLine* line = SelectedLine()) {
         ++line->count;

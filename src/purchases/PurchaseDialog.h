@@ -63,6 +63,7 @@ public:
     // every package.
     explicit CPurchaseDialog(CDatabase& store);
     int ResourceId() const override { return kResourceId; }
+    std::string ToolTipOf(int controlId) const override;
 
     // "Put selected item in list ->", and a double click on a price-list line: the line's item
     // is collected once more.

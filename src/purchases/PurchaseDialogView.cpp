@@ -3,17 +3,18 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "platform/Ui.h"
+#include "purchases/PurchaseDialog.h"
 #include "qt/CollatedOrder.h"
 #include "qt/ControlNames.h"
 #include "qt/ListWidgets.h"
 #include "qt/TypeAheadComboBox.h"
-#include "purchases/PurchaseDialog.h"
 
 namespace {
 
@@ -158,5 +159,9 @@ void CPurchaseDialogView::accept() {
     ReadControls();
     if (model_.OnOK()) {
         done(IDOK);
+    } else {
+        // The user said Yes to choosing a purchaser now: the box is where to do it.
+        purchaser_->setFocus();
+        purchaser_->lineEdit()->selectAll();
     }
 }

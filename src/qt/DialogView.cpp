@@ -3,9 +3,11 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QVariant>
 
 #include "dialogs/DialogModel.h"
 #include "platform/Ui.h"
+#include "qt/QtText.h"
 
 CDialogView::CDialogView(CDialogModel& model, CUi& ui, QWidget* parent)
     : QDialog(parent), model_(model), ui_(ui) {
@@ -32,6 +34,19 @@ void CDialogView::SetSizeAndCentre(int width, int height) {
     if (area.isValid()) {
         move(area.center() - QPoint(width / 2, height / 2));
     }
+}
+
+void CDialogView::showEvent(QShowEvent* event) {
+    for (QWidget* control : findChildren<QWidget*>()) {
+        const QVariant id = control->property("controlId");
+        if (id.isValid()) {
+            const std::string tip = model_.ToolTipOf(id.toInt());
+            if (!tip.empty()) {
+                control->setToolTip(ToQt(tip));
+            }
+        }
+    }
+    QDialog::showEvent(event);
 }
 
 void CDialogView::keyPressEvent(QKeyEvent* event) {

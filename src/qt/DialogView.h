@@ -25,6 +25,8 @@ protected:
     void SetSizeAndCentre(int width, int height);
 
     void keyPressEvent(QKeyEvent* event) override;
+    // Gives the controls the tips their model has for them, once they are all made.
+    void showEvent(QShowEvent* event) override;
 
 private:
     CDialogModel& model_;

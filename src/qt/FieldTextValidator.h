@@ -1,7 +1,8 @@
 #pragma once
 // Edit fields whose text goes into the studio data file refuse the characters that would break
 // its lines: the field separators "|", ";" and TAB, and line breaks, and any other characters a
-// field cannot keep. Typed or pasted, they are dropped.
+// field cannot keep. Typed or pasted, they are dropped, with a beep and a note by the field; a
+// key typed into a full field gets the same.
 #include <QValidator>
 
 class QLineEdit;

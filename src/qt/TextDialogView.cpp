@@ -1,5 +1,6 @@
 #include "qt/TextDialogView.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
@@ -24,8 +25,14 @@ CTextDialogView::CTextDialogView(CTextDialog& model, CUi& ui, QWidget* parent)
     setWindowTitle(ToQt(model_.caption));
 
     const int a = TextAreaWidth(model_.maxLength);
+    // The prompt stands above the field: the title bar may cut a short dialog's title.
+    const int width = std::max(
+        a + 135,
+        std::max(kMinimumWidth, fontMetrics().horizontalAdvance(windowTitle()) + kTitleBarExtra));
+    auto* prompt = new QLabel(windowTitle(), this);
+    prompt->setGeometry(2, 2, width - 4, kPromptHeight - 4);
     edit_ = new QLineEdit(this);
-    TAVORIN_NAME_CONTROL(edit_, CTextDialog::kEditId, windowTitle());
+    TAVORIN_NAME_CONTROL(edit_, CTextDialog::kEditId, prompt);
     if (model_.Limit() > 0) {
         edit_->setMaxLength(model_.Limit());
     }
@@ -33,22 +40,22 @@ CTextDialogView::CTextDialogView(CTextDialog& model, CUi& ui, QWidget* parent)
     RefuseFieldSeparators(edit_);
     edit_->setText(ToQt(model_.text));
     edit_->selectAll();
-    edit_->setGeometry(0, 2, a + 2, 20);
+    edit_->setGeometry(0, kPromptHeight + 2, a + 2, 20);
     connect(edit_, &QLineEdit::textEdited, this, &CTextDialogView::OnTextEdited);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     NameControl(ok, "IDOK", IDOK, ok->text());
     ok->setDefault(true);
-    ok->setGeometry(a + 4, 2, 60, 20);
+    ok->setGeometry(a + 4, kPromptHeight + 2, 60, 20);
     connect(ok, &QPushButton::clicked, this, &CTextDialogView::accept);
 
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
     NameControl(cancel, "IDCANCEL", IDCANCEL, cancel->text());
     cancel->setAutoDefault(false);
-    cancel->setGeometry(a + 68, 2, 60, 20);
+    cancel->setGeometry(a + 68, kPromptHeight + 2, 60, 20);
     connect(cancel, &QPushButton::clicked, this, &CTextDialogView::reject);
 
-    SetSizeAndCentre(a + 135, 50);
+    SetSizeAndCentre(width, kPromptHeight + 50);
     edit_->setFocus();
 }
 

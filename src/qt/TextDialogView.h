@@ -12,6 +12,11 @@ public:
 
     // The width of the edit's area in pixels for a maximum length: ten pixels a character.
     static int TextAreaWidth(int maxLength);
+    // The row of the prompt above the field, the least width of the dialog, and what the title
+    // bar takes besides the title.
+    static constexpr int kPromptHeight = 18;
+    static constexpr int kMinimumWidth = 240;
+    static constexpr int kTitleBarExtra = 120;
 
     void accept() override;
 

@@ -79,7 +79,11 @@ bool CTypeAheadComboBox::eventFilter(QObject* watched, QEvent* event) {
     setEditText(ToQt(box_.list.EditText()));
     const int top = box_.TopLine();
     if (top >= 0 && top < count()) {
-        view()->scrollTo(model()->index(top, modelColumn()), QAbstractItemView::PositionAtTop);
+        const QModelIndex line = model()->index(top, modelColumn());
+        view()->scrollTo(line, QAbstractItemView::PositionAtTop);
+        if (box_.TopLineMatches()) {
+            view()->setCurrentIndex(line);
+        }
     }
     return true;
 }

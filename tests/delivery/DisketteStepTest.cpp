@@ -9,6 +9,7 @@
 #include "delivery/DisketteStep.h"
 #include "delivery/MakeDataFile.h"
 #include "dialogs/TextDialog.h"
+#include "platform/DriveMap.h"
 #include "util/Files.h"
 
 namespace fs = std::filesystem;
@@ -124,6 +125,25 @@ TEST_F(DisketteStepTest, ADriveThatIsNotThereIsANotReadyDeviceAndNothingIsDelete
     EXPECT_FALSE(fs::exists(disk.File("not mounted")));
     EXPECT_TRUE(FileExists(disk.File("Fall_Old_Studio.tvr")));
     EXPECT_TRUE(FileExists(dataFile));
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(DisketteStepTest, ALetterThatNamesNothingSaysWhichLettersDo) {
+    unsetenv("TAVORIN_DRIVE_Z");
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+        if (letter != 'Q' && letter != 'R' && letter != 'S' && !DriveDirectory(letter).empty()) {
+            GTEST_SKIP() << "this machine has removable volumes of its own";
+        }
+    }
+    AnswerDrive("z");
+    ui.ExpectQuestion(
+        "Drive Z: names no removable disk or folder on this computer. The letters "
+        "that do: Q: (" +
+            disk.Path().string() + "), S: (" + dir.Path().string() +
+            ").\nPlug the disk in and try again?",
+        false);
+    MakeDisketteStep(db);
+    EXPECT_TRUE(FileExists(disk.File("notes.doc")));
     EXPECT_TRUE(ui.messages.empty());
 }
 

@@ -116,6 +116,33 @@ TEST_F(PersonDialogTest, ANoteToMCGivenToAnOlderPersonIsKept) {
     EXPECT_NE(FileText().find("PR|F2|A|Ann|Lee||Say it LAY|M7|"), std::string::npos);
 }
 
+// A second person of a name already in the studio is asked about; No keeps what was typed.
+TEST_F(PersonDialogTest, ASecondPersonOfTheSameNameIsAskedAbout) {
+    AddPersonRecord(db, 'F', 'A', 0, "Ann", "Lee");
+    const std::string question = "There is already a person named ANN LEE. Add another?";
+    ui.ExpectDialog<CPersonDialog>([&](CPersonDialog& dialog) {
+        dialog.firstName = "ANN";
+        dialog.lastName = "LEE";
+        dialog.nickname = "Annie";
+        ChooseType(dialog, "Lady amateur, youth");
+        ui.ExpectQuestion(question, false);
+        EXPECT_FALSE(dialog.OnOK());
+        EXPECT_EQ(dialog.nickname, "Annie");
+        ui.ExpectQuestion(question, true);
+        return dialog.OnOK() ? IDOK : IDCANCEL;
+    });
+    EXPECT_EQ(AddPerson(db), 1);
+    ASSERT_EQ(db.personArray.size(), 2u);
+    EXPECT_EQ(db.personArray[1]->nickname, "Annie");
+    // Editing either of the two without renaming asks nothing.
+    ui.ExpectDialog<CPersonDialog>([](CPersonDialog& dialog) {
+        dialog.nickname = "Ann the second";
+        return dialog.OnOK() ? IDOK : IDCANCEL;
+    });
+    EXPECT_EQ(EditPerson(db, db.personArray[1]->number), 1);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
 TEST_F(PersonDialogTest, MealPreferenceIsOneUpperCaseCharacter) {
     EXPECT_EQ(CPersonDialog::MealPreferenceText("v"), "V");
     EXPECT_EQ(CPersonDialog::MealPreferenceText("fish"), "F");

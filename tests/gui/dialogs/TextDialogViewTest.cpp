@@ -1,5 +1,6 @@
 // "Enter text" on screen: its size follows the maximum length, and 'U' turns typed letters into
 // upper case.
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -9,6 +10,7 @@
 #include "dialogs/TextDialog.h"
 #include "qt/ControlNames.h"
 #include "qt/QtUi.h"
+#include "qt/TextDialogView.h"
 
 class TextDialogViewTest : public QObject {
     Q_OBJECT
@@ -18,24 +20,28 @@ private slots:
 
     void WidthFollowsTheMaximumLength() {
         CQtUi ui;
-        for (const auto& [maxLength, width] : {std::pair{60, 635}, std::pair{1, 155}}) {
+        // A one-letter answer no longer makes a dialog too narrow for its title.
+        for (const auto& [maxLength, width] : {std::pair{60, 635}, std::pair{1, 240}}) {
             CTextDialog model("Comment", maxLength, "", 0);
             QSize size;
             QRect editRect, okRect, cancelRect;
+            QString promptText;
             WhenModalOpens([&](QWidget* view) {
                 size = view->size();
                 editRect = FindControlById(view, CTextDialog::kEditId)->geometry();
                 okRect = FindControlById(view, IDOK)->geometry();
                 cancelRect = FindControlById(view, IDCANCEL)->geometry();
+                promptText = view->findChild<QLabel*>()->text();
                 SaveScreenshot(view, QStringLiteral("text-dialog-%1").arg(maxLength));
                 view->close();
             });
             QCOMPARE(ui.RunDialog(model), IDCANCEL);
-            const int a = width - 135;
-            QCOMPARE(size, QSize(width, 50));
-            QCOMPARE(editRect, QRect(0, 2, a + 2, 20));
-            QCOMPARE(okRect, QRect(a + 4, 2, 60, 20));
-            QCOMPARE(cancelRect, QRect(a + 68, 2, 60, 20));
+            const int a = CTextDialogView::TextAreaWidth(maxLength);
+            QCOMPARE(size, QSize(width, 68));
+            QCOMPARE(editRect, QRect(0, 20, a + 2, 20));
+            QCOMPARE(okRect, QRect(a + 4, 20, 60, 20));
+            QCOMPARE(cancelRect, QRect(a + 68, 20, 60, 20));
+            QCOMPARE(promptText, QStringLiteral("Comment"));
         }
     }
 

@@ -179,16 +179,18 @@ private slots:
                 scrolledBack = TopLine(gentleman);
                 QCOMPARE(gentleman->currentText(), QStringLiteral("S"));
                 Key(form, Qt::Key_M);
-                // Down to the scrolled-to name and Enter take it from the list.
+                // The first name beginning so is marked: Down moves on from it, Up back, and
+                // Enter takes the marked name.
+                QCOMPARE(gentleman->view()->currentIndex().row(), 2);
                 Key(form, Qt::Key_Down);
-                Key(form, Qt::Key_Down);
+                QCOMPARE(gentleman->view()->currentIndex().row(), 3);
+                Key(form, Qt::Key_Up);
                 Key(form, Qt::Key_Return);
                 QCOMPARE(gentleman->currentText(), QStringLiteral("Smith, Tom"));
                 Key(form, Qt::Key_Tab);
                 auto* lady = FindControl<QComboBox>(form, Form::kLadyId);
                 QCOMPARE(QApplication::focusWidget(), lady);
                 Key(form, Qt::Key_L);
-                Key(form, Qt::Key_Down);
                 Key(form, Qt::Key_Return);
                 QCOMPARE(lady->currentText(), QStringLiteral("Lee, Ann"));
                 // Moving into a list marks its first line; Space chooses it, Down the next.
@@ -203,6 +205,14 @@ private slots:
                 Key(form, Qt::Key_Down);
                 Key(form, Qt::Key_Space);
                 SaveScreenshot(form, QStringLiteral("entry-form-C-filled"));
+                // The coded "New form with" buttons say what they do and name their key.
+                for (int key = 5; key <= 9; ++key) {
+                    const auto& button = Form::NewFormButtons()[static_cast<size_t>(key - 5)];
+                    const QString tip = FindControlById(form, button.id)->toolTip();
+                    QVERIFY2(tip.startsWith(QStringLiteral("Save this form, then start")) &&
+                                 tip.contains(QStringLiteral("(F%1)").arg(key)),
+                             qPrintable(tip));
+                }
                 // The button's mnemonic presses it the way a click would, a moment later.
                 Key(form, Qt::Key_X, Qt::AltModifier);
                 QTRY_VERIFY(!form->isVisible());

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QToolTip>
 #include <QtTest>
 
 #include "GuiTestSupport.h"
@@ -121,6 +122,11 @@ private slots:
         QList<int> visited;
         QStringList problems;
         WhenModalOpens([&](QWidget* view) {
+            // Buttons captioned only "Add", "Edit" or "Delete" say what they act on.
+            QCOMPARE(FindControlById(view, CPersonDialog::kRoommateAddId)->toolTip(),
+                     QStringLiteral("Choose a person who shares this person's hotel room"));
+            QCOMPARE(FindControlById(view, CPersonDialog::kCommentDeleteId)->toolTip(),
+                     QStringLiteral("Delete the chosen comment"));
             const std::pair<int, const char*> labelled[] = {
                 {CPersonDialog::kLastNameId, "*Last name"},
                 {CPersonDialog::kFirstNameId, "First name"},
@@ -220,7 +226,11 @@ private slots:
 
             auto* lastEdit = FindControl<QLineEdit>(view, CPersonDialog::kLastNameId);
             lastEdit->end(false);
-            QTest::keyClicks(lastEdit, QStringLiteral("-Ray [2]|;") + QString(40, u'x'));
+            // A refused character and a full field are told by the field, not dropped silently.
+            QTest::keyClicks(lastEdit, QStringLiteral("-Ray [2]|"));
+            QTRY_COMPARE(QToolTip::text(), QStringLiteral("| cannot be used here"));
+            QTest::keyClicks(lastEdit, QStringLiteral(";") + QString(40, u'x'));
+            QTRY_COMPARE(QToolTip::text(), QStringLiteral("At most 40 characters"));
             last = lastEdit->text();
             auto* mealEdit = FindControl<QLineEdit>(view, CPersonDialog::kMealPreferenceId);
             mealEdit->selectAll();

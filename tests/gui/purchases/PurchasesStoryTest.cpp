@@ -13,10 +13,10 @@
 
 #include "GuiTestSupport.h"
 #include "app/Application.h"
-#include "qt/ControlNames.h"
-#include "qt/QtUi.h"
 #include "purchases/PurchaseDialog.h"
 #include "purchases/PurchaseListDialog.h"
+#include "qt/ControlNames.h"
+#include "qt/QtUi.h"
 #include "shell/MainDialog.h"
 #include "shell/Startup.h"
 
@@ -95,6 +95,9 @@ private slots:
                     });
                     ClickControl(dialog, Dialog::kOkId);
                     QVERIFY(dialog->isVisible());
+                    // Back in the dialog, the purchaser box is where the keys go.
+                    QVERIFY(dialog->focusWidget() == box ||
+                            dialog->focusWidget() == box->lineEdit());
 
                     // The name chosen from the drop-down with the mouse.
                     box->lineEdit()->selectAll();
