@@ -65,6 +65,32 @@ float EntryPrice(const CDatabase& store, const CDanceCategory& category,
     return fee;
 }
 
+float EntryFee(const CDatabase& store, const CEntryRecord& entry) {
+    const CDanceCategory* category = store.FindCategory(entry.categoryCode);
+    return category != nullptr ? EntryPrice(store, *category, entry) : 0.0f;
+}
+
+std::optional<float> PurchasePrice(const CDatabase& store, const CFinanceRecord& purchase) {
+    const CPersonRecord* purchaser = store.FindPerson(purchase.purchaserNumber);
+    float piece = 0.0f;
+    if (purchase.type == 'P') {
+        const CPackageRecord* package = store.FindPackage(purchase.itemNumber);
+        if (package == nullptr) {
+            return std::nullopt;
+        }
+        piece = package->Price(purchaser);
+    } else if (purchase.type == 'O') {
+        const CPriceListRecord* item = store.FindPriceListItem(purchase.itemNumber);
+        if (item == nullptr) {
+            return std::nullopt;
+        }
+        piece = item->Price(purchaser);
+    } else {
+        return 0.0f;
+    }
+    return piece * static_cast<float>(purchase.quantity);
+}
+
 int SetNPInc(const CDatabase& store, int gentleman, int lady, char entryType) {
     const bool g = HasHotelPackage(store, gentleman);
     const bool l = HasHotelPackage(store, lady);
