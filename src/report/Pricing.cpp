@@ -56,9 +56,10 @@ void AppendItem(const CDatabase& store, const CFinanceRecord& purchase, int item
 
 float EntryPrice(const CDatabase& store, const CDanceCategory& category,
                  const CEntryRecord& entry) {
-    const CategoryEntryDetails details = category.EntryDetails(entry.dance, entry.level, entry.age);
+    // The fees without the names: the report prices every entry.
+    const CDanceCategory::Fees fees = category.EntryFees(entry.dance, entry.level);
     const bool youth = IsYouthEntry(entry.type);
-    float fee = youth ? details.youthFee : details.adultFee;
+    float fee = youth ? fees.youth : fees.adult;
     if (SetNPInc(store, entry.gentleman, entry.lady, entry.type) == 1) {
         fee += youth ? category.youthExtraFee : category.adultExtraFee;
     }

@@ -27,16 +27,22 @@ struct CShare {
     int64_t cents;
     bool half;
 };
+struct CShares {
+    CShare share[2];
+    int count;
+};
 
 class CStatementsBuilder {
 public:
     CStatementsBuilder(const CDatabase& store, CStatements& out) : store_(store), out_(out) {}
 
     void Build(const CStudioCharges& charges) {
-        for (const auto& [entry, fee] : charges.entries) {
+        for (const auto& [entry, fee, couple] : charges.entries) {
             const std::string item =
-                CoupleLabel(store_, *entry) + ": " + DescribeEntry(store_, *entry, true);
-            for (const CShare& share : SharesOf(*entry, Cents(fee))) {
+                charges.coupleLabels[couple] + ": " + DescribeEntry(store_, *entry, true);
+            const CShares shares = SharesOf(*entry, Cents(fee));
+            for (int i = 0; i < shares.count; ++i) {
+                const CShare& share = shares.share[i];
                 Charge(share.payer, share.half ? item + " (half)" : item, share.cents);
             }
         }
@@ -58,27 +64,27 @@ private:
                                                                                 : kStudioAccount;
     }
 
-    std::vector<CShare> SharesOf(const CEntryRecord& entry, int64_t cents) const {
+    CShares SharesOf(const CEntryRecord& entry, int64_t cents) const {
         switch (entry.type) {
             case 'F':
             case 'f':
-                return {{Payer(entry.lady), cents, false}};
+                return {{{Payer(entry.lady), cents, false}}, 1};
             case 'M':
             case 'm':
-                return {{Payer(entry.gentleman), cents, false}};
+                return {{{Payer(entry.gentleman), cents, false}}, 1};
             case 'A':
             case 'a':
             case 'P': {
                 const int gentleman = Payer(entry.gentleman);
                 const int lady = Payer(entry.lady);
                 if (gentleman == lady) {
-                    return {{gentleman, cents, false}};
+                    return {{{gentleman, cents, false}}, 1};
                 }
                 const int64_t ladyHalf = cents / 2;
-                return {{gentleman, cents - ladyHalf, true}, {lady, ladyHalf, true}};
+                return {{{gentleman, cents - ladyHalf, true}, {lady, ladyHalf, true}}, 2};
             }
             default:
-                return {{kStudioAccount, cents, false}};
+                return {{{kStudioAccount, cents, false}}, 1};
         }
     }
 
@@ -128,7 +134,11 @@ CStringList PageOf(const CStatements& statements, const CStatement& statement) {
     heading += statement.name;
     heading += ", ";
     heading += statement.kind.empty() ? std::string("the studio's own account") : statement.kind;
-    CStringList page = {statements.studioName, heading, ""};
+    CStringList page;
+    page.reserve(statement.lines.size() + 7);
+    page.push_back(statements.studioName);
+    page.push_back(std::move(heading));
+    page.push_back("");
     for (const CStatementLine& line : statement.lines) {
         page.push_back(Amount9(line.cents) + " " + line.item);
     }
@@ -209,12 +219,19 @@ std::vector<CStringList> StatementPages(const CStatements& statements) {
 }
 
 CStringList StatementsText(const CStatements& statements) {
+    std::vector<CStringList> pages = StatementPages(statements);
+    std::size_t size = 0;
+    for (const CStringList& page : pages) {
+        size += page.size() + 1;
+    }
     CStringList text;
-    for (const CStringList& page : StatementPages(statements)) {
+    text.reserve(size);
+    for (CStringList& page : pages) {
         if (!text.empty()) {
             text.push_back("");
         }
-        text.insert(text.end(), page.begin(), page.end());
+        text.insert(text.end(), std::make_move_iterator(page.begin()),
+                    std::make_move_iterator(page.end()));
     }
     return text;
 }

@@ -91,8 +91,8 @@ private:
         double danceTotal = 0;
         int danceCount = 0;
         bool first = true;
-        for (const auto& [entry, fee] : charges_.entries) {
-            std::string label = CoupleLabel(store_, *entry);
+        for (const auto& [entry, fee, couple] : charges_.entries) {
+            const std::string& label = charges_.coupleLabels[couple];
             if (first || label != previousLabel) {
                 if (!first) {
                     AddSubtotal(groupSubtotal);
@@ -100,7 +100,7 @@ private:
                 }
                 groupSubtotal = 0;
                 Add(label);
-                previousLabel = std::move(label);
+                previousLabel = label;
             }
             first = false;
             groupSubtotal += fee;
