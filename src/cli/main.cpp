@@ -121,13 +121,10 @@ int RunReport(const COperands& operands, CUi& ui) {
 
 // Prints what each person owes the studio, as text or (with --csv) as a spreadsheet's rows.
 int RunStatements(const COperands& operands, CUi& ui) {
-    const bool csv = operands.size() == 3 && operands[2] == "--csv";
-    if (operands.size() != 2 && !csv) {
-        return kExitUsage;
-    }
     CDatabase store(ui);
-    if (!LoadSetup(store, operands[0]) || !LoadDataFile(store, operands[1])) {
-        return kExitNotLoaded;
+    bool csv = false;
+    if (const int status = LoadStudioForListing(store, operands, csv); status != kExitDone) {
+        return status;
     }
     CStatements statements;
     if (!BuildStatements(store, statements)) {
