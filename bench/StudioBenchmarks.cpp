@@ -1,5 +1,6 @@
 // What a user of a large studio waits for: loading the competition, reading and writing the
-// studio file, the summary report, saving an entry form, and filling the person and forms lists.
+// studio file, the summary report and the statements, saving an entry form, and filling the
+// person and forms lists.
 // Argument 1 is the large studio, 2 a studio twice as large (the competition stays the same).
 #include <benchmark/benchmark.h>
 
@@ -16,6 +17,7 @@
 #include "formats/DataFileWriter.h"
 #include "formats/SetupLoader.h"
 #include "persons/PersonLists.h"
+#include "report/Statements.h"
 #include "report/SummaryReport.h"
 
 namespace {
@@ -35,7 +37,9 @@ const CGeneratedFiles& FilesOf(int factor) {
     static std::map<int, CGeneratedFiles> made;
     auto found = made.find(factor);
     if (found == made.end()) {
-        const std::string directory = (BenchDirectory() / ("x" + std::to_string(factor))).string();
+        std::string folder = "x";
+        folder += std::to_string(factor);
+        const std::string directory = (BenchDirectory() / folder).string();
         std::filesystem::remove_all(directory);
         const std::string data =
             WriteGeneratedFiles(directory, CGeneratedSize::LargeTimes(factor), 2025);
@@ -103,6 +107,17 @@ void BM_SummaryReportText(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SummaryReportText)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+// The statements of every person, as the statements window shows them.
+void BM_Statements(benchmark::State& state) {
+    CLoadedStudio studio(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        CStatements statements;
+        BuildStatements(studio.store, statements);
+        benchmark::DoNotOptimize(StatementsText(statements).size());
+    }
+}
+BENCHMARK(BM_Statements)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 // A new six-dance form of a pro/am couple saved into the large store, with the file write. The
 // form's entries are taken out again, untimed, so that every round saves into the same store.

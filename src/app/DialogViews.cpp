@@ -1,9 +1,7 @@
 #include "app/DialogViews.h"
 
 #include "dialogs/ListDialog.h"
-#include "qt/ListDialogView.h"
 #include "dialogs/TextDialog.h"
-#include "qt/TextDialogView.h"
 #include "entries/EntryFormDialog.h"
 #include "entries/EntryFormDialogView.h"
 #include "entries/EntryTypeDialog.h"
@@ -12,13 +10,17 @@
 #include "persons/PersonDialogView.h"
 #include "persons/PersonListDialog.h"
 #include "persons/PersonListDialogView.h"
-#include "qt/DialogViewRegistry.h"
 #include "purchases/PurchaseDialog.h"
 #include "purchases/PurchaseDialogView.h"
 #include "purchases/PurchaseListDialog.h"
 #include "purchases/PurchaseListDialogView.h"
+#include "qt/DialogViewRegistry.h"
+#include "qt/ListDialogView.h"
+#include "qt/TextDialogView.h"
 #include "report/ReportWindow.h"
 #include "report/ReportWindowView.h"
+#include "report/StatementsWindow.h"
+#include "report/StatementsWindowView.h"
 #include "shell/AboutDialog.h"
 #include "shell/AboutDialogView.h"
 #include "shell/MainDialog.h"
@@ -43,6 +45,7 @@ std::vector<int> RegisterAll() {
     Register<CTextDialog, CTextDialogView>(claimedTwice);
     Register<CStudioDialog, CStudioDialogView>(claimedTwice);
     Register<CReportWindow, CReportWindowView>(claimedTwice);
+    Register<CStatementsWindow, CStatementsWindowView>(claimedTwice);
     Register<CEntryTypeDialog, CEntryTypeDialogView>(claimedTwice);
     Register<CEntryFormDialog, CEntryFormDialogView>(claimedTwice);
     Register<CPersonListDialog, CPersonListDialogView>(claimedTwice);

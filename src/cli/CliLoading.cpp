@@ -27,3 +27,14 @@ bool LoadDataFile(CDatabase& store, const std::string& path) {
     }
     return true;
 }
+
+int LoadStudioForListing(CDatabase& store, const COperands& operands, bool& csv) {
+    csv = operands.size() == 3 && operands[2] == "--csv";
+    if (operands.size() != 2 && !csv) {
+        return kExitUsage;
+    }
+    if (!LoadSetup(store, operands[0]) || !LoadDataFile(store, operands[1])) {
+        return kExitNotLoaded;
+    }
+    return kExitDone;
+}

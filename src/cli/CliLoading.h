@@ -17,3 +17,6 @@ using COperands = std::vector<std::string>;
 bool LoadSetup(CDatabase& store, const std::string& path);
 // Reads the studio data file into the store as start-up does; false after the user has been told.
 bool LoadDataFile(CDatabase& store, const std::string& path);
+// The operands "SETUP.stu DATA.tvr [--csv]" of a listing command, loaded into the store:
+// kExitDone with `csv` telling whether CSV was asked for, else the status to end with.
+int LoadStudioForListing(CDatabase& store, const COperands& operands, bool& csv);

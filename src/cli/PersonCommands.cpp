@@ -41,13 +41,10 @@ int RunImport(const COperands& operands, CUi& ui) {
 }
 
 int RunPersons(const COperands& operands, CUi& ui) {
-    const bool csv = operands.size() == 3 && operands[2] == "--csv";
-    if (operands.size() != 2 && !csv) {
-        return kExitUsage;
-    }
     CDatabase store(ui);
-    if (!LoadSetup(store, operands[0]) || !LoadDataFile(store, operands[1])) {
-        return kExitNotLoaded;
+    bool csv = false;
+    if (const int status = LoadStudioForListing(store, operands, csv); status != kExitDone) {
+        return status;
     }
     if (csv) {
         std::cout << FormatRosterCsv(store);

@@ -6,6 +6,7 @@
 //   tavorin-cli [--yes] report SETUP.stu DATA.tvr
 //   tavorin-cli [--yes] import SETUP.stu DATA.tvr FROM
 //   tavorin-cli [--yes] persons SETUP.stu DATA.tvr [--csv]
+//   tavorin-cli [--yes] statements SETUP.stu DATA.tvr [--csv]
 //
 // Messages the program would show go to standard error as "message: TEXT", questions as
 // "question: TEXT", answered No unless --yes is given. Exit status: 0 done, 1 the files could not
@@ -25,6 +26,7 @@
 #include "formats/DataFileReader.h"
 #include "formats/DataFileWriter.h"
 #include "formats/SetupLoader.h"
+#include "report/Statements.h"
 #include "report/SummaryReport.h"
 #include "util/CodePage.h"
 #include "util/Files.h"
@@ -117,6 +119,32 @@ int RunReport(const COperands& operands, CUi& ui) {
     return kExitDone;
 }
 
+// Prints what each person owes the studio, as text or (with --csv) as a spreadsheet's rows.
+int RunStatements(const COperands& operands, CUi& ui) {
+    CDatabase store(ui);
+    bool csv = false;
+    if (const int status = LoadStudioForListing(store, operands, csv); status != kExitDone) {
+        return status;
+    }
+    CStatements statements;
+    if (!BuildStatements(store, statements)) {
+        return kExitNotLoaded;
+    }
+    if (statements.pricesHidden) {
+        ui.ShowMessage(kStatementsPricesHidden);
+    }
+    if (csv) {
+        std::cout << StatementsCsv(statements);
+        return kExitDone;
+    }
+    if (!statements.pricesHidden) {
+        for (const auto& line : StatementsText(statements)) {
+            std::cout << Cp1252ToUtf8(line) << '\n';
+        }
+    }
+    return kExitDone;
+}
+
 const CCommand kCommands[] = {
     {"export", "SETUP.stu [DATA.tvr]", RunExport},
     {"rewrite", "SETUP.stu DATA.tvr OUT.tvr", RunRewrite},
@@ -124,6 +152,7 @@ const CCommand kCommands[] = {
     {"report", "SETUP.stu DATA.tvr", RunReport},
     {"import", "SETUP.stu DATA.tvr FROM", RunImport},
     {"persons", "SETUP.stu DATA.tvr [--csv]", RunPersons},
+    {"statements", "SETUP.stu DATA.tvr [--csv]", RunStatements},
 };
 
 void PrintUsage(std::ostream& out) {
@@ -150,7 +179,7 @@ int main(int argc, char** argv) {
             std::cout << "tavorin-cli " TAVORIN_VERSION "\n";
             return kExitDone;
         } else if (word == "--csv") {
-            // An operand of "persons"; the command says whether it takes it.
+            // An operand of "persons" and "statements"; the command says whether it takes it.
             words.push_back(word);
         } else if (word.size() > 1 && word[0] == '-') {
             std::cerr << "tavorin-cli: unknown option " << word << '\n';

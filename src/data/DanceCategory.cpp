@@ -57,6 +57,18 @@ int CDanceCategory::AgeCount() const {
     return UsableCount(pcaAges);
 }
 
+CDanceCategory::Fees CDanceCategory::FeesAt(int dancePosition, int levelPosition) const {
+    Fees fees{adultFee, youthFee};
+    const int position = feeBasis == 'D' ? dancePosition : feeBasis == 'L' ? levelPosition : -1;
+    TakeFromList(adultFeeList, position, fees.adult);
+    TakeFromList(youthFeeList, position, fees.youth);
+    return fees;
+}
+
+CDanceCategory::Fees CDanceCategory::EntryFees(uint8_t dance, uint8_t level) const {
+    return FeesAt(FindDance(dance), FindLevel(level));
+}
+
 CategoryEntryDetails CDanceCategory::EntryDetails(uint8_t dance, uint8_t level, uint8_t age) const {
     const int d = FindDance(dance);
     const int l = FindLevel(level);
@@ -81,11 +93,9 @@ CategoryEntryDetails CDanceCategory::EntryDetails(uint8_t dance, uint8_t level, 
         details.ageYouth = (pcaAges)[a].youth;
         details.ageSpare = (pcaAges)[a].spare;
     }
-    details.adultFee = adultFee;
-    details.youthFee = youthFee;
-    const int feePosition = feeBasis == 'D' ? d : feeBasis == 'L' ? l : -1;
-    TakeFromList(adultFeeList, feePosition, details.adultFee);
-    TakeFromList(youthFeeList, feePosition, details.youthFee);
+    const Fees fees = FeesAt(d, l);
+    details.adultFee = fees.adult;
+    details.youthFee = fees.youth;
     uint8_t units = unitCount;
     const int unitPosition = unitCountBasis == 'D' ? d : unitCountBasis == 'L' ? l : -1;
     TakeFromList(unitCountList, unitPosition, units);

@@ -58,6 +58,12 @@ public:
     int AgeCount() const;
 
     CategoryEntryDetails EntryDetails(uint8_t dance, uint8_t level, uint8_t age) const;
+    // The fees alone, as EntryDetails gives them, without the names: what pricing needs.
+    struct Fees {
+        float adult = 0;
+        float youth = 0;
+    };
+    Fees EntryFees(uint8_t dance, uint8_t level) const;
 
     // Whether entries of `entryType` (F, M, f, m, A, a, P, G) may enter this category.
     bool AllowsEntryType(char entryType) const;
@@ -99,4 +105,8 @@ public:
     std::vector<float> adultFeeList;
     std::vector<float> youthFeeList;
     std::vector<uint8_t> unitCountList;
+
+private:
+    // The fees at the dance's and the level's positions in their lists (-1: not listed).
+    Fees FeesAt(int dancePosition, int levelPosition) const;
 };

@@ -4,6 +4,7 @@
 #include "data/Database.h"
 #include "persons/PersonDialog.h"
 #include "util/CodePage.h"
+#include "util/Csv.h"
 
 const std::array<const char*, 7>& RosterColumnNames() {
     static const std::array<const char*, 7> names{
@@ -16,30 +17,13 @@ std::string PersonTypeText(const CPersonRecord& person) {
     return PersonTypes()[static_cast<std::size_t>(type >= 0 ? type : kNonCompetitorType)].text;
 }
 
-std::string CsvField(const std::string& value, char separator) {
-    if (value.find_first_of(std::string{separator, '"', '\r', '\n'}) == std::string::npos) {
-        return value;
-    }
-    std::string quoted = "\"";
-    for (const char c : value) {
-        quoted += c;
-        if (c == '"') {
-            quoted += '"';
-        }
-    }
-    return quoted + '"';
-}
-
 std::string FormatRosterCsv(const CDatabase& store) {
     std::string out;
-    auto addLine = [&out](const std::vector<std::string>& values) {
-        for (std::size_t i = 0; i < values.size(); ++i) {
-            if (i > 0) {
-                out += ',';
-            }
-            out += CsvField(Cp1252ToUtf8(values[i]));
+    auto addLine = [&out](std::vector<std::string> values) {
+        for (auto& value : values) {
+            value = Cp1252ToUtf8(value);
         }
-        out += "\r\n";
+        out += CsvLine(values);
     };
     addLine({RosterColumnNames().begin(), RosterColumnNames().end()});
     for (const auto& person : store.personArray) {

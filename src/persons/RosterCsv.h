@@ -27,10 +27,6 @@ std::string PersonTypeText(const CPersonRecord& person);
 // Every person in store order, in UTF-8 with CR LF line ends.
 std::string FormatRosterCsv(const CDatabase& store);
 
-// One value as it stands in a line: in quotes, with its quotes doubled, when it holds the
-// separator, a quote or a line break.
-std::string CsvField(const std::string& value, char separator = ',');
-
 // One line of a CSV file as read: its values and the number of the file line it starts on (a
 // quoted value may run over several lines).
 struct CCsvRecord {

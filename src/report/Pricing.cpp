@@ -56,13 +56,40 @@ void AppendItem(const CDatabase& store, const CFinanceRecord& purchase, int item
 
 float EntryPrice(const CDatabase& store, const CDanceCategory& category,
                  const CEntryRecord& entry) {
-    const CategoryEntryDetails details = category.EntryDetails(entry.dance, entry.level, entry.age);
+    // The fees without the names: the report prices every entry.
+    const CDanceCategory::Fees fees = category.EntryFees(entry.dance, entry.level);
     const bool youth = IsYouthEntry(entry.type);
-    float fee = youth ? details.youthFee : details.adultFee;
+    float fee = youth ? fees.youth : fees.adult;
     if (SetNPInc(store, entry.gentleman, entry.lady, entry.type) == 1) {
         fee += youth ? category.youthExtraFee : category.adultExtraFee;
     }
     return fee;
+}
+
+float EntryFee(const CDatabase& store, const CEntryRecord& entry) {
+    const CDanceCategory* category = store.FindCategory(entry.categoryCode);
+    return category != nullptr ? EntryPrice(store, *category, entry) : 0.0f;
+}
+
+std::optional<float> PurchasePrice(const CDatabase& store, const CFinanceRecord& purchase) {
+    const CPersonRecord* purchaser = store.FindPerson(purchase.purchaserNumber);
+    float piece = 0.0f;
+    if (purchase.type == 'P') {
+        const CPackageRecord* package = store.FindPackage(purchase.itemNumber);
+        if (package == nullptr) {
+            return std::nullopt;
+        }
+        piece = package->Price(purchaser);
+    } else if (purchase.type == 'O') {
+        const CPriceListRecord* item = store.FindPriceListItem(purchase.itemNumber);
+        if (item == nullptr) {
+            return std::nullopt;
+        }
+        piece = item->Price(purchaser);
+    } else {
+        return 0.0f;
+    }
+    return piece * static_cast<float>(purchase.quantity);
 }
 
 int SetNPInc(const CDatabase& store, int gentleman, int lady, char entryType) {

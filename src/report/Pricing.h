@@ -2,6 +2,7 @@
 // What the summary report charges: the fee of one dance entry, with the surcharge for dancers
 // whom no hotel package covers, and the price-list items that the purchases amount to. The
 // organizer's invoice decides the real amount; these rules only estimate it.
+#include <optional>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -9,6 +10,7 @@
 class CDanceCategory;
 class CDatabase;
 class CEntryRecord;
+class CFinanceRecord;
 
 // One price-list item as bought, alone or inside a package.
 struct PurchasedItemLine {
@@ -24,6 +26,16 @@ using CItemLineList = std::vector<PurchasedItemLine>;
 // The entry's fee in its category: the youth or adult fee for its dance, level and age, plus
 // the category's surcharge when the package rule asks for it.
 float EntryPrice(const CDatabase& store, const CDanceCategory& category, const CEntryRecord& entry);
+
+// EntryPrice in the entry's own category; 0 for an entry whose category the setup no longer
+// lists, as it has no fee to show.
+float EntryFee(const CDatabase& store, const CEntryRecord& entry);
+
+// The price of the whole purchase for its purchaser (or for nobody, when the purchaser is not a
+// person of the store) as of today, in single precision: piece price times quantity. No value
+// for a package or price-list item the setup no longer lists; 0 for a kind of purchase that no
+// rule prices.
+std::optional<float> PurchasePrice(const CDatabase& store, const CFinanceRecord& purchase);
 
 // 1 when the competition's package rule for `entryType` charges the surcharge, given whether
 // the gentleman and the lady have a hotel package; else 0.

@@ -2,10 +2,13 @@
 // The report on paper (or in a PDF file), laid out by the report's own page layout: the system
 // print dialog, then every page in a 10-point serif with margins of a twentieth of the page.
 #include <QFont>
+#include <vector>
 
 #include "util/Text.h"
 
+class QPagedPaintDevice;
 class QPrinter;
+class QString;
 class QWidget;
 
 // "Times New Roman" at 10 points, or the nearest serif face the system has.
@@ -18,3 +21,13 @@ bool PrintReportLines(QPrinter& printer, const CStringList& lines);
 // Shows the system print dialog (which offers printing to a PDF file) and prints all pages
 // when the user confirms. False only when printing was chosen and failed.
 bool PrintReportWithDialog(QWidget* parent, const CStringList& lines);
+
+// Each part begins on a page of its own and goes on over further pages when it is long; laid
+// out as the report. False when the device cannot be painted on.
+bool PrintReportParts(QPagedPaintDevice& device, const std::vector<CStringList>& parts);
+// PrintReportParts on the printer the user chooses in the system print dialog; as
+// PrintReportWithDialog.
+bool PrintPartsWithDialog(QWidget* parent, const std::vector<CStringList>& parts);
+// PrintReportParts into a PDF file with the given title. False when it cannot be written.
+bool WriteReportPdf(const QString& path, const QString& title,
+                    const std::vector<CStringList>& parts);

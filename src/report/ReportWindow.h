@@ -7,6 +7,7 @@
 #include "dialogs/DialogModel.h"
 #include "util/Text.h"
 
+class CDatabase;
 class CTextMeasure;
 
 class CReportWindow : public CDialogModel {
@@ -16,6 +17,7 @@ public:
     static constexpr int kTextId = 1016;
     static constexpr int kOkId = 1;
     static constexpr int kPrintId = 1017;
+    static constexpr int kStatementsId = 1018;  // only in the summary report
 
     static constexpr const char* kSummaryCaption = "Summary report";
 
@@ -31,6 +33,13 @@ public:
     // ended by CR LF, into the text the area shows.
     void Open(const CTextMeasure& measure, int width);
 
+    // The summary report offers the statements of the studio in `store`, which must outlive
+    // the window.
+    void OfferStatements(CDatabase& store) { store_ = &store; }
+    bool OffersStatements() const { return store_ != nullptr; }
+    // "Statements...": the statements window, or why there are none.
+    void OnStatements();
+
     bool wrap = true;
     CStringList wrappedLines;
     std::string joinedText;
@@ -38,4 +47,5 @@ public:
 private:
     std::string caption_;
     const CStringList& lines_;
+    CDatabase* store_ = nullptr;
 };

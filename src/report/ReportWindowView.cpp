@@ -55,6 +55,14 @@ CReportWindowView::CReportWindowView(CReportWindow& model, CUi& ui, QWidget* par
     ok->setGeometry(units.Rect(383, 249, 50, 14));
     ok->setDefault(true);
 
+    if (model_.OffersStatements()) {
+        auto* statements = new QPushButton(QStringLiteral("Statements..."), this);
+        TAVORIN_NAME_CONTROL(statements, CReportWindow::kStatementsId, statements->text());
+        statements->setGeometry(units.Rect(271, 249, 50, 14));
+        statements->setAutoDefault(false);
+        connect(statements, &QPushButton::clicked, this, [this] { model_.OnStatements(); });
+    }
+
     connect(ok, &QPushButton::clicked, this, [this] { done(IDOK); });
     connect(print, &QPushButton::clicked, this, &CReportWindowView::OnPrint);
     SetSizeAndCentre(units.X(kWidth), units.Y(kHeight));

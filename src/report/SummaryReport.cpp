@@ -1,6 +1,5 @@
 #include "report/SummaryReport.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <unordered_map>
 
@@ -10,6 +9,7 @@
 #include "formats/DataFileWriter.h"
 #include "platform/Ui.h"
 #include "report/Pricing.h"
+#include "report/ReportCharges.h"
 #include "report/ReportWindow.h"
 #include "util/Files.h"
 
@@ -29,13 +29,7 @@ std::string Unsigned(int value) {
 }
 
 std::string PersonLine(const CPersonRecord& person) {
-    static const char* const kKinds[] = {
-        "gentleman professional", "lady professional",       "adult gentleman amateur",
-        "adult lady amateur",     "youth gentleman amateur", "youth lady amateur",
-    };
-    const int code = person.PersonTypeCode();
-    const char* kind = code >= 0 && code <= 5 ? kKinds[code] : "non-competitor";
-    return person.FormatPersonName(0) + ", " + kind;
+    return person.FormatPersonName(0) + ", " + PersonKind(person);
 }
 
 class CReportBuilder {
@@ -50,12 +44,13 @@ public:
         AddPersons();
         AddHeading("Dance entries:");
         store_.AssignHotelPackages();
+        charges_ = ChargesOf(store_);
         AddEntries();
         AddHeading("Other purchases:");
         AddPurchases();
         Add("");
         if (pricesShown_) {
-            Add("Approximate total due: " + FormatAmount(grandTotal_) +
+            Add("Approximate total due: " + FormatAmount(charges_.TotalDue()) +
                 ", *The final amount due will be provided by organizer invoice*");
         }
         AddRoomingList();
@@ -90,74 +85,31 @@ private:
         }
     }
 
-    // "Last" and "First" of a stored person; both empty for none.
-    void NamesOf(int personNumber, std::string& last, std::string& first) const {
-        last.clear();
-        first.clear();
-        if (const CPersonRecord* person =
-                personNumber == -1 ? nullptr : store_.FindPerson(personNumber)) {
-            last = person->lastName;
-            first = person->firstName;
-        }
-    }
-
-    // Entries sort by couple (the lady first for a lady pro/am entry), then by what they are;
-    // the studio's group entries under "<All>".
-    std::string SortText(const CEntryRecord& entry, int firstStudio) const {
-        std::string gentLast, gentFirst, ladyLast, ladyFirst;
-        NamesOf(entry.gentleman, gentLast, gentFirst);
-        NamesOf(entry.lady, ladyLast, ladyFirst);
-        std::string key;
-        if ((entry.type == 'F' || entry.type == 'f') && !gentLast.empty() && !ladyLast.empty()) {
-            key = ladyLast + ladyFirst + gentLast + gentFirst;
-        } else if (!gentLast.empty()) {
-            key = gentLast + gentFirst + ladyLast + ladyFirst;
-        } else if (store_.FindStudio(entry.owner) != nullptr) {
-            key = "<All>";
-        }
-        return key + DescribeForm(store_, entry, 'S', firstStudio);
-    }
-
     void AddEntries() {
-        const int firstStudio = store_.studioArray.front()->number;
-        std::vector<std::pair<std::string, const CEntryRecord*>> sorted;
-        sorted.reserve(store_.entryArray.size());
-        for (const auto& entry : store_.entryArray) {
-            sorted.emplace_back(SortText(*entry, firstStudio), entry.get());
-        }
-        std::stable_sort(sorted.begin(), sorted.end(),
-                         [](const auto& a, const auto& b) { return a.first < b.first; });
-
         std::string previousLabel;
-        const CDanceCategory* category = nullptr;
         double groupSubtotal = 0;
         double danceTotal = 0;
         int danceCount = 0;
-        for (std::size_t i = 0; i < sorted.size(); ++i) {
-            const CEntryRecord& entry = *sorted[i].second;
-            if (i == 0 || entry.categoryCode != sorted[i - 1].second->categoryCode) {
-                category = store_.FindCategory(entry.categoryCode);
-            }
-            std::string label = CoupleLabel(store_, entry);
-            if (i == 0 || label != previousLabel) {
-                if (i != 0) {
+        bool first = true;
+        for (const auto& [entry, fee, couple] : charges_.entries) {
+            const std::string& label = charges_.coupleLabels[couple];
+            if (first || label != previousLabel) {
+                if (!first) {
                     AddSubtotal(groupSubtotal);
                     Add("");
                 }
                 groupSubtotal = 0;
                 Add(label);
-                previousLabel = std::move(label);
+                previousLabel = label;
             }
-            // An entry whose category the setup no longer lists has no fee to show.
-            const float fee = category != nullptr ? EntryPrice(store_, *category, entry) : 0.0f;
+            first = false;
             groupSubtotal += fee;
             danceTotal += fee;
-            grandTotal_ += fee;
             ++danceCount;
-            const std::string text = DescribeEntry(store_, entry, true);
+            const std::string text = DescribeEntry(store_, *entry, true);
             Add(pricesShown_ ? Amount9(fee) + " " + text : text);
         }
-        if (!sorted.empty() && pricesShown_) {
+        if (!charges_.entries.empty() && pricesShown_) {
             AddSubtotal(groupSubtotal);
             Add("Approximate subtotal for " + std::to_string(danceCount) + " dances, " +
                 Amount9(danceTotal));
@@ -171,43 +123,20 @@ private:
     }
 
     void AddPurchases() {
-        for (const auto& purchase : store_.purchaseArray) {
+        for (const auto& [purchase, price] : charges_.purchases) {
             const CPersonRecord* purchaser = store_.FindPerson(purchase->purchaserNumber);
             const std::string quantity = " (" + Unsigned(purchase->quantity) + ")";
             const std::string line =
                 (purchaser != nullptr ? purchaser->FormatPersonName(1) : std::string("Studio")) +
                 " - " + purchase->itemName + quantity;
-            const float price = PriceOf(*purchase, purchaser, line);
-            grandTotal_ += price;
-            Add(pricesShown_ ? Amount9(price) + " " + line : line);
-        }
-    }
-
-    // The price of the whole purchase for its purchaser as of today; 0, after a message, for
-    // an item or package the setup no longer lists, and 0 for a kind of purchase nobody prices.
-    float PriceOf(const CFinanceRecord& purchase, const CPersonRecord* purchaser,
-                  const std::string& line) const {
-        if (purchase.type != 'P' && purchase.type != 'O') {
-            return 0.0f;
-        }
-        float piece = 0.0f;
-        bool found = false;
-        if (purchase.type == 'P') {
-            if (const CPackageRecord* package = store_.FindPackage(purchase.itemNumber)) {
-                piece = package->Price(purchaser);
-                found = true;
+            if (!price) {
+                store_.ui.ShowMessage(
+                    FormatText("Package %u for %s not found. Price will be set to zero.",
+                               {Unsigned(purchase->itemNumber), line}));
             }
-        } else if (const CPriceListRecord* item = store_.FindPriceListItem(purchase.itemNumber)) {
-            piece = item->Price(purchaser);
-            found = true;
+            const float shown = price.value_or(0.0f);
+            Add(pricesShown_ ? Amount9(shown) + " " + line : line);
         }
-        if (!found) {
-            store_.ui.ShowMessage(
-                FormatText("Package %u for %s not found. Price will be set to zero.",
-                           {Unsigned(purchase.itemNumber), line}));
-            return 0.0f;
-        }
-        return piece * static_cast<float>(purchase.quantity);
     }
 
     void AddRoomingList() {
@@ -242,10 +171,19 @@ private:
     const bool pricesShown_;
     std::vector<int> roomGroups_;  // in order of first appearance
     std::unordered_map<int, std::vector<const CPersonRecord*>> roommates_;  // in person order
-    double grandTotal_ = 0;
+    CStudioCharges charges_;
 };
 
 }  // namespace
+
+std::string PersonKind(const CPersonRecord& person) {
+    static const char* const kKinds[] = {
+        "gentleman professional", "lady professional",       "adult gentleman amateur",
+        "adult lady amateur",     "youth gentleman amateur", "youth lady amateur",
+    };
+    const int code = person.PersonTypeCode();
+    return code >= 0 && code <= 5 ? kKinds[code] : "non-competitor";
+}
 
 bool BuildSummaryReport(CDatabase& store, CStringList& lines) {
     if (store.studioArray.empty()) {
@@ -295,6 +233,7 @@ void SummaryReport(CDatabase& store, char mode, std::string& output) {
     switch (mode) {
         case 'S': {
             CReportWindow window(CReportWindow::kSummaryCaption, lines);
+            window.OfferStatements(store);
             store.ui.RunDialog(window);
             break;
         }

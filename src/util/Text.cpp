@@ -141,6 +141,13 @@ std::string MakeFileNamePart(const std::string& name) {
 }
 
 void JoinLines(const CStringList& lines, std::string& out) {
+    // Sized once: a report of tens of thousands of lines would otherwise be copied over and
+    // over as the text grows.
+    std::size_t size = out.size();
+    for (const auto& line : lines) {
+        size += line.size() + 2;
+    }
+    out.reserve(size);
     for (const auto& line : lines) {
         out += line;
         out += "\r\n";

@@ -19,10 +19,11 @@
 #include "entries/EntryTypeDialog.h"
 #include "persons/PersonDialog.h"
 #include "persons/PersonListDialog.h"
-#include "qt/QtUi.h"
 #include "purchases/PurchaseDialog.h"
 #include "purchases/PurchaseListDialog.h"
+#include "qt/QtUi.h"
 #include "report/ReportWindow.h"
+#include "report/StatementsWindow.h"
 #include "shell/MainDialog.h"
 #include "studio/StudioDialog.h"
 
@@ -116,6 +117,7 @@ private slots:
         CEntryFormDialog entryForm(db, form);
         const CStringList reportLines = {"Nothing entered yet."};
         CReportWindow report("Summary report", reportLines);
+        CStatementsWindow statements(ui, CStatements{});
         CListDialog list("Select", 0, 0, 0, 0, "", "", "");
         list.AddItem(0, "Spring Open");
         CTextDialog text("Search for:", 60, "", 0);
@@ -133,6 +135,7 @@ private slots:
             {&entryType, CEntryTypeDialog::kHelpId, "131291.html"},
             {&entryForm, CEntryFormDialog::kHelpId, "131292.html"},
             {&report, 0, "131202.html"},
+            {&statements, 0, "131203.html"},
             {&list, 0, "131356.html"},
             {&text, 0, "131331.html"},
         };

@@ -14,11 +14,16 @@
 
 #include "GuiTestSupport.h"
 #include "app/Application.h"
+#include "data/Database.h"
+#include "formats/DataFileReader.h"
+#include "formats/SetupLoader.h"
 #include "qt/ControlNames.h"
 #include "qt/DialogUnits.h"
 #include "qt/QtUi.h"
 #include "report/ReportPrintView.h"
 #include "report/ReportWindow.h"
+#include "report/StatementsWindow.h"
+#include "report/SummaryReport.h"
 
 namespace {
 
@@ -152,6 +157,71 @@ private slots:
         nowhere.setOutputFormat(QPrinter::PdfFormat);
         nowhere.setOutputFileName(dir.filePath(QStringLiteral("missing/report.pdf")));
         QVERIFY(!PrintReportLines(nowhere, LongReport(1)));
+    }
+
+    // The sample studio's statements: from the report's "Statements..." to their own window,
+    // and one PDF page per statement.
+    void StatementsOpenFromTheReportAndSaveOnePagePerStatement() {
+        CQtUi ui;
+        CDatabase store(ui);
+        const std::string examples = TAVORIN_SOURCE_DIR "/../examples/";
+        QCOMPARE(LoadSetupFile(store, examples + "SpringFestival.stu", false), 1);
+        store.dataFileName = examples + "SpringFestival_Starlight_Ballroom.tvr";
+        QVERIFY(ReadDataFile(store));
+        CStringList lines;
+        QVERIFY(BuildSummaryReport(store, lines));
+        CReportWindow model(CReportWindow::kSummaryCaption, lines);
+        model.OfferStatements(store);
+        QString shown;
+        QStringList buttons;
+        WhenModalOpens([&](QWidget* view) {
+            auto* statements = FindControl<QPushButton>(view, CReportWindow::kStatementsId);
+            QVERIFY(statements != nullptr);
+            QCOMPARE(statements->accessibleName(), QStringLiteral("Statements..."));
+            QCOMPARE(statements->geometry(), CDialogUnits(view->font()).Rect(271, 249, 50, 14));
+            WhenModalOpens([&](QWidget* window) {
+                QCOMPARE(window->windowTitle(), QStringLiteral("Statements"));
+                shown =
+                    FindControl<QPlainTextEdit>(window, CStatementsWindow::kTextId)->toPlainText();
+                for (const int id : {CStatementsWindow::kPrintId, CStatementsWindow::kSavePdfId,
+                                     CStatementsWindow::kSaveCsvId, CStatementsWindow::kOkId}) {
+                    buttons << FindControl<QPushButton>(window, id)->accessibleName();
+                }
+                SaveScreenshot(window, QStringLiteral("statements-window"));
+                FindControl<QPushButton>(window, CStatementsWindow::kOkId)->click();
+            });
+            SaveScreenshot(view, QStringLiteral("report-window-statements"));
+            statements->click();
+            FindControl<QPushButton>(view, CReportWindow::kOkId)->click();
+        });
+        QCOMPARE(ui.RunDialog(model), IDOK);
+        QVERIFY2(shown.startsWith(QStringLiteral(
+                     "Starlight Ballroom\nStatement for Turner, Michael, gentleman professional")),
+                 qPrintable(shown));
+        QVERIFY2(shown.contains(QStringLiteral(
+                     "Check: equal to the summary report's approximate total due, 2307.50.")),
+                 qPrintable(shown));
+        QCOMPARE(buttons, (QStringList{QStringLiteral("Print"), QStringLiteral("Save as PDF..."),
+                                       QStringLiteral("Save as CSV..."), QStringLiteral("OK")}));
+
+        // The instructions of the data-file step offer no statements.
+        CReportWindow instructions("Instructions", lines);
+        QVERIFY(!instructions.OffersStatements());
+
+        CStatements statements;
+        QVERIFY(BuildStatements(store, statements));
+        const CStatementsWindow window(ui, statements);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("statements.pdf"));
+        QVERIFY(WriteReportPdf(path, QStringLiteral("Statements"), window.Pages()));
+        QCOMPARE(PdfPageCount(path), static_cast<int>(statements.statements.size()));
+        const QString folder = qEnvironmentVariable("TAVORIN_SCREENSHOT_DIR");
+        if (!folder.isEmpty()) {
+            QFile::remove(folder + QStringLiteral("/statements.pdf"));
+            QFile::copy(path, folder + QStringLiteral("/statements.pdf"));
+        }
+        QVERIFY(!WriteReportPdf(dir.filePath(QStringLiteral("missing/s.pdf")),
+                                QStringLiteral("Statements"), window.Pages()));
     }
 };
 

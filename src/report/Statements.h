@@ -1,0 +1,58 @@
+#pragma once
+// Statements per person: what each dancer owes the studio for the entries and purchases of the
+// summary report, priced by the report's own charges, so that all statements together, the
+// studio's own account included, come to the report's approximate total due.
+//
+// Who pays: a pro/am entry the student (the lady for 'F' and 'f', the gentleman for 'M' and
+// 'm'); an amateur ('A', 'a') or professional ('P') couple's entry each dancer half, the odd cent
+// to the gentleman; a group entry, and any share whose payer is not a person of the store, the
+// studio's account. A purchase its purchaser, or the studio's account when there is none.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "util/Text.h"
+
+class CDatabase;
+
+// What stands for the statements when the competition shows no prices.
+constexpr const char* kStatementsPricesHidden =
+    "The organizer's setup file hides the prices, so there are no statements.";
+
+struct CStatementLine {
+    std::string item;  // the entry's couple and description ("(half)" for a share), or the item
+    int64_t cents = 0;
+};
+
+struct CStatement {
+    int personNumber = -1;  // -1: the studio's own account
+    std::string name;       // "Last, First", or "Studio"
+    std::string kind;       // as the report calls the person; empty for the studio
+    std::vector<CStatementLine> lines;
+    int64_t TotalCents() const;
+};
+
+struct CStatements {
+    std::string studioName;
+    bool pricesHidden = false;
+    // Every person who is charged something, in person-list order, then the studio's account.
+    std::vector<CStatement> statements;
+    int64_t totalCents = 0;
+    std::string reportTotal;  // the report's "Approximate total due", as it shows it
+    bool AddUpToReport() const;
+};
+
+// False without a studio (the report's message has been shown). Hotel packages are assigned in
+// the store on the way, as the report does, since they decide the surcharges.
+bool BuildStatements(CDatabase& store, CStatements& statements);
+
+// "1234.50": cents with two decimals and a point.
+std::string CentsText(int64_t cents);
+
+// One page per statement (a heading, its lines, its total); the last page ends with the total of
+// all statements and the check against the report. Only kStatementsPricesHidden when hidden.
+std::vector<CStringList> StatementPages(const CStatements& statements);
+// The pages one after the other, an empty line between them.
+CStringList StatementsText(const CStatements& statements);
+// "person,name,item,amount", then a row per charge, in UTF-8 with CR LF line ends.
+std::string StatementsCsv(const CStatements& statements);
