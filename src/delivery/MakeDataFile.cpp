@@ -1,5 +1,7 @@
 #include "delivery/MakeDataFile.h"
 
+#include <filesystem>
+
 #include "data/Database.h"
 #include "formats/DataFileWriter.h"
 #include "platform/Ui.h"
@@ -54,5 +56,6 @@ void MakeDataFileStep(CDatabase& store) {
     }
     const CStringList lines = InstructionLines(store.dataFileName, reportFile);
     CReportWindow window(kInstructionsCaption, lines);
+    window.OfferFolder(std::filesystem::absolute(store.dataFileName).parent_path().string());
     store.ui.RunDialog(window);
 }

@@ -18,6 +18,7 @@ public:
     static constexpr int kOkId = 1;
     static constexpr int kPrintId = 1017;
     static constexpr int kStatementsId = 1018;  // only in the summary report
+    static constexpr int kOpenFolderId = 1019;  // only where files were made
 
     static constexpr const char* kSummaryCaption = "Summary report";
 
@@ -40,6 +41,11 @@ public:
     // "Statements...": the statements window, or why there are none.
     void OnStatements();
 
+    // The instructions of the data-file step offer the folder holding the two files, to be
+    // opened in the file manager.
+    void OfferFolder(std::string folder) { folder_ = std::move(folder); }
+    const std::string& OfferedFolder() const { return folder_; }
+
     bool wrap = true;
     CStringList wrappedLines;
     std::string joinedText;
@@ -48,4 +54,5 @@ private:
     std::string caption_;
     const CStringList& lines_;
     CDatabase* store_ = nullptr;
+    std::string folder_;
 };

@@ -1,9 +1,11 @@
 #include "report/ReportWindowView.h"
 
+#include <QDesktopServices>
 #include <QFontInfo>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QUrl>
 
 #include "platform/Ui.h"
 #include "qt/ControlNames.h"
@@ -61,6 +63,18 @@ CReportWindowView::CReportWindowView(CReportWindow& model, CUi& ui, QWidget* par
         statements->setGeometry(units.Rect(271, 249, 50, 14));
         statements->setAutoDefault(false);
         connect(statements, &QPushButton::clicked, this, [this] { model_.OnStatements(); });
+    }
+
+    if (!model_.OfferedFolder().empty()) {
+        auto* folder = new QPushButton(QStringLiteral("Open folder"), this);
+        TAVORIN_NAME_CONTROL(folder, CReportWindow::kOpenFolderId, folder->text());
+        folder->setToolTip(
+            QStringLiteral("Show the folder with the two files in the file manager"));
+        folder->setGeometry(units.Rect(271, 249, 50, 14));
+        folder->setAutoDefault(false);
+        connect(folder, &QPushButton::clicked, this, [this] {
+            QDesktopServices::openUrl(QUrl::fromLocalFile(ToQt(model_.OfferedFolder())));
+        });
     }
 
     connect(ok, &QPushButton::clicked, this, [this] { done(IDOK); });

@@ -17,6 +17,8 @@ TEST_F(MakeDataFileTest, TheInstructionsNameBothFilesWhetherOrNotTheUserReviewsF
     CStringList shown;
     ui.ExpectQuestion(kReviewQuestion, false).ExpectDialog<CReportWindow>([&](CReportWindow& w) {
         EXPECT_EQ(w.Caption(), "Instructions");
+        // The window offers the folder with both files.
+        EXPECT_EQ(w.OfferedFolder(), dir.Path().string());
         shown = w.Lines();
         return IDOK;
     });

@@ -78,12 +78,15 @@ private slots:
         QString instructions, instructionsCaption, diskQuestion, diskMessage, mailMessage,
             noMailMessage;
         QMessageBox::Icon diskIcon = QMessageBox::NoIcon;
+        QString folderButton;
         CQtUi ui;
         WhenModalOpens([&](QWidget* main) {
             SaveScreenshot(main, QStringLiteral("delivery-main"));
             NoReviewThen([&](QWidget* window) {
                 SaveScreenshot(window, QStringLiteral("delivery-instructions"));
                 instructionsCaption = window->windowTitle();
+                auto* folder = FindControl<QPushButton>(window, CReportWindow::kOpenFolderId);
+                folderButton = folder != nullptr ? folder->accessibleName() : QString();
                 instructions =
                     FindControl<QPlainTextEdit>(window, CReportWindow::kTextId)->toPlainText();
                 window->close();
@@ -119,6 +122,7 @@ private slots:
         unsetenv("TAVORIN_MAIL_COMMAND");
 
         QCOMPARE(instructionsCaption, QStringLiteral("Instructions"));
+        QCOMPARE(folderButton, QStringLiteral("Open folder"));
         QVERIFY2(instructions.contains(QStringLiteral("The data file is: ") + dataFile),
                  qPrintable(instructions));
         QVERIFY(instructions.contains(QStringLiteral("The report file is: ") + reportFile));
