@@ -19,23 +19,14 @@
 #include "entries/EntryTypeDialog.h"
 #include "persons/PersonDialog.h"
 #include "persons/PersonListDialog.h"
-#include "qt/QtUi.h"
 #include "purchases/PurchaseDialog.h"
 #include "purchases/PurchaseListDialog.h"
+#include "qt/QtUi.h"
 #include "report/ReportWindow.h"
 #include "shell/MainDialog.h"
 #include "studio/StudioDialog.h"
 
 namespace {
-
-QTextBrowser* ShownHelp() {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == QLatin1String("helpWindow") && window->isVisible()) {
-            return window->findChild<QTextBrowser*>(QStringLiteral("helpText"));
-        }
-    }
-    return nullptr;
-}
 
 QPushButton* HelpButton(const char* name) {
     QTextBrowser* browser = ShownHelp();
