@@ -52,6 +52,13 @@ public:
         return {};
     }
 
+    // The setup files of the competitions opened last, most recent first, as kept between runs
+    // of the program; the program keeps a new list with the second.
+    virtual std::vector<std::string> RecentCompetitions() { return {}; }
+    virtual void KeepRecentCompetitions(const std::vector<std::string>& setupPaths) {
+        (void)setupPaths;
+    }
+
     // The last list search (F2), in upper case: one for the whole run, so that F3 in any dialog
     // repeats a search made in another.
     std::string lastSearchText;

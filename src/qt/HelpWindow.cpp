@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QSettings>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QUrl>
@@ -14,6 +15,7 @@
 namespace {
 
 const QString kContentsPath = QStringLiteral(":/help/index.html");
+const QString kGeometryKey = QStringLiteral("helpWindow/geometry");
 // Each message a topic explains stands out in bold, apart from the one before it.
 const QString kTopicStyle =
     QStringLiteral("dt { font-weight: bold; margin-top: 8px; } dd { margin-left: 20px; }");
@@ -72,6 +74,12 @@ CHelpWindow::CHelpWindow() : browser_(new QTextBrowser(this)) {
     layout->addWidget(browser_);
     layout->addLayout(navigation);
     resize(640, 600);
+    restoreGeometry(QSettings().value(kGeometryKey).toByteArray());
+}
+
+void CHelpWindow::hideEvent(QHideEvent* event) {
+    QSettings().setValue(kGeometryKey, saveGeometry());
+    QDialog::hideEvent(event);
 }
 
 void CHelpWindow::ShowTopic(unsigned context) {

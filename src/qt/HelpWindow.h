@@ -17,6 +17,10 @@ public:
     // and closed while another dialog waits for the user.
     void ShowTopic(unsigned context);
 
+protected:
+    // Keeps the window's size and place for the next time and the next run.
+    void hideEvent(QHideEvent* event) override;
+
 private:
     QTextBrowser* browser_;
     QPushButton* back_ = nullptr;

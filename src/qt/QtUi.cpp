@@ -159,6 +159,26 @@ std::string CQtUi::AskForSetupFile() {
     return QFile::encodeName(chosen).toStdString();
 }
 
+namespace {
+const QString kRecentCompetitionsKey = QStringLiteral("recentCompetitions");
+}
+
+std::vector<std::string> CQtUi::RecentCompetitions() {
+    std::vector<std::string> paths;
+    for (const QString& path : QSettings().value(kRecentCompetitionsKey).toStringList()) {
+        paths.push_back(QFile::encodeName(path).toStdString());
+    }
+    return paths;
+}
+
+void CQtUi::KeepRecentCompetitions(const std::vector<std::string>& setupPaths) {
+    QStringList paths;
+    for (const std::string& path : setupPaths) {
+        paths << QFile::decodeName(path.c_str());
+    }
+    QSettings().setValue(kRecentCompetitionsKey, paths);
+}
+
 std::string CQtUi::RunFileDialog(QFileDialog& dialog, const std::vector<std::string>& filters,
                                  const std::string& suggestedName) {
     QSettings settings;

@@ -26,6 +26,9 @@ public:
     void OpenHelp(unsigned context) override;
     // Starts in the folder of the setup file chosen last time, and remembers the new one.
     std::string AskForSetupFile() override;
+    // Kept in the program's settings (never anything of the studio itself).
+    std::vector<std::string> RecentCompetitions() override;
+    void KeepRecentCompetitions(const std::vector<std::string>& setupPaths) override;
     std::string AskForFileToOpen(const std::string& caption,
                                  const std::vector<std::string>& filters) override;
     std::string AskForFileToSave(const std::string& caption,

@@ -17,6 +17,7 @@
 #include "report/SummaryReport.h"
 #include "shell/AboutDialog.h"
 #include "shell/DataFileChooser.h"
+#include "shell/RecentCompetitions.h"
 #include "shell/SaveAndClear.h"
 #include "studio/StudioData.h"
 #include "util/Files.h"
@@ -63,7 +64,11 @@ bool CMainDialog::Initialize() {
     if (FileExists(legacyPath)) {
         RenameLegacyDataFile(ui_, legacyPath);
     }
-    const std::string chosen = ChooseDataFile(ui_, WithSetupExtensionReplaced(setupPath_, "*.tvr"));
+    const bool preferred = !preferredDataFile.empty() && FileExists(preferredDataFile) &&
+                           FileSizeOf(preferredDataFile) > 0;
+    const std::string chosen =
+        preferred ? preferredDataFile
+                  : ChooseDataFile(ui_, WithSetupExtensionReplaced(setupPath_, "*.tvr"));
     if (!chosen.empty() && FileExists(chosen) && FileSizeOf(chosen) > 0) {
         if (!OpenStudioFile(chosen)) {
             End(0);
@@ -71,8 +76,20 @@ bool CMainDialog::Initialize() {
     } else if (!StartNewStudio()) {
         End(0);
     }
+    if (ended) {
+        return false;
+    }
+    UpdateTitle();
+    recent_ = WithCompetitionOpened(ui_.RecentCompetitions(), setupPath_);
+    ui_.KeepRecentCompetitions(recent_);
+    return true;
+}
+
+void CMainDialog::UpdateTitle() {
     title = "Data for " + store_->competitionName;
-    return !ended;
+    if (!store_->studioArray.empty()) {
+        title += " - " + store_->studioArray.front()->name;
+    }
 }
 
 bool CMainDialog::OnCommand(int id) {
@@ -96,6 +113,69 @@ void CMainDialog::InitializeNewStudio() {
     if (!StartNewStudio()) {
         End(0);
     }
+    UpdateTitle();
+}
+
+std::vector<CMenu> CMainDialog::Menus() const {
+    return CMainMenu::Build(recent_, [this](int command) { return IsCommandEnabled(command); });
+}
+
+bool CMainDialog::IsCommandEnabled(int command) const {
+    switch (command) {
+        case CMainMenu::kRecentMenu:
+            return !recent_.empty();
+        case CMainMenu::kOpenStudioFolderCommand:
+            return !store_->dataFileName.empty();
+        default:
+            return IsEnabled(command);
+    }
+}
+
+bool CMainDialog::OnMenuCommand(int command) {
+    if (!IsCommandEnabled(command)) {
+        return ended;
+    }
+    if (command == CMainMenu::kOpenCompetitionCommand) {
+        const std::string chosen = ui_.AskForSetupFile();
+        if (!chosen.empty()) {
+            OpenCompetition(chosen);
+        }
+    } else if (command >= CMainMenu::kFirstRecentCommand &&
+               command <= CMainMenu::kLastRecentCommand) {
+        OpenRecent(static_cast<std::size_t>(command - CMainMenu::kFirstRecentCommand));
+    } else if (command == CMainMenu::kQuitCommand) {
+        End(IDOK);
+    } else if (command == CMainMenu::kHelpContentsCommand) {
+        ui_.OpenHelp(kHelpContentsContext);
+    } else if (command == CMainMenu::kAboutCommand) {
+        OnSysCommand(kAboutCommand);
+    } else if (command == kHelpId || steps_.count(command) != 0) {
+        return OnCommand(command);
+    }
+    return ended;
+}
+
+void CMainDialog::OpenRecent(std::size_t index) {
+    if (index >= recent_.size()) {
+        return;
+    }
+    const std::string path = recent_[index];
+    if (!FileExists(path)) {
+        ui_.ShowMessage("Setup data file " + path + " not found.");
+        recent_ = WithoutMissingFiles(recent_);
+        ui_.KeepRecentCompetitions(recent_);
+        return;
+    }
+    OpenCompetition(path);
+}
+
+void CMainDialog::OpenCompetition(const std::string& setupPath) {
+    nextCompetition = setupPath;
+    End(kOpenCompetitionResult);
+}
+
+std::string CMainDialog::StudioFolder() const {
+    return DirectoryOf(store_->dataFileName.empty() ? setupPath_ : store_->dataFileName);
 }
 
 bool CMainDialog::OnSysCommand(int command) {

@@ -5,8 +5,10 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "dialogs/DialogModel.h"
+#include "shell/MainMenu.h"
 
 class CDatabase;
 class CDataFileLock;
@@ -36,6 +38,10 @@ public:
     static constexpr const char* kAboutMenuText = "&About Tavorin...";
     static constexpr const char* kVersionText = "Version 1.007";
     static constexpr const char* kNoStudioMessage = "No studio name provided. Aborting data entry.";
+    // The result with which the window ends to open `nextCompetition` instead.
+    static constexpr int kOpenCompetitionResult = 3;
+    // The help context that shows the help's contents.
+    static constexpr unsigned kHelpContentsContext = 0;
 
     CMainDialog(CUi& ui, std::string setupPath);
     ~CMainDialog() override;
@@ -52,15 +58,36 @@ public:
     // Whether the button `id` can be clicked: a step is enabled once its dialog exists.
     bool IsEnabled(int id) const;
 
+    // The menu bar as it is now (see CMainMenu).
+    std::vector<CMenu> Menus() const;
+    // A command of the menu bar: a step's button id or one of CMainMenu's commands. True when
+    // the dialog closes. Opening the studio's folder is the view's: the model only names it.
+    bool OnMenuCommand(int command);
+    bool IsCommandEnabled(int command) const;
+    // The folder that holds the studio's data file (and the setup file).
+    std::string StudioFolder() const;
+    // The competitions File > Open recent offers, most recent first.
+    const std::vector<std::string>& RecentCompetitions() const { return recent_; }
+
     CDatabase& Store() { return *store_; }
 
     std::string title;
     std::string versionText = "Version";
     bool ended = false;
     int result = 0;
+    // Set before Initialize: the studio's data file to open instead of asking which one, when
+    // it is still there (going back to the studio that was open before).
+    std::string preferredDataFile;
+    // After kOpenCompetitionResult: the setup file or folder the user chose.
+    std::string nextCompetition;
 
 private:
     void End(int dialogResult);
+    // "Data for <competition> - <studio>".
+    void UpdateTitle();
+    // Ends the window so that start-up opens `setupPath` once this studio is saved.
+    void OpenCompetition(const std::string& setupPath);
+    void OpenRecent(std::size_t index);
     // Saves the studio, forgets it and asks for another; the program ends when the user gives
     // up.
     void InitializeNewStudio();
@@ -77,6 +104,7 @@ private:
     std::unique_ptr<CDatabase> store_;
     std::unique_ptr<CDataFileLock> lock_;
     std::unique_ptr<CMailer> mailer_;
+    std::vector<std::string> recent_;
     // What each step button does; a step without an action shows a disabled button.
     std::map<int, std::function<void()>> steps_;
 };

@@ -1,11 +1,19 @@
 #include "shell/MainDialogView.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QContextMenuEvent>
+#include <QDesktopServices>
+#include <QFile>
 #include <QFontInfo>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QShortcut>
+#include <QUrl>
+#include <QVBoxLayout>
 
 #include "platform/Ui.h"
 #include "qt/AppIcon.h"
@@ -63,6 +71,8 @@ constexpr CControl kControls[] = {
      118, 250, 82, 14},
 };
 
+const QString kGeometryKey = QStringLiteral("mainWindow/geometry");
+
 // A text smaller than this would no longer be read comfortably.
 constexpr qreal kSmallestPoints = 7.0;
 
@@ -110,13 +120,16 @@ CMainDialogView::CMainDialogView(CMainDialog& model, CUi& ui, QWidget* parent)
     setWindowTitle(ToQt(model_.title));
     setWindowIcon(TavorinIcon());
     const CDialogUnits units = Units();
+    // The controls keep their places in dialog units inside the client area below the menu bar.
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("clientArea"));
 
     for (const CControl& control : kControls) {
         const QRect place = units.Rect(control.x, control.y, control.width, control.height);
         const QString text = QString::fromLatin1(control.text);
         if (control.kind == EKind::Text || control.kind == EKind::CentredText) {
             const bool version = control.id == CMainDialog::kVersionId;
-            auto* label = new QLabel(version ? ToQt(model_.versionText) : text, this);
+            auto* label = new QLabel(version ? ToQt(model_.versionText) : text, client);
             label->setWordWrap(control.kind == EKind::Text);
             label->setAlignment(control.kind == EKind::CentredText ? Qt::AlignHCenter | Qt::AlignTop
                                                                    : Qt::AlignLeft | Qt::AlignTop);
@@ -125,7 +138,7 @@ CMainDialogView::CMainDialogView(CMainDialog& model, CUi& ui, QWidget* parent)
             NameControl(label, control.name, control.id, label->text());
             continue;
         }
-        auto* button = new QPushButton(text, this);
+        auto* button = new QPushButton(text, client);
         NameControl(button, control.name, control.id, text);
         button->setGeometry(place);
         ShrinkUntilTextFits(button);
@@ -135,7 +148,15 @@ CMainDialogView::CMainDialogView(CMainDialog& model, CUi& ui, QWidget* parent)
         const int id = control.id;
         connect(button, &QPushButton::clicked, this, [this, id] { OnButton(id); });
     }
-    setFixedSize(units.X(kClientWidth), units.Y(kClientHeight));
+    client->setFixedSize(units.X(kClientWidth), units.Y(kClientHeight));
+    BuildMenuBar();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(menuBar_);
+    layout->addWidget(client);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    restoreGeometry(QSettings().value(kGeometryKey).toByteArray());
 
     windowMenu_ = new QMenu(this);
     windowMenu_->setObjectName(QStringLiteral("windowMenu"));
@@ -152,10 +173,98 @@ CMainDialogView::CMainDialogView(CMainDialog& model, CUi& ui, QWidget* parent)
     }
 }
 
+void CMainDialogView::BuildMenuBar() {
+    menuBar_ = new QMenuBar(this);
+    menuBar_->setObjectName(QStringLiteral("menuBar"));
+    // The menus speak in the desktop's own face, not in the buttons' heavy one.
+    menuBar_->setFont(QApplication::font(menuBar_));
+    for (const CMenu& described : model_.Menus()) {
+        QMenu* menu = menuBar_->addMenu(ToQt(described.text));
+        menu->setObjectName(QString::fromStdString(described.name));
+        menu->setAccessibleName(AccessibleText(menu->title()));
+        FillMenu(menu, described.commands);
+        const std::string name = described.name;
+        connect(menu, &QMenu::aboutToShow, this, [this, menu, name] {
+            for (const CMenu& now : model_.Menus()) {
+                if (now.name == name) {
+                    FillMenu(menu, now.commands);
+                }
+            }
+        });
+    }
+}
+
+void CMainDialogView::FillMenu(QMenu* menu, const std::vector<CMenuCommand>& commands) {
+    // A submenu is a child of its menu: it goes with the lines it stood on.
+    for (QMenu* submenu : menu->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly)) {
+        delete submenu;
+    }
+    menu->clear();
+    for (const CMenuCommand& command : commands) {
+        if (command.command == 0) {
+            menu->addSeparator();
+            continue;
+        }
+        const QString text = ToQt(command.text);
+        if (command.isSubmenu) {
+            QMenu* submenu = menu->addMenu(text);
+            submenu->setObjectName(QStringLiteral("menu%1").arg(command.command));
+            submenu->setAccessibleName(AccessibleText(text));
+            submenu->setEnabled(command.enabled);
+            FillMenu(submenu, command.submenu);
+            continue;
+        }
+        QAction* action = menu->addAction(text);
+        action->setObjectName(QStringLiteral("menuCommand%1").arg(command.command));
+        action->setData(command.command);
+        action->setShortcut(QKeySequence(QString::fromLatin1(command.shortcut.c_str())));
+        action->setEnabled(command.enabled);
+        const int id = command.command;
+        // Queued: a command may end the window, and the menu that sent it must not go first.
+        connect(
+            action, &QAction::triggered, this, [this, id] { OnMenuCommand(id); },
+            Qt::QueuedConnection);
+    }
+}
+
 void CMainDialogView::OnButton(int id) {
     if (model_.OnCommand(id)) {
         done(model_.result);
+        return;
     }
+    Render();
+}
+
+void CMainDialogView::OnMenuCommand(int command) {
+    if (command == CMainMenu::kOpenStudioFolderCommand && model_.IsCommandEnabled(command)) {
+        QDesktopServices::openUrl(
+            QUrl::fromLocalFile(QFile::decodeName(model_.StudioFolder().c_str())));
+    }
+    if (model_.OnMenuCommand(command)) {
+        done(model_.result);
+        return;
+    }
+    Render();
+}
+
+void CMainDialogView::Render() {
+    setWindowTitle(ToQt(model_.title));
+    for (const CControl& control : kControls) {
+        QWidget* widget = FindControlById(this, control.id);
+        if (control.kind != EKind::Text && control.kind != EKind::CentredText && widget) {
+            widget->setEnabled(model_.IsEnabled(control.id));
+        }
+    }
+    for (QAction* action : menuBar_->findChildren<QAction*>()) {
+        if (action->data().isValid()) {
+            action->setEnabled(model_.IsCommandEnabled(action->data().toInt()));
+        }
+    }
+}
+
+void CMainDialogView::done(int result) {
+    QSettings().setValue(kGeometryKey, saveGeometry());
+    CDialogView::done(result);
 }
 
 void CMainDialogView::contextMenuEvent(QContextMenuEvent* event) {

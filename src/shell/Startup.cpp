@@ -62,16 +62,51 @@ std::string ChooseSetupFile(CUi& ui, const std::string& argument,
     return inDirectory(names[static_cast<std::size_t>(chosen)]);
 }
 
+namespace {
+
+// The competition and studio that were open before the user chose another: where the program
+// goes back to when the new one cannot be opened.
+struct CPreviousStudio {
+    std::string setupPath;
+    std::string dataFile;
+    std::string competitionName;
+};
+
+}  // namespace
+
 int RunTavorin(CUi& ui, const std::string& argument, const std::string& programDirectory) {
-    const std::string setupPath = ChooseSetupFile(ui, argument, programDirectory);
-    if (setupPath.empty()) {
-        return 0;
+    std::string setupPath = ChooseSetupFile(ui, argument, programDirectory);
+    std::string dataFile;
+    CPreviousStudio previous;
+    while (!setupPath.empty()) {
+        CMainDialog mainDialog(ui, setupPath);
+        mainDialog.preferredDataFile = dataFile;
+        const bool opened = mainDialog.Initialize();
+        if (opened) {
+            ui.RunDialog(mainDialog);
+        }
+        const CPreviousStudio thisOne{setupPath, mainDialog.Store().dataFileName,
+                                      mainDialog.Store().competitionName};
+        // Whatever way the window ended, the studio's data is written once more before it goes;
+        // its lock goes with the dialog at the end of this turn.
+        SaveAndClear(mainDialog.Store(), false);
+        dataFile.clear();
+        if (opened && mainDialog.result == CMainDialog::kOpenCompetitionResult) {
+            previous = thisOne;
+            setupPath = ChooseSetupFile(ui, mainDialog.nextCompetition,
+                                        DirectoryOf(mainDialog.nextCompetition));
+            if (!setupPath.empty()) {
+                continue;
+            }
+        } else if (opened || previous.setupPath.empty()) {
+            break;
+        }
+        // The other competition did not open (the user was told why): back to the studio that
+        // was open, once.
+        ui.ShowInformation("Tavorin goes back to " + previous.competitionName + ".");
+        setupPath = previous.setupPath;
+        dataFile = previous.dataFile;
+        previous = {};
     }
-    CMainDialog mainDialog(ui, setupPath);
-    if (mainDialog.Initialize()) {
-        ui.RunDialog(mainDialog);
-    }
-    // Whatever way the window ended, the studio's data is written once more before it goes.
-    SaveAndClear(mainDialog.Store(), false);
     return 0;
 }

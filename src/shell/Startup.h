@@ -17,5 +17,7 @@ std::string ChooseSetupFile(CUi& ui, const std::string& argument,
                             const std::string& programDirectory);
 
 // The whole run of the program: the choice of the setup file, the main window, the closing
-// save. Returns the program's exit code.
+// save. When the user opens another competition from the window, the studio is saved and left
+// and the other one starts as at start-up; when it does not open, the one before comes back.
+// Returns the program's exit code.
 int RunTavorin(CUi& ui, const std::string& argument, const std::string& programDirectory);

@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QWidget>
 #include <QtTest>
@@ -56,12 +57,26 @@ inline void CloseNextMessageBox(QString* text) {
     });
 }
 
-inline void SaveScreenshot(QWidget* widget, const QString& name) {
+// The text of the help window when it is on screen, else nullptr.
+inline QTextBrowser* ShownHelp() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String("helpWindow") && window->isVisible()) {
+            return window->findChild<QTextBrowser*>(QStringLiteral("helpText"));
+        }
+    }
+    return nullptr;
+}
+
+inline void SavePicture(const QPixmap& picture, const QString& name) {
     const QString folder = qEnvironmentVariable("TAVORIN_SCREENSHOT_DIR");
     if (!folder.isEmpty()) {
         QDir().mkpath(folder);
-        widget->grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+        picture.save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
     }
+}
+
+inline void SaveScreenshot(QWidget* widget, const QString& name) {
+    SavePicture(widget->grab(), name);
 }
 
 // Types `text` into the edit field `id` of `dialog` in place of what it held.

@@ -51,7 +51,7 @@ TEST_F(MainDialogTest, AFirstStartAsksForTheStudioAndWritesItsFile) {
     EXPECT_EQ(dialog.versionText, "Version");
     EXPECT_TRUE(dialog.Initialize());
 
-    EXPECT_EQ(dialog.title, "Data for Spring Open");
+    EXPECT_EQ(dialog.title, "Data for Spring Open - Star Dance");
     EXPECT_EQ(dialog.versionText, "Version 1.007");
     EXPECT_EQ(dialog.Store().categoryArray.size(), 1u);
     EXPECT_EQ(dialog.Store().dataFileName, dir.File("Spring_Star_Dance.tvr"));
@@ -242,4 +242,126 @@ TEST_F(MainDialogTest, ButtonsHelpAboutAndExit) {
 
     EXPECT_TRUE(dialog.OnCommand(CMainDialog::kOkId));
     EXPECT_EQ(dialog.result, IDOK);
+}
+
+namespace {
+
+const CMenuCommand* FindCommand(const std::vector<CMenuCommand>& commands, int id) {
+    for (const CMenuCommand& command : commands) {
+        if (command.command == id) {
+            return &command;
+        }
+        if (const CMenuCommand* inner = FindCommand(command.submenu, id)) {
+            return inner;
+        }
+    }
+    return nullptr;
+}
+
+const CMenuCommand* FindCommand(const std::vector<CMenu>& menus, int id) {
+    for (const CMenu& menu : menus) {
+        if (const CMenuCommand* command = FindCommand(menu.commands, id)) {
+            return command;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+TEST_F(MainDialogTest, TheMenuBarGivesTheStepsTheHelpAndOtherCompetitions) {
+    ui.recentCompetitions = {dir.File("Gone.stu")};
+    ui.ExpectDialog<CStudioDialog>(TypeStudio("Star Dance"));
+    CMainDialog dialog(ui, setupPath);
+    ASSERT_TRUE(dialog.Initialize());
+    EXPECT_EQ(dialog.title, "Data for Spring Open - Star Dance");
+    // The competition just opened heads the list kept for the next run; a file gone is dropped.
+    EXPECT_EQ(ui.recentCompetitions, (std::vector<std::string>{setupPath}));
+
+    const std::vector<CMenu> menus = dialog.Menus();
+    ASSERT_EQ(menus.size(), 3u);
+    EXPECT_EQ(menus[0].text, "&File");
+    EXPECT_EQ(menus[1].text, "&Steps");
+    EXPECT_EQ(menus[2].text, "&Help");
+    const std::pair<int, const char*> shortcuts[] = {
+        {CMainDialog::kStudioId, "Ctrl+1"},
+        {CMainDialog::kPersonsId, "Ctrl+2"},
+        {CMainDialog::kPurchasesId, "Ctrl+3"},
+        {CMainDialog::kEntriesId, "Ctrl+4"},
+        {CMainDialog::kReportId, "Ctrl+5"},
+        {CMainDialog::kDataFileId, "Ctrl+6"},
+        {CMainMenu::kQuitCommand, "Ctrl+Q"},
+        {CMainMenu::kHelpContentsCommand, "F1"},
+        {CMainMenu::kOpenCompetitionCommand, "Ctrl+O"}};
+    for (const auto& [id, shortcut] : shortcuts) {
+        const CMenuCommand* command = FindCommand(menus, id);
+        ASSERT_NE(command, nullptr) << id;
+        EXPECT_EQ(command->shortcut, shortcut) << id;
+        EXPECT_EQ(command->enabled, dialog.IsEnabled(id)) << id;
+    }
+    // Every step button has its line, enabled as the button is.
+    for (const int step : {CMainDialog::kDisketteId, CMainDialog::kEmailId}) {
+        ASSERT_NE(FindCommand(menus[1].commands, step), nullptr);
+        EXPECT_EQ(FindCommand(menus[1].commands, step)->enabled, dialog.IsEnabled(step));
+    }
+    const CMenuCommand* recent = FindCommand(menus, CMainMenu::kRecentMenu);
+    ASSERT_NE(recent, nullptr);
+    EXPECT_TRUE(recent->isSubmenu);
+    ASSERT_EQ(recent->submenu.size(), 1u);
+    EXPECT_EQ(recent->submenu.front().text, "&1 " + setupPath);
+    EXPECT_EQ(dialog.StudioFolder(), dir.Path().string());
+
+    // Ctrl+1 opens step 1 as its button does.
+    ui.ExpectDialog<CStudioDialog>([](CStudioDialog& studio) {
+        EXPECT_EQ(studio.name, "Star Dance");
+        return IDCANCEL;
+    });
+    EXPECT_FALSE(dialog.OnMenuCommand(CMainDialog::kStudioId));
+    EXPECT_FALSE(dialog.OnMenuCommand(CMainMenu::kHelpContentsCommand));
+    EXPECT_FALSE(dialog.OnMenuCommand(CMainDialog::kHelpId));
+    EXPECT_EQ(ui.helpContexts, (std::vector<unsigned>{CMainDialog::kHelpContentsContext, 131174u}));
+    ui.ExpectDialog(CAboutDialog::kResourceId, [](CDialogModel&) { return IDOK; });
+    EXPECT_FALSE(dialog.OnMenuCommand(CMainMenu::kAboutCommand));
+
+    // A new studio shows its name in the title.
+    ui.ExpectDialog<CStudioDialog>(TypeStudio("Moon Dance"));
+    EXPECT_FALSE(dialog.OnCommand(CMainDialog::kNewStudioId));
+    EXPECT_EQ(dialog.title, "Data for Spring Open - Moon Dance");
+
+    // Cancelling the file dialog keeps everything; a chosen file ends the window for it.
+    ui.setupFileAnswer = "";
+    EXPECT_FALSE(dialog.OnMenuCommand(CMainMenu::kOpenCompetitionCommand));
+    EXPECT_FALSE(dialog.ended);
+    ui.setupFileAnswer = dir.File("Fall.stu");
+    EXPECT_TRUE(dialog.OnMenuCommand(CMainMenu::kOpenCompetitionCommand));
+    EXPECT_EQ(dialog.result, CMainDialog::kOpenCompetitionResult);
+    EXPECT_EQ(dialog.nextCompetition, dir.File("Fall.stu"));
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(MainDialogTest, ARecentCompetitionWhoseFileWentIsDroppedWithAMessage) {
+    const std::string fall = dir.File("Fall.stu");
+    WriteFileBytes(fall, kSetupHeader);
+    ui.recentCompetitions = {fall};
+    ui.ExpectDialog<CStudioDialog>(TypeStudio("Star Dance"));
+    CMainDialog dialog(ui, setupPath);
+    ASSERT_TRUE(dialog.Initialize());
+    EXPECT_EQ(dialog.RecentCompetitions(), (std::vector<std::string>{setupPath, fall}));
+
+    std::filesystem::remove(fall);
+    EXPECT_FALSE(dialog.OnMenuCommand(CMainMenu::kFirstRecentCommand + 1));
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{"Setup data file " + fall + " not found."}));
+    EXPECT_EQ(dialog.RecentCompetitions(), (std::vector<std::string>{setupPath}));
+    EXPECT_EQ(ui.recentCompetitions, dialog.RecentCompetitions());
+
+    EXPECT_TRUE(dialog.OnMenuCommand(CMainMenu::kFirstRecentCommand));
+    EXPECT_EQ(dialog.nextCompetition, setupPath);
+}
+
+TEST(MainMenuTest, ADisabledStepIsDisabledInTheMenuAndAnAmpersandInAPathIsALetter) {
+    const auto menus = CMainMenu::Build({"/home/a&b/Spring.stu"},
+                                        [](int id) { return id != CMainDialog::kPurchasesId; });
+    EXPECT_FALSE(FindCommand(menus, CMainDialog::kPurchasesId)->enabled);
+    EXPECT_TRUE(FindCommand(menus, CMainDialog::kEntriesId)->enabled);
+    EXPECT_EQ(FindCommand(menus, CMainMenu::kFirstRecentCommand)->text, "&1 /home/a&&b/Spring.stu");
 }

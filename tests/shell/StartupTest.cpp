@@ -83,7 +83,7 @@ TEST_F(StartupTest, TheDataFileIsWrittenOnceMoreWhenTheMainDialogCloses) {
     });
     const std::string dataPath = dir.File("Spring_Star_Dance.tvr");
     ui.ExpectDialog<CMainDialog>([&](CMainDialog& main) {
-        EXPECT_EQ(main.title, "Data for Spring Open");
+        EXPECT_EQ(main.title, "Data for Spring Open - Star Dance");
         // Gone while the window is open: the closing save brings it back.
         std::filesystem::remove(dataPath);
         return main.OnCommand(CMainDialog::kOkId) ? main.result : 0;
@@ -99,4 +99,82 @@ TEST_F(StartupTest, AMainDialogThatEndsWhileStartingIsNotShown) {
     // One message says why; the closing save has nothing to write and says nothing.
     EXPECT_EQ(ui.messages,
               (std::vector<std::string>{"No studio name provided. Aborting data entry."}));
+}
+
+namespace {
+
+// Plays the main window: checks its title, then gives one menu command.
+std::function<int(CMainDialog&)> InMainWindow(const std::string& title, int command) {
+    return [title, command](CMainDialog& main) {
+        EXPECT_EQ(main.title, title);
+        EXPECT_TRUE(main.OnMenuCommand(command));
+        return main.result;
+    };
+}
+
+std::function<int(CStudioDialog&)> NewStudioNamed(const std::string& name) {
+    return [name](CStudioDialog& studio) {
+        studio.name = studio.nameAgain = name;
+        return studio.OnOK() ? IDOK : IDCANCEL;
+    };
+}
+
+}  // namespace
+
+TEST_F(StartupTest, OpeningAnotherCompetitionSavesTheStudioAndComesBackWhenTheOtherFails) {
+    const std::string spring = dir.File("Spring.stu");
+    const std::string fall = dir.File("Fall.stu");
+    const std::string broken = dir.File("Broken.stu");
+    WriteFileBytes(spring, Header("Spring Open"));
+    WriteFileBytes(fall, Header("Fall Classic"));
+    WriteFileBytes(broken, "STU|1|Broken|org@example.org|S|S|S|1\r\n");
+    // A second studio in Spring: going back must not ask which of the two.
+    WriteFileBytes(dir.File("Spring_Other.tvr"),
+                   "ST|Other Studio|||||||||||M|3.27.2002.14.5.0|\r\n");
+    WriteFileBytes(dir.File("Spring_Star_Dance.tvr"),
+                   "ST|Star Dance|||||||||||M|3.27.2002.14.5.0|\r\n");
+
+    ui.ExpectDialog<CListDialog>([](CListDialog& select) {
+        select.Open();
+        select.list.SetCurSel(select.list.FindStringExact("Star Dance"));
+        return select.OnOK();
+    });
+    const std::string springTitle = "Data for Spring Open - Star Dance";
+    ui.ExpectDialog<CMainDialog>([&](CMainDialog& main) {
+        EXPECT_EQ(main.title, springTitle);
+        // A change that must reach the file before the other competition opens.
+        main.Store().studioArray.front()->city = "Springfield";
+        ui.setupFileAnswer = fall;
+        EXPECT_TRUE(main.OnMenuCommand(CMainMenu::kOpenCompetitionCommand));
+        return main.result;
+    });
+    ui.ExpectDialog<CStudioDialog>(NewStudioNamed("Star Dance"));
+    ui.ExpectDialog<CMainDialog>([&](CMainDialog& main) {
+        EXPECT_EQ(main.title, "Data for Fall Classic - Star Dance");
+        // Spring was saved and let go: its file holds the change and no lock is left.
+        EXPECT_NE(ReadFileBytes(dir.File("Spring_Star_Dance.tvr")).find("|Springfield|"),
+                  std::string::npos);
+        EXPECT_FALSE(std::filesystem::exists(dir.File("Spring_Star_Dance.tvr.lock")));
+        EXPECT_EQ(main.RecentCompetitions(), (std::vector<std::string>{fall, spring}));
+        ui.setupFileAnswer = broken;
+        EXPECT_TRUE(main.OnMenuCommand(CMainMenu::kOpenCompetitionCommand));
+        return main.result;
+    });
+    // Broken does not open: Fall comes back, and from there Spring is opened from the list.
+    ui.ExpectDialog<CMainDialog>(
+        InMainWindow("Data for Fall Classic - Star Dance", CMainMenu::kFirstRecentCommand + 1));
+    ui.ExpectDialog<CListDialog>([](CListDialog&) { return IDCANCEL; });
+    // Cancelling the choice of studio in Spring brings Fall back too; Quit ends the run.
+    ui.ExpectDialog<CStudioDialog>([](CStudioDialog&) { return IDCANCEL; });
+    ui.ExpectDialog<CMainDialog>(
+        InMainWindow("Data for Fall Classic - Star Dance", CMainMenu::kQuitCommand));
+
+    EXPECT_EQ(RunTavorin(ui, spring, ""), 0);
+    EXPECT_EQ(ui.messages,
+              (std::vector<std::string>{"File " + broken + " is not valid entry form setup file.",
+                                        "Tavorin goes back to Fall Classic.",
+                                        "No studio name provided. Aborting data entry.",
+                                        "Tavorin goes back to Fall Classic."}));
+    EXPECT_EQ(ui.recentCompetitions, (std::vector<std::string>{fall, spring}));
+    EXPECT_NE(ReadFileBytes(dir.File("Fall_Star_Dance.tvr")).find("Star Dance"), std::string::npos);
 }

@@ -48,6 +48,12 @@ public:
                                  const std::vector<std::string>& filters,
                                  const std::string& suggestedName) override;
 
+    // The list kept between runs lives in `recentCompetitions`.
+    std::vector<std::string> RecentCompetitions() override { return recentCompetitions; }
+    void KeepRecentCompetitions(const std::vector<std::string>& setupPaths) override {
+        recentCompetitions = setupPaths;
+    }
+
     // Every event as "message: ...", "information: ...", "question: ...", "dialog: <resource>",
     // "open file: <caption>", "save file: <caption>".
     std::vector<std::string> log;
@@ -55,6 +61,7 @@ public:
     std::vector<unsigned> helpContexts;
     std::optional<std::string> setupFileAnswer;
     std::deque<std::string> fileAnswers;
+    std::vector<std::string> recentCompetitions;
     // What the last file dialog offered.
     std::vector<std::string> lastFileFilters;
     std::string lastSuggestedName;

@@ -29,15 +29,6 @@
 
 namespace {
 
-QTextBrowser* ShownHelp() {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == QLatin1String("helpWindow") && window->isVisible()) {
-            return window->findChild<QTextBrowser*>(QStringLiteral("helpText"));
-        }
-    }
-    return nullptr;
-}
-
 QPushButton* HelpButton(const char* name) {
     QTextBrowser* browser = ShownHelp();
     return browser != nullptr ? browser->window()->findChild<QPushButton*>(QLatin1String(name))

@@ -72,7 +72,7 @@ private slots:
         CMainDialogView view(model, ui, nullptr);
         SaveScreenshot(&view, QStringLiteral("main-dialog"));
 
-        QCOMPARE(view.windowTitle(), QStringLiteral("Data for Spring Open"));
+        QCOMPARE(view.windowTitle(), QStringLiteral("Data for Spring Open - Star Dance"));
         QVERIFY(!view.windowIcon().isNull());
         // The rounded face, or a stand-in as heavy as it is.
         QVERIFY(QFontInfo(view.font()).family() == QStringLiteral("Arial Rounded MT Bold") ||

@@ -45,7 +45,7 @@ private slots:
             ClickControl(studio, CStudioDialog::kOkId);
         });
         RunTavorin(ui, dir.path().toStdString(), "");
-        QCOMPARE(mainTitle, QStringLiteral("Data for Spring Open"));
+        QCOMPARE(mainTitle, QStringLiteral("Data for Spring Open - Star Dance"));
         QFile data(dir.filePath(QStringLiteral("Spring_Star_Dance.tvr")));
         QVERIFY(data.open(QIODevice::ReadOnly));
         QVERIFY(data.readAll().contains("|Shelbyville|"));

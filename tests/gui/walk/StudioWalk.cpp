@@ -22,7 +22,8 @@
 
 namespace {
 
-const QString kMain = QStringLiteral("Data for Spring Dance Festival 2025");
+const QString kMain =
+    QStringLiteral("Data for Spring Dance Festival 2025 - Harbor Lights Dance <Harbor Lights LLC>");
 const QString kStudio = QString::fromLatin1(CStudioDialog::kTitle);
 const QString kPersons = QString::fromLatin1(CPersonListDialog::kTitle);
 const QString kPerson = QString::fromLatin1(CPersonDialog::kTitle);

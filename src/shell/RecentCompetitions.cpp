@@ -1,0 +1,35 @@
+#include "shell/RecentCompetitions.h"
+
+#include <algorithm>
+#include <filesystem>
+
+std::string KeptPathOf(const std::string& setupPath) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(setupPath, error);
+    return (error ? std::filesystem::path(setupPath) : absolute).lexically_normal().string();
+}
+
+std::vector<std::string> WithoutMissingFiles(const std::vector<std::string>& recent) {
+    std::vector<std::string> kept;
+    for (const std::string& path : recent) {
+        std::error_code error;
+        if (!path.empty() && std::filesystem::exists(path, error)) {
+            kept.push_back(path);
+        }
+    }
+    return kept;
+}
+
+std::vector<std::string> WithCompetitionOpened(const std::vector<std::string>& recent,
+                                               const std::string& setupPath) {
+    const std::string opened = KeptPathOf(setupPath);
+    std::vector<std::string> updated{opened};
+    for (const std::string& path : WithoutMissingFiles(recent)) {
+        const std::string kept = KeptPathOf(path);
+        if (updated.size() < kMostRecentCompetitions &&
+            std::find(updated.begin(), updated.end(), kept) == updated.end()) {
+            updated.push_back(kept);
+        }
+    }
+    return updated;
+}
