@@ -28,6 +28,7 @@
 #include "report/SummaryReport.h"
 #include "util/CodePage.h"
 #include "util/Files.h"
+#include "util/SystemPath.h"
 
 namespace {
 
@@ -139,8 +140,9 @@ void PrintUsage(std::ostream& out) {
 int main(int argc, char** argv) {
     bool answerYes = false;
     COperands words;
-    for (int i = 1; i < argc; ++i) {
-        const std::string word = argv[i];
+    const std::vector<std::string> arguments = ProgramArguments(argc, argv);
+    for (size_t i = 1; i < arguments.size(); ++i) {
+        const std::string& word = arguments[i];
         if (word == "--yes") {
             answerYes = true;
         } else if (word == "--help" || word == "-h") {
