@@ -11,6 +11,11 @@
 // "question: TEXT", answered No unless --yes is given. Exit status: 0 done, 1 the files could not
 // be loaded or written, 2 wrong usage.
 #include <charconv>
+#include <cstdio>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 #include <iostream>
 #include <string>
 #include <vector>
@@ -140,6 +145,11 @@ void PrintUsage(std::ostream& out) {
 int main(int argc, char** argv) {
     bool answerYes = false;
     COperands words;
+#ifdef _WIN32
+    // The texts go out as they are: the organizer's files have their own line ends.
+    ::_setmode(::_fileno(stdout), _O_BINARY);
+    ::_setmode(::_fileno(stderr), _O_BINARY);
+#endif
     const std::vector<std::string> arguments = ProgramArguments(argc, argv);
     for (size_t i = 1; i < arguments.size(); ++i) {
         const std::string& word = arguments[i];
