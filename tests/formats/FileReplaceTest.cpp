@@ -216,7 +216,7 @@ TEST(FileReplaceTest, ReplacesContentsWhole) {
 
 TEST(FileReplaceTest, AFileMadePrivateStaysPrivate) {
 #ifdef _WIN32
-    GTEST_SKIP() << "Windows has no owner-only permission bits; the attributes are tested instead";
+    GTEST_SKIP() << "Windows has no owner-only permission bits";
 #endif
     CTempDir dir;
     const std::string path = dir.File("Spring_Star_Dance.tvr");
