@@ -39,8 +39,7 @@ std::string Describe(const std::string& content) {
 
 }  // namespace
 
-CDataFileLock::CDataFileLock(std::string path, std::string content,
-                             std::unique_ptr<CLockFile> file)
+CDataFileLock::CDataFileLock(std::string path, std::string content, std::unique_ptr<CLockFile> file)
     : path_(std::move(path)), content_(std::move(content)), file_(std::move(file)) {}
 
 CDataFileLock::~CDataFileLock() {
@@ -71,7 +70,8 @@ std::unique_ptr<CDataFileLock> CDataFileLock::Take(const std::string& dataFile,
         auto file = std::make_unique<CLockFile>();
         const int error = file->Create(path, content);
         if (error == 0) {
-            return std::unique_ptr<CDataFileLock>(new CDataFileLock(path, content, std::move(file)));
+            return std::unique_ptr<CDataFileLock>(
+                new CDataFileLock(path, content, std::move(file)));
         }
         if (error != EEXIST) {
             return std::unique_ptr<CDataFileLock>(new CDataFileLock({}, {}, nullptr));

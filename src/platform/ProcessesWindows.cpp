@@ -25,7 +25,8 @@ std::string BootId() {
 }
 
 bool ProcessIsRunning(long pid) {
-    HANDLE process = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(pid));
+    HANDLE process =
+        ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(pid));
     if (process == nullptr) {
         // A process of another user that we may not ask is there all the same.
         return ::GetLastError() == ERROR_ACCESS_DENIED;
@@ -49,9 +50,9 @@ int CLockFile::Create(const std::string& path, const std::string& content) {
                    : EACCES;
     }
     DWORD written = 0;
-    const bool whole = ::WriteFile(file, content.data(), static_cast<DWORD>(content.size()),
-                                   &written, nullptr) &&
-                       written == content.size();
+    const bool whole =
+        ::WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr) &&
+        written == content.size();
     ::FlushFileBuffers(file);
     handle_ = file;
     return whole ? 0 : EIO;

@@ -146,7 +146,8 @@ CProgramRun RunProgram(const std::string& path, const std::vector<std::string>& 
         ::CloseHandle(writeEnd);
         char buffer[4096];
         DWORD count = 0;
-        while (started && ::ReadFile(readEnd, buffer, sizeof buffer, &count, nullptr) && count > 0) {
+        while (started && ::ReadFile(readEnd, buffer, sizeof buffer, &count, nullptr) &&
+               count > 0) {
             output->append(buffer, count);
         }
         ::CloseHandle(readEnd);

@@ -36,8 +36,9 @@ std::vector<fs::path> Matches(const std::string& pattern) {
         return {};
     }
     const auto separator = pattern.find_last_of(kSeparators);
-    const fs::path directory =
-        separator == std::string::npos ? fs::path(".") : SystemPath(pattern.substr(0, separator + 1));
+    const fs::path directory = separator == std::string::npos
+                                   ? fs::path(".")
+                                   : SystemPath(pattern.substr(0, separator + 1));
     std::vector<fs::path> found;
     std::error_code error;
     for (fs::directory_iterator it(directory, error), end; !error && it != end;
@@ -157,7 +158,8 @@ std::string FileNameOf(const std::string& path) {
 std::string ProgramPath() {
 #ifdef _WIN32
     std::wstring name(32768, L'\0');
-    const DWORD length = ::GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
+    const DWORD length =
+        ::GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
     name.resize(length < name.size() ? length : 0);
     return PathText(fs::path(name));
 #endif

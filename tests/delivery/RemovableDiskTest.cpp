@@ -4,10 +4,10 @@
 #include <filesystem>
 #include <vector>
 
-#include "support/ScriptedUi.h"
-#include "support/StudioFixtures.h"
 #include "delivery/RemovableDisk.h"
 #include "platform/DriveMap.h"
+#include "support/ScriptedUi.h"
+#include "support/StudioFixtures.h"
 #include "util/Files.h"
 
 namespace fs = std::filesystem;
