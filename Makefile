@@ -4,7 +4,7 @@ CMAKE_FLAGS ?=
 JOBS ?= 2
 CTEST_ARGS ?=
 
-.PHONY: all deps configure build test run demo package clean format
+.PHONY: all deps configure build test run demo package clean format windows-test
 
 all: build
 
@@ -29,6 +29,10 @@ package: deps
 	@cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF $(CMAKE_FLAGS) >/dev/null
 	@cmake --build build-package -j$(JOBS)
 	@cd build-package && cpack
+
+# The core, tavorin-cli and the core tests built for Windows and the tests run under Wine.
+windows-test:
+	@JOBS=$(JOBS) tools/windows-test.sh
 
 run: build
 	@tools/run-example.sh $(BUILD)

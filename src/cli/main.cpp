@@ -12,6 +12,11 @@
 // "question: TEXT", answered No unless --yes is given. Exit status: 0 done, 1 the files could not
 // be loaded or written, 2 wrong usage.
 #include <charconv>
+#include <cstdio>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 #include <iostream>
 #include <string>
 #include <vector>
@@ -30,6 +35,7 @@
 #include "report/SummaryReport.h"
 #include "util/CodePage.h"
 #include "util/Files.h"
+#include "util/SystemPath.h"
 
 namespace {
 
@@ -168,8 +174,14 @@ void PrintUsage(std::ostream& out) {
 int main(int argc, char** argv) {
     bool answerYes = false;
     COperands words;
-    for (int i = 1; i < argc; ++i) {
-        const std::string word = argv[i];
+#ifdef _WIN32
+    // The texts go out as they are: the organizer's files have their own line ends.
+    ::_setmode(::_fileno(stdout), _O_BINARY);
+    ::_setmode(::_fileno(stderr), _O_BINARY);
+#endif
+    const std::vector<std::string> arguments = ProgramArguments(argc, argv);
+    for (size_t i = 1; i < arguments.size(); ++i) {
+        const std::string& word = arguments[i];
         if (word == "--yes") {
             answerYes = true;
         } else if (word == "--help" || word == "-h") {

@@ -28,7 +28,9 @@ CopyFailure Classify(const std::error_code& error, bool sourceExists) {
         case EEXIST:
             return CopyFailure::FileExists;
         case ENOSPC:
+#ifdef EDQUOT  // not on Windows
         case EDQUOT:
+#endif
             return CopyFailure::DiskFull;
         case ENOENT:
             return sourceExists ? CopyFailure::PathNotFound : CopyFailure::FileNotFound;
@@ -38,7 +40,9 @@ CopyFailure Classify(const std::error_code& error, bool sourceExists) {
         case EPERM:
         case EROFS:  // a write-protected disk
             return CopyFailure::AccessDenied;
+#ifdef ENOMEDIUM
         case ENOMEDIUM:
+#endif
         case ENXIO:
         case ENODEV:
             return CopyFailure::DeviceNotReady;

@@ -1,33 +1,14 @@
 #include "formats/DataFileLock.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cerrno>
-#include <csignal>
 #include <filesystem>
 #include <sstream>
 
+#include "platform/Processes.h"
 #include "util/Files.h"
+#include "util/SystemPath.h"
 
 namespace {
-
-std::string HostName() {
-    char name[256] = {};
-    if (::gethostname(name, sizeof name - 1) != 0 || name[0] == '\0') {
-        return "this-computer";
-    }
-    return name;
-}
-
-// Changes with every start of the computer; empty where the system does not tell it.
-std::string BootId() {
-    std::string id = ReadFirstLine("/proc/sys/kernel/random/boot_id");
-    while (!id.empty() && (id.back() == '\n' || id.back() == '\r')) {
-        id.pop_back();
-    }
-    return id;
-}
 
 // "pid host [boot]": a lock whose text cannot be read belonged to nobody still running.
 bool HolderIsRunning(const std::string& content) {
@@ -45,7 +26,7 @@ bool HolderIsRunning(const std::string& content) {
     if (const std::string now = BootId(); in >> boot && !now.empty() && boot != now) {
         return false;
     }
-    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+    return ProcessIsRunning(pid);
 }
 
 std::string Describe(const std::string& content) {
@@ -56,28 +37,19 @@ std::string Describe(const std::string& content) {
     return "process " + pid + " on " + host;
 }
 
-// 0 when made, else the errno of the attempt.
-int CreateExclusively(const std::string& path, const std::string& content) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
-    if (fd < 0) {
-        return errno;
-    }
-    const bool written =
-        ::write(fd, content.data(), content.size()) == static_cast<ssize_t>(content.size());
-    ::close(fd);
-    return written ? 0 : EIO;
-}
-
 }  // namespace
 
-CDataFileLock::CDataFileLock(std::string path, std::string content)
-    : path_(std::move(path)), content_(std::move(content)) {}
+CDataFileLock::CDataFileLock(std::string path, std::string content, std::unique_ptr<CLockFile> file)
+    : path_(std::move(path)), content_(std::move(content)), file_(std::move(file)) {}
 
 CDataFileLock::~CDataFileLock() {
+    if (file_ != nullptr) {
+        file_->Close();
+    }
     // A lock that another program took over after ours was judged stale stays theirs.
     if (!path_.empty() && ReadFirstLine(path_) == content_) {
         std::error_code ignored;
-        std::filesystem::remove(path_, ignored);
+        std::filesystem::remove(SystemPath(path_), ignored);
     }
 }
 
@@ -88,19 +60,21 @@ std::string CDataFileLock::LockPathFor(const std::string& dataFile) {
 std::unique_ptr<CDataFileLock> CDataFileLock::Take(const std::string& dataFile,
                                                    std::string& holder) {
     const std::string path = LockPathFor(dataFile);
-    std::string content = std::to_string(::getpid()) + " " + HostName();
+    std::string content = std::to_string(CurrentProcessId()) + " " + HostName();
     if (const std::string boot = BootId(); !boot.empty()) {
         content += " " + boot;
     }
     content += "\n";
     // Twice at most: once more after removing a lock whose holder is gone.
     for (int attempt = 0; attempt < 2; ++attempt) {
-        const int error = CreateExclusively(path, content);
+        auto file = std::make_unique<CLockFile>();
+        const int error = file->Create(path, content);
         if (error == 0) {
-            return std::unique_ptr<CDataFileLock>(new CDataFileLock(path, content));
+            return std::unique_ptr<CDataFileLock>(
+                new CDataFileLock(path, content, std::move(file)));
         }
         if (error != EEXIST) {
-            return std::unique_ptr<CDataFileLock>(new CDataFileLock({}, {}));
+            return std::unique_ptr<CDataFileLock>(new CDataFileLock({}, {}, nullptr));
         }
         const std::string existing = ReadFirstLine(path);
         if (HolderIsRunning(existing)) {
@@ -108,7 +82,7 @@ std::unique_ptr<CDataFileLock> CDataFileLock::Take(const std::string& dataFile,
             return nullptr;
         }
         std::error_code ignored;
-        std::filesystem::remove(path, ignored);
+        std::filesystem::remove(SystemPath(path), ignored);
     }
     holder = Describe(ReadFirstLine(path));
     return nullptr;

@@ -4,6 +4,8 @@
 #include <memory>
 #include <string>
 
+#include "platform/Processes.h"
+
 class CDataFileLock {
 public:
     ~CDataFileLock();
@@ -19,10 +21,11 @@ public:
     static std::string LockPathFor(const std::string& dataFile);
 
 private:
-    CDataFileLock(std::string path, std::string content);
+    CDataFileLock(std::string path, std::string content, std::unique_ptr<CLockFile> file);
 
     std::string path_;     // empty when no lock file could be made
     std::string content_;  // what we wrote, to tell our lock from a successor's
+    std::unique_ptr<CLockFile> file_;
 };
 
 // What the user is told when `holder` (as Take reported it) has the studio open.

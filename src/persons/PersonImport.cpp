@@ -16,6 +16,7 @@
 #include "persons/PersonDialog.h"
 #include "persons/RosterCsv.h"
 #include "util/CodePage.h"
+#include "util/SystemPath.h"
 #include "util/Text.h"
 
 namespace {
@@ -132,7 +133,7 @@ std::string RefusalOf(const std::array<std::string, 7>& values, int type) {
 // The whole file; false with the system's reason when it cannot be read.
 bool ReadWholeFile(const std::string& path, std::string& text, std::string& whyNot) {
     errno = 0;
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(SystemPath(path), std::ios::binary);
     if (!file) {
         whyNot = std::strerror(errno != 0 ? errno : ENOENT);
         return false;

@@ -4,7 +4,8 @@
 #include <string>
 #include <vector>
 
-// The path of the program `name` (a path when it holds "/", else looked up on PATH), or an empty
+// The path of the program `name` (a path when it holds "/", else looked up on PATH; on Windows
+// with the endings of PATHEXT), or an empty
 // text when there is no such executable file.
 std::string FindProgram(const std::string& name);
 

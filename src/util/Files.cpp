@@ -9,7 +9,12 @@
 #include <fstream>
 #include <vector>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include "util/LineReader.h"
+#include "util/SystemPath.h"
 
 namespace fs = std::filesystem;
 
@@ -25,21 +30,22 @@ constexpr const char* kSeparators = "/";
 std::vector<fs::path> Matches(const std::string& pattern) {
     const std::string namePattern = FileNameOf(pattern);
     if (!IsWildcardPattern(namePattern)) {
-        if (!pattern.empty() && IsPlainFile(pattern)) {
-            return {fs::path(pattern)};
+        if (!pattern.empty() && IsPlainFile(SystemPath(pattern))) {
+            return {SystemPath(pattern)};
         }
         return {};
     }
     const auto separator = pattern.find_last_of(kSeparators);
-    const fs::path directory =
-        separator == std::string::npos ? fs::path(".") : fs::path(pattern.substr(0, separator + 1));
+    const fs::path directory = separator == std::string::npos
+                                   ? fs::path(".")
+                                   : SystemPath(pattern.substr(0, separator + 1));
     std::vector<fs::path> found;
     std::error_code error;
     for (fs::directory_iterator it(directory, error), end; !error && it != end;
          it.increment(error)) {
-        const std::string name = it->path().filename().string();
+        const std::string name = PathText(it->path().filename());
         if (MatchesPattern(name, namePattern) && IsPlainFile(it->path())) {
-            found.push_back(separator == std::string::npos ? fs::path(name) : it->path());
+            found.push_back(separator == std::string::npos ? SystemPath(name) : it->path());
         }
     }
     std::sort(found.begin(), found.end(), [](const fs::path& a, const fs::path& b) {
@@ -130,7 +136,7 @@ int ListFiles(const std::string& pattern, CStringList& names, CStringList& dates
     for (const auto& path : found) {
         std::error_code error;
         const auto time = fs::last_write_time(path, error);
-        names.push_back(path.filename().string());
+        names.push_back(PathText(path.filename()));
         dates.push_back(error ? std::string() : FormatListDate(time));
     }
     return found.empty() ? 0 : static_cast<int>(names.size());
@@ -150,6 +156,13 @@ std::string FileNameOf(const std::string& path) {
 }
 
 std::string ProgramPath() {
+#ifdef _WIN32
+    std::wstring name(32768, L'\0');
+    const DWORD length =
+        ::GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
+    name.resize(length < name.size() ? length : 0);
+    return PathText(fs::path(name));
+#endif
     std::error_code error;
     const fs::path self = fs::read_symlink("/proc/self/exe", error);
     return error ? std::string() : self.string();
@@ -164,7 +177,7 @@ std::string ReadFirstLine(const std::string& path) {
 
 int WriteLines(const std::string& path, const CStringList& lines, const char* lineEnd) {
     // Binary, so that the line ends are written as given on every system.
-    std::ofstream out(path, std::ios::out | std::ios::trunc | std::ios::binary);
+    std::ofstream out(SystemPath(path), std::ios::out | std::ios::trunc | std::ios::binary);
     if (!out) {
         return 0;
     }

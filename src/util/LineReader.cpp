@@ -1,17 +1,18 @@
 #include "util/LineReader.h"
 
-#include <sys/stat.h>
-
 #include <cerrno>
+#include <filesystem>
+
+#include "util/SystemPath.h"
 
 CLineReader::CLineReader(const std::string& path) {
     // A directory opens as a stream on some systems; it is not a file to read.
-    struct stat info {};
-    if (::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
+    std::error_code ignored;
+    if (std::filesystem::is_directory(SystemPath(path), ignored)) {
         error_ = EISDIR;
         return;
     }
-    file_ = std::fopen(path.c_str(), "rb");
+    file_ = OpenFile(path, "rb");
     if (file_ == nullptr) {
         error_ = errno;
     }

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <nlohmann/json.hpp>
 
 #include "support/CliRun.h"
 #include "support/StudioFixtures.h"
+#include "util/SystemPath.h"
 
 namespace {
 
@@ -63,6 +65,21 @@ TEST(CliStudio, RewritingTheSampleGivesTheSameBytes) {
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(ReadFileBytes(dir.File("out.tvr")), ReadFileBytes(kStudio));
+}
+
+TEST(CliStudio, AFolderWithLettersBeyondAsciiIsReadAndWritten) {
+    CTempDir dir;
+    const std::string folder = dir.File("T\xC3\xA4nze");  // "Tänze" in UTF-8
+    std::filesystem::create_directory(SystemPath(folder));
+    const std::string setup = folder + "/SpringFestival.stu";
+    const std::string studio = folder + "/SpringFestival_Starlight_Ballroom.tvr";
+    WriteFileBytes(setup, ReadFileBytes(kSetup));
+    WriteFileBytes(studio, ReadFileBytes(kStudio));
+    const CRun run = RunCli("rewrite '" + setup + "' '" + studio + "' '" + folder + "/out.tvr'");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(ReadFileBytes(folder + "/out.tvr"), ReadFileBytes(kStudio));
+    EXPECT_TRUE(std::filesystem::exists(SystemPath(folder + "/out.tvr")));
 }
 
 TEST(CliStudio, FilesThatCannotBeReadOrWrittenExitWithOne) {

@@ -19,9 +19,9 @@ namespace {
 class DisketteStepTest : public ::testing::Test, public CDeliveryStudio {
 protected:
     DisketteStepTest() {
-        setenv("TAVORIN_DRIVE_Q", disk.Path().c_str(), 1);
+        setenv("TAVORIN_DRIVE_Q", disk.Path().string().c_str(), 1);
         setenv("TAVORIN_DRIVE_R", disk.File("not mounted").c_str(), 1);
-        setenv("TAVORIN_DRIVE_S", dir.Path().c_str(), 1);
+        setenv("TAVORIN_DRIVE_S", dir.Path().string().c_str(), 1);
         WriteFileBytes(disk.File("Fall_Old_Studio.tvr"), "ST|Old|\r\n");
         WriteFileBytes(disk.File("notes.doc"), "x");
     }

@@ -1,7 +1,9 @@
 // Files that arrive by e-mail or from a damaged disk: whatever they hold, reading them ends soon,
 // in bounded memory, and what can be read is read.
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/resource.h>
+#endif
 
 #include <chrono>
 #include <climits>
@@ -22,11 +24,13 @@ double SecondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
+#ifndef _WIN32
 long PeakMemoryKb() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss;
 }
+#endif
 
 // A category line after its code.
 const std::string kCategory =
@@ -60,6 +64,9 @@ TEST(HostileInput, AHugeSetupFileWithAnEndlessLineLoadsWhatItCan) {
 }
 
 TEST(HostileInput, FiftyMegabytesOfGarbageAreReadSoonInBoundedMemory) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the peak memory is measured with getrusage";
+#else
     CTempDir dir;
     {
         // Written a megabyte at a time, so that the test itself does not raise the peak.
@@ -90,6 +97,7 @@ TEST(HostileInput, FiftyMegabytesOfGarbageAreReadSoonInBoundedMemory) {
 #endif
     EXPECT_TRUE(store.studioArray.empty());  // start-up then says it holds no studio data
     EXPECT_TRUE(store.entryArray.empty());
+#endif
 }
 
 TEST(HostileInput, NamesInTheUpperHalfOfTheCodePageComeBackUnchanged) {

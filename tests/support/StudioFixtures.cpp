@@ -4,6 +4,8 @@
 #include <iterator>
 #include <random>
 
+#include "util/SystemPath.h"
+
 CTempDir::CTempDir() {
     std::random_device seed;
     for (;;) {
@@ -22,12 +24,12 @@ CTempDir::~CTempDir() {
 }
 
 std::string ReadFileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(SystemPath(path), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 void WriteFileBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::ofstream out(SystemPath(path), std::ios::binary | std::ios::trunc);
     out << bytes;
 }
 
