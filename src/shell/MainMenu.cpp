@@ -34,8 +34,10 @@ std::vector<CMenu> CMainMenu::Build(const std::vector<std::string>& recent,
          i < recent.size() && kFirstRecentCommand + static_cast<int>(i) <= kLastRecentCommand;
          ++i) {
         const int id = kFirstRecentCommand + static_cast<int>(i);
-        recentMenu.submenu.push_back(
-            command(id, "&" + std::to_string(i + 1) + " " + MenuLiteral(recent[i])));
+        // Appended piece by piece: GCC 12 warns falsely on a literal joined to a temporary.
+        std::string text = "&";
+        text.append(std::to_string(i + 1)).append(" ").append(MenuLiteral(recent[i]));
+        recentMenu.submenu.push_back(command(id, text));
     }
 
     CMenu file{"fileMenu",
