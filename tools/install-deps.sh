@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, when any is missing.
+# Installs the Debian packages the build and the tests need, when any is missing; packages named
+# as arguments (another build's, such as the Windows one) instead of these.
 set -euo pipefail
 packages=(cmake ninja-build g++ make libgtest-dev libgmock-dev nlohmann-json3-dev
           qt6-base-dev libgl-dev xvfb xauth fonts-dejavu-core clang libclang-rt-14-dev
           dpkg-dev file desktop-file-utils appstream lintian)
+[ $# -gt 0 ] && packages=("$@")
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -4,22 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD=build-windows
-packages=(cmake ninja-build make g++-mingw-w64-x86-64-posix wine64 googletest nlohmann-json3-dev)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -ne 0 ]; then
-    echo "Installing: ${missing[*]}"
-    sudo=""
-    if [ "$(id -u)" -ne 0 ]; then
-        command -v sudo >/dev/null || { echo "Please install as root: ${missing[*]}" >&2; exit 1; }
-        sudo=sudo
-    fi
-    export DEBIAN_FRONTEND=noninteractive
-    $sudo apt-get update -qq
-    $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+tools/install-deps.sh cmake ninja-build make g++-mingw-w64-x86-64-posix wine64 googletest \
+    nlohmann-json3-dev
 cmake -S . -B "$BUILD" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
     -DCMAKE_BUILD_TYPE=Debug -DTAVORIN_GUI=OFF ${CMAKE_FLAGS:-} >/dev/null
 cmake --build "$BUILD" -j"${JOBS:-2}"
