@@ -15,4 +15,12 @@ public:
     // What the control says when the pointer rests on it: for buttons whose caption is short or
     // coded. Empty: no tip.
     virtual std::string ToolTipOf(int /*controlId*/) const { return {}; }
+    // Whether the user changed what the dialog would store since it opened: such a dialog asks
+    // before Escape, Cancel or the close box throw the changes away.
+    virtual bool HasChanges() const { return false; }
 };
+
+class CUi;
+
+// "Discard your changes?" before a changed dialog is cancelled; true when it may close.
+bool MayDiscardChanges(const CDialogModel& model, CUi& ui);

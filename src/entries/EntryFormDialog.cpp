@@ -172,6 +172,11 @@ CEntryFormDialog::CEntryFormDialog(CDatabase& store, CEntryForm& form)
     PlaceControls();
     FillPersonBoxes();
     FillDancers();
+    FillCategoryLists();
+    openedControls_ = ControlsState();
+}
+
+void CEntryFormDialog::FillCategoryLists() {
     const CDanceCategory* category = form.category;
     if (category == nullptr) {
         return;
@@ -464,9 +469,24 @@ void CEntryFormDialog::RewriteRoles() const {
     }
 }
 
+std::string CEntryFormDialog::ControlsState() const {
+    std::string state;
+    for (const CTypeAheadBox* box : {&gentlemanBox, &ladyBox, &coachBox}) {
+        state += box->list.EditText() + '\n';
+    }
+    for (const CListModel* list : {&dances, &levels, &ages}) {
+        for (const int line : list->SelectedIndexes()) {
+            state += std::to_string(line) + ' ';
+        }
+        state += '\n';
+    }
+    return state + text;
+}
+
 bool CEntryFormDialog::OnCancel() {
-    // The boxes are not read again: only what the last check and the dancer list took counts.
-    return !IsChanged() ||
+    // What the last check and the dancer list took, and what was typed or chosen since the form
+    // opened without being checked yet: either is a change the user would lose.
+    return (!IsChanged() && ControlsState() == openedControls_) ||
            store.ui.AskYesNo("You have made changes. Are you sure you want to cancel?");
 }
 

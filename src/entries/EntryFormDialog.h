@@ -108,8 +108,8 @@ public:
     // manager's form, and the roles of its gentleman and lady are set to those the entry type
     // gives them.
     std::optional<int> OnAction(int action);
-    // Cancel: true closes the dialog (result Result(kActionExit, false)); a form with changes
-    // that the dialog knows of asks first.
+    // Cancel: true closes the dialog (result Result(kActionExit, false)); a form with changes,
+    // checked or only typed (the view reads the controls first), asks first.
     bool OnCancel();
     void OnHelp();
 
@@ -166,9 +166,14 @@ public:
 
 private:
     void DecideParts();
+    void FillCategoryLists();
+    // The boxes' texts, the lists' selections and the text box, to tell a change by.
+    std::string ControlsState() const;
     void PlaceControls();
     void FillPersonBoxes();
     void FillDancers();
     void RewriteRoles() const;
     void MoveDancer(int from, int to);
+
+    std::string openedControls_;
 };

@@ -318,6 +318,7 @@ void CEntryFormDialogView::EndWith(int action) {
 }
 
 void CEntryFormDialogView::reject() {
+    ReadControls();
     if (model_.OnCancel()) {
         done(Form::Result(Form::kActionExit, false));
     }

@@ -80,10 +80,22 @@ CPersonDialog::CPersonDialog(CDatabase& store, CPersonRecord& person)
     if (person.mealPreference != 0 && person.mealPreference <= 127) {
         mealPreference = std::string(1, static_cast<char>(person.mealPreference));
     }
+    openedType_ = types.EditText();
+    openedMealPreference_ = mealPreference;
     roommates.SortBy(LessIgnoringCase);
     comments.SortBy(LessIgnoringCase);
     FillRoommates();
     FillComments();
+}
+
+bool CPersonDialog::HasChanges() const {
+    for (const auto& field : Fields()) {
+        if (TextOf(field) != person.*field.stored) {
+            return true;
+        }
+    }
+    return types.EditText() != openedType_ ||
+           MealPreferenceText(mealPreference) != openedMealPreference_;
 }
 
 int CPersonDialog::Limit(const Field& field) const {

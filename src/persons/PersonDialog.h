@@ -71,6 +71,9 @@ public:
     CPersonDialog(CDatabase& store, CPersonRecord& person);
     int ResourceId() const override { return kResourceId; }
     std::string ToolTipOf(int controlId) const override;
+    // A text field, the type or the meal preference differs from the person's. Comments and
+    // roommates are stored at once and are not counted.
+    bool HasChanges() const override;
 
     std::string& TextOf(const Field& field) { return this->*field.text; }
     const std::string& TextOf(const Field& field) const { return this->*field.text; }
@@ -114,6 +117,8 @@ private:
     // Whether the typed name may be stored: true unless another person has it and the user
     // answers No.
     bool SecondOfTheNameAllowed() const;
+    std::string openedType_;
+    std::string openedMealPreference_;
     void FillRoommates();
     void FillComments(int positionToSelect = -1);
 };

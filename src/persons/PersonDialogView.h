@@ -22,6 +22,7 @@ private:
     void Run(void (CPersonDialog::*handler)());
     void ShowLists();
     void ReadFields();
+    void ReadForCancel() override { ReadFields(); }
 
     CPersonDialog& model_;
     std::map<int, QLineEdit*> edits_;

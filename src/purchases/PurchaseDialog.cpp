@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "data/Database.h"
+#include "formats/DataFileWriter.h"
 #include "persons/PersonLists.h"
 #include "persons/PersonOperations.h"
 #include "platform/Ui.h"
@@ -25,6 +26,10 @@ CPurchaseDialog::CPurchaseDialog(CDatabase& store) : lineOrder(LessIgnoringCase)
     for (const auto& package : store_.packageArray) {
         priceList.AddString("Package:" + package->name, PackageData(package->number));
     }
+}
+
+bool CPurchaseDialog::HasChanges() const {
+    return !lines_.empty() || !purchaserBox.list.EditText().empty();
 }
 
 void CPurchaseDialog::FillPurchaserBox() {
@@ -172,6 +177,61 @@ void CPurchaseDialog::StorePurchase(const CSelectedLine& line, int purchaser,
         purchase->price = item->Price(person);
     }
     AppendRecord(store_.purchaseArray, std::move(purchase));
+}
+
+bool CPurchaseDialog::ShowsPrices() const {
+    return store_.showDancePrices != 0;
+}
+
+std::optional<float> CPurchaseDialog::PiecePrice(char kind, int itemNumber) const {
+    const CPersonRecord* person = store_.FindPerson(static_cast<int>(purchaserBox.DataOfText()));
+    if (kind == 'P') {
+        const CPackageRecord* package = store_.FindPackage(itemNumber);
+        return package != nullptr ? std::optional(package->Price(person)) : std::nullopt;
+    }
+    const CPriceListRecord* item = store_.FindPriceListItem(itemNumber);
+    return item != nullptr ? std::optional(item->Price(person)) : std::nullopt;
+}
+
+std::optional<float> CPurchaseDialog::LinePrice(const CSelectedLine& line) const {
+    const auto piece = PiecePrice(line.kind, line.itemNumber);
+    return piece ? std::optional(*piece * static_cast<float>(line.count)) : std::nullopt;
+}
+
+std::string CPurchaseDialog::PriceOfListLine(int line) const {
+    if (!ShowsPrices() || line < 0 || line >= priceList.GetCount()) {
+        return {};
+    }
+    const long data = priceList.GetItemData(line);
+    const auto price = data < 0 ? PiecePrice('P', static_cast<int>(~data))
+                                : PiecePrice('I', static_cast<int>(data - 1));
+    return price ? FormatAmount(*price) : std::string();
+}
+
+std::string CPurchaseDialog::PriceOfSelectedLine(int line) const {
+    if (!ShowsPrices() || line < 0 || line >= selectedItems.GetCount()) {
+        return {};
+    }
+    const long key = selectedItems.GetItemData(line);
+    for (const auto& collected : lines_) {
+        if (collected.key == key) {
+            const auto price = LinePrice(collected);
+            return price ? FormatAmount(*price) : std::string();
+        }
+    }
+    return {};
+}
+
+std::string CPurchaseDialog::TotalText() const {
+    if (!ShowsPrices()) {
+        return {};
+    }
+    double total = 0;
+    for (const auto& line : lines_) {
+        total += LinePrice(line).value_or(0.0f);
+    }
+    std::string text = "Total: ";
+    return text.append(FormatAmount(total));
 }
 
 void CPurchaseDialog::OnHelp() {

@@ -2,6 +2,7 @@
 // "Purchase/Select from price list": the user picks a purchaser (a person, or the studio),
 // collects price-list items and packages with their counts, and on OK one purchase per
 // collected line is stored, priced for that purchaser. Cancel stores nothing.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -64,6 +65,8 @@ public:
     explicit CPurchaseDialog(CDatabase& store);
     int ResourceId() const override { return kResourceId; }
     std::string ToolTipOf(int controlId) const override;
+    // Items were collected or a purchaser was typed or chosen.
+    bool HasChanges() const override;
 
     // "Put selected item in list ->", and a double click on a price-list line: the line's item
     // is collected once more.
@@ -85,6 +88,15 @@ public:
 
     const std::vector<CSelectedLine>& Lines() const { return lines_; }
 
+    // Prices as the report gives them, for the purchaser the box names now (a person's own
+    // prices, else the general ones), as "45.00"; empty when the setup file hides prices.
+    // One piece of a price-list line:
+    std::string PriceOfListLine(int line) const;
+    // A collected line: its count times the piece price.
+    std::string PriceOfSelectedLine(int line) const;
+    // "Total: 123.00" of the collected lines.
+    std::string TotalText() const;
+
     CTypeAheadBox purchaserBox;
     CListModel priceList;
     CListModel selectedItems;
@@ -96,6 +108,11 @@ private:
     // The collected line selected in the list, or nullptr after "No item selected".
     CSelectedLine* SelectedLine();
     void StorePurchase(const CSelectedLine& line, int purchaser, const std::string& name);
+    bool ShowsPrices() const;
+    // One piece of the item or package for the purchaser in the box; none when the setup no
+    // longer lists it.
+    std::optional<float> PiecePrice(char kind, int itemNumber) const;
+    std::optional<float> LinePrice(const CSelectedLine& line) const;
 
     CDatabase& store_;
     std::vector<CSelectedLine> lines_;

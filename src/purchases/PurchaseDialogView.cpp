@@ -14,6 +14,8 @@
 #include "qt/CollatedOrder.h"
 #include "qt/ControlNames.h"
 #include "qt/ListWidgets.h"
+#include "qt/QtText.h"
+#include "qt/TrailingTextDelegate.h"
 #include "qt/TypeAheadComboBox.h"
 
 namespace {
@@ -104,7 +106,13 @@ CPurchaseDialogView::CPurchaseDialogView(CPurchaseDialog& model, CUi& ui, QWidge
     lists->setColumnStretch(2, 1);
     page->addLayout(lists, 1);
 
+    // What the collected items cost; hidden when the setup file hides prices.
+    total_ = new QLabel(ToQt(model_.TotalText()), this);
+    total_->setObjectName(QStringLiteral("purchaseTotal"));
+    total_->setAccessibleName(QStringLiteral("Total"));
+    total_->setVisible(!model_.TotalText().empty());
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(total_);
     buttons->addStretch(1);
     for (QPushButton* button : {ok, cancel, help}) {
         button->setMinimumWidth(Units().X(50));
@@ -123,6 +131,12 @@ CPurchaseDialogView::CPurchaseDialogView(CPurchaseDialog& model, CUi& ui, QWidge
     connect(deleteItem, &QPushButton::clicked, this, [this] { Run(&Dialog::OnDeleteItem); });
     connect(increment, &QPushButton::clicked, this, [this] { Run(&Dialog::OnIncrement); });
     connect(decrement, &QPushButton::clicked, this, [this] { Run(&Dialog::OnDecrement); });
+    // Prices follow the purchaser: a person may have prices of his or her own.
+    connect(purchaser_, &QComboBox::currentIndexChanged, this, [this] { ShowPrices(); });
+    connect(purchaser_, &QComboBox::editTextChanged, this, [this] { ShowPrices(); });
+    for (QListWidget* list : {priceList_, selectedItems_}) {
+        list->setItemDelegate(new CTrailingTextDelegate(list));
+    }
     connect(ok, &QPushButton::clicked, this, &CPurchaseDialogView::accept);
     connect(cancel, &QPushButton::clicked, this, &CPurchaseDialogView::reject);
     connect(help, &QPushButton::clicked, this, [this] { model_.OnHelp(); });
@@ -147,6 +161,18 @@ void CPurchaseDialogView::Render() {
     purchaser_->Render();
     RenderList(priceList_, model_.priceList);
     RenderList(selectedItems_, model_.selectedItems);
+    ShowPrices();
+}
+
+void CPurchaseDialogView::ShowPrices() {
+    purchaser_->ReadText();
+    for (int row = 0; row < priceList_->count(); ++row) {
+        SetTrailingText(priceList_, row, ToQt(model_.PriceOfListLine(row)));
+    }
+    for (int row = 0; row < selectedItems_->count(); ++row) {
+        SetTrailingText(selectedItems_, row, ToQt(model_.PriceOfSelectedLine(row)));
+    }
+    total_->setText(ToQt(model_.TotalText()));
 }
 
 void CPurchaseDialogView::Run(void (CPurchaseDialog::*handler)()) {

@@ -5,6 +5,7 @@
 
 class CPurchaseDialog;
 class CTypeAheadComboBox;
+class QLabel;
 class QListWidget;
 
 class CPurchaseDialogView : public CDialogView {
@@ -17,7 +18,10 @@ public:
 private:
     // Takes the purchaser's text and both lists' selections into the model.
     void ReadControls();
+    void ReadForCancel() override { ReadControls(); }
     void Render();
+    // Each line's price and the total, for the purchaser the box shows now.
+    void ShowPrices();
     // Runs a handler on what the user chose and shows the dialog as it then is.
     void Run(void (CPurchaseDialog::*handler)());
 
@@ -25,4 +29,5 @@ private:
     CTypeAheadComboBox* purchaser_ = nullptr;
     QListWidget* priceList_ = nullptr;
     QListWidget* selectedItems_ = nullptr;
+    QLabel* total_ = nullptr;
 };

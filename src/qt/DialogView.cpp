@@ -16,7 +16,10 @@ CDialogView::CDialogView(CDialogModel& model, CUi& ui, QWidget* parent)
 }
 
 void CDialogView::reject() {
-    done(IDCANCEL);
+    ReadForCancel();
+    if (MayDiscardChanges(model_, ui_)) {
+        done(IDCANCEL);
+    }
 }
 
 void CDialogView::OnHelp() {

@@ -13,7 +13,9 @@ class CDialogView : public QDialog {
 public:
     CDialogView(CDialogModel& model, CUi& ui, QWidget* parent);
 
-    // Escape, the close box and Cancel end the dialog with IDCANCEL (Qt's own reject gives 0).
+    // Escape, the close box and Cancel end the dialog with IDCANCEL (Qt's own reject gives 0),
+    // after asking when the user changed what the dialog would store (Qt's close box calls
+    // reject too, and keeps the dialog open when it stays visible).
     void reject() override;
 
 protected:
@@ -24,6 +26,8 @@ protected:
     // Fixes the size of the client area and centres the dialog on its parent (or the screen).
     void SetSizeAndCentre(int width, int height);
 
+    // Puts what the controls show into the model, so that it can tell whether it was changed.
+    virtual void ReadForCancel() {}
     void keyPressEvent(QKeyEvent* event) override;
     // Gives the controls the tips their model has for them, once they are all made.
     void showEvent(QShowEvent* event) override;

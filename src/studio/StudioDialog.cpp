@@ -1,35 +1,57 @@
 #include "studio/StudioDialog.h"
 
+#include <algorithm>
+
 #include "data/Records.h"
 #include "platform/Ui.h"
 #include "studio/StudioCopy.h"
+
+namespace {
+
+constexpr int kLongLength = 60;
+constexpr int kMediumLength = 40;
+constexpr int kShortLength = 20;
+constexpr int kPhoneLength = 30;
+constexpr int kEmailLength = 80;
+
+// Something before an "@", and a dot with something on both sides after it.
+bool LooksLikeEmailAddress(const std::string& text) {
+    const auto at = text.find('@');
+    if (at == std::string::npos || at == 0) {
+        return false;
+    }
+    const auto dot = text.find('.', at + 2);
+    return dot != std::string::npos && dot + 1 < text.size();
+}
+
+}  // namespace
 
 const std::array<CStudioDialog::Field, 13>& CStudioDialog::Fields() {
     static const std::array<Field, 13> fields{{
         {kNameId,
          "Enter name of studio or a mailing address name for an independent person or couple.",
-         &CStudioDialog::name},
+         &CStudioDialog::name, kLongLength},
         {kNameAgainId,
          "Enter studio or mailing address name again to verify spelling. This cannot be changed "
          "after this point.",
-         &CStudioDialog::nameAgain},
+         &CStudioDialog::nameAgain, kLongLength},
         {kInvoiceNameId,
          "If you are working out of the studio but want to be invoiced separately, enter your "
          "name for the invoice.",
-         &CStudioDialog::invoiceName},
+         &CStudioDialog::invoiceName, kMediumLength},
         {kInvoiceNameAgainId,
          "Enter name for invoice again to verify spelling, This cannot be changed after this "
          "point.",
-         &CStudioDialog::invoiceNameAgain},
-        {kAddress1Id, "Address", &CStudioDialog::address1},
-        {kAddress2Id, "Address", &CStudioDialog::address2},
-        {kCityId, "City", &CStudioDialog::city},
-        {kStateId, "State", &CStudioDialog::state},
-        {kZipId, "ZIP", &CStudioDialog::zip},
-        {kCountryId, "Country", &CStudioDialog::country},
-        {kPhoneId, "Phone", &CStudioDialog::phone},
-        {kFaxId, "FAX", &CStudioDialog::fax},
-        {kEmailId, "Email", &CStudioDialog::email},
+         &CStudioDialog::invoiceNameAgain, kMediumLength},
+        {kAddress1Id, "Address", &CStudioDialog::address1, kLongLength},
+        {kAddress2Id, "Address", &CStudioDialog::address2, kLongLength},
+        {kCityId, "City", &CStudioDialog::city, kMediumLength},
+        {kStateId, "State", &CStudioDialog::state, kShortLength},
+        {kZipId, "ZIP", &CStudioDialog::zip, kShortLength},
+        {kCountryId, "Country", &CStudioDialog::country, kMediumLength},
+        {kPhoneId, "Phone", &CStudioDialog::phone, kPhoneLength},
+        {kFaxId, "FAX", &CStudioDialog::fax, kPhoneLength},
+        {kEmailId, "Email", &CStudioDialog::email, kEmailLength},
     }};
     return fields;
 }
@@ -60,6 +82,25 @@ CStudioDialog::CStudioDialog(CUi& ui, CStudioRecord& record) : ui_(ui), record_(
     phone = record.phone;
     fax = record.fax;
     email = record.email;
+    for (std::size_t i = 0; i < Fields().size(); ++i) {
+        openedTexts_[i] = TextOf(Fields()[i]);
+    }
+    openedIndependent_ = independent;
+}
+
+int CStudioDialog::Limit(const Field& field) const {
+    const auto index = static_cast<std::size_t>(&field - Fields().data());
+    const auto opened = index < openedTexts_.size() ? openedTexts_[index].size() : 0;
+    return std::max(field.maxLength, static_cast<int>(opened));
+}
+
+bool CStudioDialog::HasChanges() const {
+    for (std::size_t i = 0; i < Fields().size(); ++i) {
+        if (TextOf(Fields()[i]) != openedTexts_[i]) {
+            return true;
+        }
+    }
+    return independent != openedIndependent_;
 }
 
 bool CStudioDialog::OnOK() {
@@ -77,10 +118,16 @@ bool CStudioDialog::OnOK() {
             return false;
         }
         const std::string storedName = invoiceName.empty() ? name : name + " <" + invoiceName + ">";
+        if (!EmailAccepted()) {
+            return false;
+        }
         if (acceptName && !acceptName(storedName)) {
             return false;
         }
         record_.name = storedName;
+    }
+    if (!nameEditable && !EmailAccepted()) {
+        return false;
     }
     record_.kind = independent ? 'I' : 'M';
     record_.zip = zip;
@@ -93,6 +140,18 @@ bool CStudioDialog::OnOK() {
     record_.address1 = address1;
     record_.address2 = address2;
     return true;
+}
+
+bool CStudioDialog::EmailAccepted() const {
+    if (email.empty() || email == record_.email || LooksLikeEmailAddress(email)) {
+        return true;
+    }
+    std::string question = "\"";
+    question += email;
+    question +=
+        "\" does not look like an e-mail address (name@example.com): the organizer may "
+        "not reach you there.\n\nKeep it as it is?";
+    return ui_.AskYesNo(question);
 }
 
 void CStudioDialog::OnHelp() {

@@ -38,22 +38,30 @@ public:
         "Check this box if independent person or couple";
     static constexpr const char* kCountryHint = "**Do not enter country if from USA";
 
-    // One edit field: its control, its label and the working text behind it, in the order the
-    // dialog shows them.
+    // One edit field: its control, its label, the working text behind it and the most
+    // characters a user may type (enough for any real address, short enough that the line
+    // every data-file line begins with stays readable), in the order the dialog shows them.
     struct Field {
         int id;
         const char* label;
         std::string CStudioDialog::*text;
+        int maxLength;
     };
     static const std::array<Field, 13>& Fields();
 
     CStudioDialog(CUi& ui, CStudioRecord& record);
     int ResourceId() const override { return kResourceId; }
+    // Any field or the box differs from what the dialog opened with (Copy from... counts).
+    bool HasChanges() const override;
 
     std::string& TextOf(const Field& field) { return this->*field.text; }
     const std::string& TextOf(const Field& field) const { return this->*field.text; }
+    // The field's maximum, or the text it opened with when that is longer: a stored text is
+    // never cut just by being shown and confirmed.
+    int Limit(const Field& field) const;
 
-    // Checks the names and stores everything in the record; false keeps the dialog open.
+    // Checks the names, asks about an e-mail address that cannot be one, and stores everything
+    // in the record; false keeps the dialog open.
     bool OnOK();
     void OnHelp();
     // A new studio's fields from another studio data file (last competition's, say); the user
@@ -71,6 +79,11 @@ public:
     bool nameEditable = true;
 
 private:
+    // An e-mail address typed anew that has no "@" with a dot after it asks first.
+    bool EmailAccepted() const;
+
     CUi& ui_;
     CStudioRecord& record_;
+    std::array<std::string, 13> openedTexts_;
+    bool openedIndependent_ = false;
 };

@@ -140,6 +140,7 @@ CStudioDialogView::CStudioDialogView(CStudioDialog& model, CUi& ui, QWidget* par
 QLineEdit* CStudioDialogView::AddField(int id, const char* constantName, QLabel* label) {
     auto* edit = new QLineEdit(ToQt(model_.TextOf(FieldOf(id))), this);
     NameControl(edit, constantName, id, label);
+    edit->setMaxLength(model_.Limit(FieldOf(id)));
     RefuseFieldSeparators(edit);
     edits_[id] = edit;
     return edit;

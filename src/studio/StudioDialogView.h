@@ -20,6 +20,7 @@ public:
 private:
     QLineEdit* AddField(int id, const char* constantName, QLabel* label);
     void ReadFields();
+    void ReadForCancel() override { ReadFields(); }
 
     CStudioDialog& model_;
     std::map<int, QLineEdit*> edits_;

@@ -181,8 +181,12 @@ TEST_F(EntryFormDialogTest, LeavingAStoredFormUnchangedWritesNothingAndCancelAsk
     EXPECT_FALSE(std::filesystem::exists(db.dataFileName));
 
     Form dialog(db, manager.form);
-    // Another lady chosen in the box is not read on Cancel: no question.
+    // Another lady typed into the box, not yet checked, is a change too; typed back, it is none.
+    const std::string ann = dialog.ladyBox.list.EditText();
     dialog.ladyBox.list.SetEditText("Hart, Kim");
+    ui.ExpectQuestion("You have made changes. Are you sure you want to cancel?", false);
+    EXPECT_FALSE(dialog.OnCancel());
+    dialog.ladyBox.list.SetEditText(ann);
     EXPECT_TRUE(dialog.OnCancel());
     // Once a check has read the boxes the change is known, and Cancel asks.
     dialog.levels.SetCurSel(-1);

@@ -9,6 +9,7 @@
 #include "purchases/PurchaseDialog.h"
 #include "purchases/PurchaseListDialog.h"
 #include "purchases/PurchaseOperations.h"
+#include "report/Pricing.h"
 #include "support/ListLines.h"
 #include "support/ScriptedUi.h"
 #include "support/StudioFixtures.h"
@@ -255,3 +256,45 @@ TEST_F(PurchaseStoryTest, APersonAddedFromTheDialogCanBuyAtOnceAtHerPrice) {
 }
 
 }  // namespace
+
+TEST_F(PurchaseStoryTest, PricesFollowThePurchaserAddUpAsTheReportPricesAndCancelAsksFirst) {
+    db.showDancePrices = 1;
+    CPurchaseDialog dialog(db);
+    EXPECT_FALSE(dialog.HasChanges());
+    // Nobody chosen: the prices for no person.
+    EXPECT_EQ(dialog.PriceOfListLine(0), "14.00");
+    EXPECT_EQ(dialog.PriceOfListLine(2), "340.00");
+    Select(dialog.priceList, "Price list: Day Pass");
+    dialog.OnPutItem();
+    dialog.OnPutItem();
+    Select(dialog.priceList, "Package:Weekend");
+    dialog.OnPutItem();
+    EXPECT_EQ(dialog.PriceOfSelectedLine(0), "28.00");
+    EXPECT_EQ(dialog.TotalText(), "Total: 368.00");
+
+    // Ann, an adult amateur, has prices of her own; the lines follow as soon as she is chosen.
+    Select(dialog.purchaserBox.list, "Lee, Ann");
+    dialog.purchaserBox.list.SetEditText("Lee, Ann");
+    EXPECT_EQ(dialog.PriceOfListLine(1), "80.00");
+    EXPECT_EQ(dialog.PriceOfSelectedLine(0), "20.00");
+    EXPECT_EQ(dialog.PriceOfSelectedLine(1), "300.00");
+    EXPECT_EQ(dialog.TotalText(), "Total: 320.00");
+
+    // Cancel would lose the collected items: the user is asked, and No keeps them.
+    ui.ExpectQuestion("Discard your changes?", false);
+    EXPECT_FALSE(MayDiscardChanges(dialog, ui));
+    ASSERT_TRUE(dialog.OnOK());
+    float stored = 0;
+    for (const auto& purchase : db.purchaseArray) {
+        stored += PurchasePrice(db, *purchase).value_or(-1000);
+    }
+    EXPECT_EQ(stored, 320.0f);
+
+    // A setup file that hides prices shows none.
+    db.showDancePrices = 0;
+    CPurchaseDialog hidden(db);
+    EXPECT_EQ(hidden.PriceOfListLine(0), "");
+    EXPECT_EQ(hidden.TotalText(), "");
+    EXPECT_TRUE(MayDiscardChanges(hidden, ui));
+    EXPECT_TRUE(ui.messages.empty());
+}

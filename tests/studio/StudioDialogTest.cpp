@@ -154,3 +154,35 @@ TEST(StudioDialog, FieldsListEveryEditInOrderAndHelpUsesTheDialogsContext) {
     dialog.OnHelp();
     EXPECT_EQ(ui.helpContexts, (std::vector<unsigned>{131283u}));
 }
+
+TEST(StudioDialog, AnAddressThatIsNoEmailAsksAndCancellingAChangeAsksToo) {
+    CScriptedUi ui;
+    CStudioRecord record;
+    record.name = "Star Dance";
+    record.email = "old address";
+    record.city = std::string(55, 'c');
+    CStudioDialog dialog(ui, record);
+    EXPECT_TRUE(MayDiscardChanges(dialog, ui));
+    // A stored city longer than the field's limit is not cut by showing it.
+    const auto& city = CStudioDialog::Fields()[6];
+    ASSERT_EQ(city.id, CStudioDialog::kCityId);
+    EXPECT_EQ(dialog.Limit(city), 55);
+    EXPECT_EQ(dialog.Limit(CStudioDialog::Fields()[7]), 20);
+
+    // A stored address that is no e-mail address is not questioned again; a typed one is.
+    dialog.phone = "555-0100";
+    EXPECT_TRUE(dialog.OnOK());
+    dialog.email = "ann@example";
+    ui.ExpectQuestion(
+        "\"ann@example\" does not look like an e-mail address (name@example.com): the organizer "
+        "may not reach you there.\n\nKeep it as it is?",
+        false);
+    EXPECT_FALSE(dialog.OnOK());
+    EXPECT_EQ(record.email, "old address");
+    ui.ExpectQuestion("Discard your changes?", false);
+    EXPECT_FALSE(MayDiscardChanges(dialog, ui));
+    dialog.email = "ann@example.com";
+    EXPECT_TRUE(dialog.OnOK());
+    EXPECT_EQ(record.email, "ann@example.com");
+    EXPECT_TRUE(ui.messages.empty());
+}
