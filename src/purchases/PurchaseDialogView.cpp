@@ -39,7 +39,11 @@ QListWidget* MakeList(QWidget* parent) {
 void FitWidthToLines(QListWidget* list, int least, int most) {
     int widest = least;
     for (int row = 0; row < list->count(); ++row) {
-        widest = std::max(widest, list->fontMetrics().horizontalAdvance(list->item(row)->text()));
+        const QListWidgetItem* item = list->item(row);
+        const QString price = item->data(CTrailingTextDelegate::kRole).toString();
+        const int priceWidth =
+            price.isEmpty() ? 0 : list->fontMetrics().horizontalAdvance(price) + 16;
+        widest = std::max(widest, list->fontMetrics().horizontalAdvance(item->text()) + priceWidth);
     }
     list->setMinimumWidth(std::min(widest + 2 * list->frameWidth() + 8, most));
 }
@@ -111,6 +115,8 @@ CPurchaseDialogView::CPurchaseDialogView(CPurchaseDialog& model, CUi& ui, QWidge
     total_->setObjectName(QStringLiteral("purchaseTotal"));
     total_->setAccessibleName(QStringLiteral("Total"));
     total_->setVisible(!model_.TotalText().empty());
+    total_->setMinimumWidth(
+        total_->fontMetrics().horizontalAdvance(QStringLiteral("Total: 00000.00")));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(total_);
     buttons->addStretch(1);

@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -133,7 +134,27 @@ private slots:
                     QCOMPARE(ListLines(dialog, Dialog::kSelectedItemsId),
                              (QStringList{QStringLiteral("(2) ") + gala,
                                           QStringLiteral("(1) Price list: Friday Day Pass")}));
+                    // Her youth prices stand beside the lines, and the total under them.
+                    QCOMPARE(priceList->findItems(gala, Qt::MatchExactly)
+                                 .front()
+                                 ->data(Qt::AccessibleDescriptionRole)
+                                 .toString(),
+                             QStringLiteral("75.00"));
+                    auto* total = dialog->findChild<QLabel*>(QStringLiteral("purchaseTotal"));
+                    QVERIFY(total != nullptr && total->isVisible());
+                    QCOMPARE(total->text(), QStringLiteral("Total: 170.00"));
                     SaveScreenshot(dialog, QStringLiteral("purchase-dialog"));
+                    // Escape would lose the items: the dialog asks, and No keeps it open.
+                    QString discard;
+                    WhenModalOpens([&](QWidget* question) {
+                        auto* message = qobject_cast<QMessageBox*>(question);
+                        QVERIFY(message != nullptr);
+                        discard = message->text();
+                        message->button(QMessageBox::No)->click();
+                    });
+                    QTest::keyClick(dialog, Qt::Key_Escape);
+                    QCOMPARE(discard, QStringLiteral("Discard your changes?"));
+                    QVERIFY(dialog->isVisible());
                     ClickControl(dialog, Dialog::kOkId);
                 });
                 ClickControl(list, CPurchaseListDialog::kAddId);
