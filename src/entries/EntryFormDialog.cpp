@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "data/Database.h"
+#include "entries/EntryPricing.h"
+#include "formats/DataFileWriter.h"
 #include "persons/PersonLists.h"
 #include "persons/PersonOperations.h"
 #include "platform/Ui.h"
@@ -174,6 +176,57 @@ CEntryFormDialog::CEntryFormDialog(CDatabase& store, CEntryForm& form)
     FillDancers();
     FillCategoryLists();
     openedControls_ = ControlsState();
+}
+
+std::string CEntryFormDialog::CostText() const {
+    const CDanceCategory* category = form.category;
+    if (category == nullptr || store.showDancePrices == 0) {
+        return {};
+    }
+    CEntryRecord entry;
+    entry.type = copy.entryType;
+    entry.categoryCode = category->code;
+    entry.gentleman = static_cast<int32_t>(gentlemanBox.DataOfText());
+    entry.lady = static_cast<int32_t>(ladyBox.DataOfText());
+    if (usesLevels) {
+        const int level = levels.GetCurSel();
+        if (level < 0) {
+            return "Cost: choose a level to see it";
+        }
+        entry.level = static_cast<uint8_t>(levels.GetItemData(level));
+    }
+    // One entry per chosen dance, or one for a category without dances, as the form is saved.
+    std::vector<uint8_t> codes;
+    if (category->DanceCount() == 0) {
+        codes.push_back(0);
+    } else {
+        for (const int line : dances.SelectedIndexes()) {
+            codes.push_back(static_cast<uint8_t>(dances.GetItemData(line)));
+        }
+    }
+    double total = 0;
+    float first = -1;
+    bool sameFee = true;
+    for (const uint8_t code : codes) {
+        entry.dance = code;
+        const float fee = EntryPrice(store, *category, entry);
+        sameFee = sameFee && (first < 0 || fee == first);
+        first = first < 0 ? fee : first;
+        total += fee;
+    }
+    std::string text = "Cost: ";
+    if (codes.size() > 1 && sameFee) {
+        text.append(std::to_string(codes.size())).append(" x ").append(FormatAmount(first));
+        text.append(" = ");
+    }
+    text.append(FormatAmount(total));
+    if (codes.size() > 1 && !sameFee) {
+        text.append(" for ").append(std::to_string(codes.size())).append(" dances");
+    }
+    if (!codes.empty() && SetNPInc(store, entry.gentleman, entry.lady, entry.type) == 1) {
+        text.append(" (with the surcharge for dancers without a hotel package)");
+    }
+    return text;
 }
 
 void CEntryFormDialog::FillCategoryLists() {

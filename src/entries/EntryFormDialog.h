@@ -126,6 +126,10 @@ public:
     bool Validate();
     // Whether the dialog's copy differs from the manager's form.
     bool IsChanged() const;
+    // What the form will cost as the controls stand, priced as the summary report prices its
+    // entries: "Cost: 3 x 25.00 = 75.00", with a note when the surcharge applies; empty when the
+    // setup file hides prices.
+    std::string CostText() const;
 
     CDatabase& store;
     // The manager's form: only an ending with a change writes into it.

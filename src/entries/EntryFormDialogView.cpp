@@ -4,6 +4,7 @@
 #include <functional>
 #include <vector>
 
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,7 +29,9 @@ using Form = CEntryFormDialog;
 // The client area, and where each control usually stands (pixels). The form moves the dancer
 // controls and the text box from here as its kind asks.
 constexpr int kWidth = 610;
-constexpr int kHeight = 352;
+constexpr int kHeight = 370;
+// The cost of the form, along the bottom, under the lists.
+const QRect kCostLine{10, 350, 595, 16};
 const std::map<int, QRect>& UsualPlaces() {
     static const std::map<int, QRect> places{
         {Form::kGentlemanLabelId, {5, 2, 180, 45}}, {Form::kLadyLabelId, {5, 48, 180, 45}},
@@ -82,6 +85,16 @@ CEntryFormDialogView::CEntryFormDialogView(CEntryFormDialog& model, CUi& ui, QWi
     Build();
     BindKeys();
     Render();
+    // The cost follows every choice that prices the form: the dances, the level, and the couple
+    // (whose hotel packages decide the surcharge). Connected only now: reading the controls
+    // before they show the model would clear its choices.
+    for (QListWidget* list : {dances_, levels_}) {
+        connect(list, &QListWidget::itemSelectionChanged, this, [this] { ShowCost(); });
+    }
+    for (QComboBox* box : std::initializer_list<QComboBox*>{gentleman_, lady_}) {
+        connect(box, &QComboBox::currentIndexChanged, this, [this] { ShowCost(); });
+        connect(box, &QComboBox::editTextChanged, this, [this] { ShowCost(); });
+    }
     SetSizeAndCentre(kWidth, kHeight);
 }
 
@@ -246,6 +259,11 @@ void CEntryFormDialogView::Build() {
         });
     }
 
+    cost_ = new QLabel(this);
+    cost_->setObjectName(QStringLiteral("formCost"));
+    cost_->setAccessibleName(QStringLiteral("Cost"));
+    cost_->setGeometry(kCostLine);
+
     // The first control the user fills in.
     QWidget* first = model_.usesGentleman ? static_cast<QWidget*>(gentleman_) : dancers_;
     first->setFocus();
@@ -287,6 +305,13 @@ void CEntryFormDialogView::Render() {
     RenderList(levels_, model_.levels);
     RenderList(ages_, model_.ages);
     text_->setText(ToQt(model_.text));
+    ShowCost();
+}
+
+void CEntryFormDialogView::ShowCost() {
+    ReadControls();
+    cost_->setText(ToQt(model_.CostText()));
+    cost_->setVisible(!cost_->text().isEmpty());
 }
 
 void CEntryFormDialogView::RenderPersonBoxes() {

@@ -8,6 +8,7 @@
 
 class CEntryFormDialog;
 class CTypeAheadComboBox;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 
@@ -27,6 +28,8 @@ private:
     // Takes the boxes, the lists' selections and the text into the model.
     void ReadControls();
     void EndWith(int action);
+    // The form's cost as the controls now stand.
+    void ShowCost();
 
     CEntryFormDialog& model_;
     CTypeAheadComboBox* gentleman_ = nullptr;
@@ -37,4 +40,5 @@ private:
     QListWidget* ages_ = nullptr;
     QListWidget* dancers_ = nullptr;
     QLineEdit* text_ = nullptr;
+    QLabel* cost_ = nullptr;
 };

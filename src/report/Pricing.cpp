@@ -4,35 +4,6 @@
 
 namespace {
 
-bool IsYouthEntry(char entryType) {
-    return entryType == 'f' || entryType == 'm' || entryType == 'a';
-}
-
-// The couple rule: 'N' charges when neither dancer has a package, 'S' unless both have one.
-int CoupleSurcharge(char rule, bool gentleman, bool lady) {
-    if (rule == 'N') {
-        return !gentleman && !lady ? 1 : 0;
-    }
-    if (rule == 'S') {
-        return !(gentleman && lady) ? 1 : 0;
-    }
-    return 0;
-}
-
-// The pro/am rule, with the professional as teacher ('T') and the amateur as student ('S').
-int ProAmSurcharge(char rule, bool teacher, bool student) {
-    switch (rule) {
-        case 'N':
-            return !teacher && !student ? 1 : 0;
-        case 'T':
-            return !teacher ? 1 : 0;
-        case 'S':
-            return !student ? 1 : 0;
-        default:
-            return 0;
-    }
-}
-
 void AppendItem(const CDatabase& store, const CFinanceRecord& purchase, int itemNumber,
                 int packageNumber, char filter, CItemLineList& lines) {
     const CPriceListRecord* item = store.FindPriceListItem(itemNumber);
@@ -54,23 +25,6 @@ void AppendItem(const CDatabase& store, const CFinanceRecord& purchase, int item
 
 }  // namespace
 
-float EntryPrice(const CDatabase& store, const CDanceCategory& category,
-                 const CEntryRecord& entry) {
-    // The fees without the names: the report prices every entry.
-    const CDanceCategory::Fees fees = category.EntryFees(entry.dance, entry.level);
-    const bool youth = IsYouthEntry(entry.type);
-    float fee = youth ? fees.youth : fees.adult;
-    if (SetNPInc(store, entry.gentleman, entry.lady, entry.type) == 1) {
-        fee += youth ? category.youthExtraFee : category.adultExtraFee;
-    }
-    return fee;
-}
-
-float EntryFee(const CDatabase& store, const CEntryRecord& entry) {
-    const CDanceCategory* category = store.FindCategory(entry.categoryCode);
-    return category != nullptr ? EntryPrice(store, *category, entry) : 0.0f;
-}
-
 std::optional<float> PurchasePrice(const CDatabase& store, const CFinanceRecord& purchase) {
     const CPersonRecord* purchaser = store.FindPerson(purchase.purchaserNumber);
     float piece = 0.0f;
@@ -90,35 +44,6 @@ std::optional<float> PurchasePrice(const CDatabase& store, const CFinanceRecord&
         return 0.0f;
     }
     return piece * static_cast<float>(purchase.quantity);
-}
-
-int SetNPInc(const CDatabase& store, int gentleman, int lady, char entryType) {
-    const bool g = HasHotelPackage(store, gentleman);
-    const bool l = HasHotelPackage(store, lady);
-    switch (entryType) {
-        case 'F':
-        case 'f':
-            return ProAmSurcharge(store.proAmPackageRule, g, l);
-        case 'M':
-        case 'm':
-            return ProAmSurcharge(store.proAmPackageRule, l, g);
-        case 'A':
-        case 'a':
-            return CoupleSurcharge(store.amateurPackageRule, g, l);
-        case 'P':
-            return CoupleSurcharge(store.professionalPackageRule, g, l);
-        default:
-            return 0;
-    }
-}
-
-bool HasHotelPackage(const CDatabase& store, int personNumber) {
-    const CPersonRecord* person = personNumber == -1 ? nullptr : store.FindPerson(personNumber);
-    if (person == nullptr || person->dancePackage == -1) {
-        return false;
-    }
-    const CPackageRecord* package = store.FindPackage(person->dancePackage);
-    return package != nullptr && (package->coversEntries == 1 || package->coversEntries == '1');
 }
 
 void ExpandPurchases(const CDatabase& store, char filter, CItemLineList& lines) {

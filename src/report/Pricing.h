@@ -1,11 +1,13 @@
 #pragma once
-// What the summary report charges: the fee of one dance entry, with the surcharge for dancers
-// whom no hotel package covers, and the price-list items that the purchases amount to. The
-// organizer's invoice decides the real amount; these rules only estimate it.
+// What the summary report charges for purchases: the price-list items that they amount to, and
+// what each costs. The fees of dance entries come from the entries room. The organizer's
+// invoice decides the real amount; these rules only estimate it.
 #include <optional>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
+
+#include "entries/EntryPricing.h"
 
 class CDanceCategory;
 class CDatabase;
@@ -23,26 +25,11 @@ struct PurchasedItemLine {
 };
 using CItemLineList = std::vector<PurchasedItemLine>;
 
-// The entry's fee in its category: the youth or adult fee for its dance, level and age, plus
-// the category's surcharge when the package rule asks for it.
-float EntryPrice(const CDatabase& store, const CDanceCategory& category, const CEntryRecord& entry);
-
-// EntryPrice in the entry's own category; 0 for an entry whose category the setup no longer
-// lists, as it has no fee to show.
-float EntryFee(const CDatabase& store, const CEntryRecord& entry);
-
 // The price of the whole purchase for its purchaser (or for nobody, when the purchaser is not a
 // person of the store) as of today, in single precision: piece price times quantity. No value
 // for a package or price-list item the setup no longer lists; 0 for a kind of purchase that no
 // rule prices.
 std::optional<float> PurchasePrice(const CDatabase& store, const CFinanceRecord& purchase);
-
-// 1 when the competition's package rule for `entryType` charges the surcharge, given whether
-// the gentleman and the lady have a hotel package; else 0.
-int SetNPInc(const CDatabase& store, int gentleman, int lady, char entryType);
-
-// Whether the person's recorded hotel package exists and carries the hotel-room flag.
-bool HasHotelPackage(const CDatabase& store, int personNumber);
 
 // Appends the price-list items of every purchase, in purchase order. Filter 'A': one line per
 // item with the purchase's quantity as count; a kind letter: only items of that kind, one line

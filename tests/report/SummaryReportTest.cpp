@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "entries/EntryFormDialog.h"
+#include "entries/EntryManager.h"
 #include "report/ReportTestStore.h"
 #include "report/ReportWindow.h"
 #include "report/SummaryReport.h"
@@ -129,6 +131,47 @@ TEST_F(SummaryReportTest, YouthCoupleAndADeletedHotelPackageArePricedAsTheyStand
     EXPECT_EQ(total(lines),
               "Approximate total due: 574.00, *The final amount due will be provided by organizer "
               "invoice*");
+}
+
+// The entry form shows, as it is filled in, what the report will charge for it.
+TEST_F(SummaryReportTest, AFormShowsItsCostAsTheReportWillChargeIt) {
+    db.entryArray.clear();
+    const CTempDir dir;
+    db.dataFileName = dir.File("Spring_Star_Dance.tvr");
+    CEntryManager manager(db);
+    manager.NewForm(kLatin, 'A');
+    CEntryFormDialog form(db, manager.form);
+    form.gentlemanBox.list.SetEditText("Park, David");
+    form.ladyBox.list.SetEditText("Collins, Sarah");
+    EXPECT_EQ(form.CostText(), "Cost: choose a level to see it");
+    form.levels.SetCurSel(form.levels.FindStringExact("Bronze"));
+    EXPECT_EQ(form.CostText(), "Cost: 0.00");
+    for (const char* dance : {"Cha Cha", "Rumba"}) {
+        form.dances.SetSel(form.dances.FindStringExact(dance), true);
+    }
+    const std::string shown = form.CostText();
+    form.ages.SetCurSel(0);
+    ASSERT_TRUE(form.OnAction(CEntryFormDialog::kActionExit).has_value()) << ui.messages.back();
+    ASSERT_TRUE(manager.SaveEntryForm());
+    const CStringList lines = Build();
+    const auto subtotal = std::find(lines.begin(), lines.end(), "David Park/Sarah Collins") + 3;
+    ASSERT_LT(subtotal, lines.end());
+    EXPECT_EQ(*subtotal, "Subtotal    116.00");
+    EXPECT_EQ(shown,
+              "Cost: 2 x 58.00 = 116.00 (with the surcharge for dancers without a hotel package)");
+
+    // With her teacher, whose hotel package spares the surcharge, the dance costs less.
+    manager.NewForm(kLatin, 'F');
+    CEntryFormDialog proAm(db, manager.form);
+    proAm.gentlemanBox.list.SetEditText("Turner, Michael");
+    proAm.ladyBox.list.SetEditText("Collins, Sarah");
+    proAm.levels.SetCurSel(proAm.levels.FindStringExact("Bronze"));
+    proAm.dances.SetSel(proAm.dances.FindStringExact("Rumba"), true);
+    EXPECT_EQ(proAm.CostText(), "Cost: 38.00");
+    // Hidden prices: no cost either.
+    db.showDancePrices = 0;
+    EXPECT_EQ(proAm.CostText(), "");
+    EXPECT_EQ(ui.messages, CStringList{kMissingItem});
 }
 
 // A person entered as both dancers of one entry (a slip, or a solo) dances it once.

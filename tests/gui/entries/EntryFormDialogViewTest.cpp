@@ -57,7 +57,8 @@ void AddPerson(CDatabase& db, char gender, char classLetter, const char* first, 
 void FillStore(CDatabase& db, const QTemporaryDir& dir) {
     db.fieldSeparator = "|";
     db.dataFileName = dir.filePath(QStringLiteral("Spring_Star.tvr")).toStdString();
-    AddCategory(db, kLatin, "Latin", 'C', 'S');
+    db.showDancePrices = 1;
+    AddCategory(db, kLatin, "Latin", 'C', 'S').adultFee = 25;
     AddCategory(db, kShowcase, "Showcase", 'S', 'S').pcaDances = {{0, "", ""}};
     AddCategory(db, kFormation, "Formation team match", 'G', 'T');
     auto studio = std::make_unique<CStudioRecord>();
@@ -204,6 +205,10 @@ private slots:
                 Key(form, Qt::Key_Down);
                 Key(form, Qt::Key_Down);
                 Key(form, Qt::Key_Space);
+                // The cost follows the chosen dances.
+                auto* cost = form->findChild<QLabel*>(QStringLiteral("formCost"));
+                QVERIFY(cost != nullptr && cost->isVisible());
+                QCOMPARE(cost->text(), QStringLiteral("Cost: 2 x 25.00 = 50.00"));
                 SaveScreenshot(form, QStringLiteral("entry-form-C-filled"));
                 // The coded "New form with" buttons say what they do and name their key.
                 for (int key = 5; key <= 9; ++key) {
