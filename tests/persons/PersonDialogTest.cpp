@@ -218,7 +218,15 @@ TEST_F(PersonDialogTest, CommentsAreKeptAtOnceEvenWhenTheDialogIsCancelled) {
         dialog.OnCommentEdit();
         dialog.comments.SetCurSel(dialog.comments.FindStringExact("Vegetarian"));
         dialog.OnCommentEdit();
+        // Comments are stored already: Cancel has nothing to discard and asks nothing.
+        EXPECT_TRUE(MayDiscardChanges(dialog, ui));
+        ChooseType(dialog, "Lady amateur, youth");
+        ui.ExpectQuestion("Discard your changes?", false);
+        EXPECT_FALSE(MayDiscardChanges(dialog, ui));
+        ChooseType(dialog, "Lady amateur, adult");
         dialog.lastName = "Changed";
+        ui.ExpectQuestion("Discard your changes?", true);
+        EXPECT_TRUE(MayDiscardChanges(dialog, ui));
         return IDCANCEL;
     });
     ExpectCommentTyped("", "Vegetarian");
