@@ -26,9 +26,10 @@ CListDialog::CListDialog(std::string title, char mode, char sortLetter, int init
       cancelText(std::move(cancelText)),
       list(mode == 'M') {}
 
-void CListDialog::AddItem(int key, const std::string& text) {
+void CListDialog::AddItem(int key, const std::string& text, const std::string& tip) {
     keys.push_back(key);
     texts.push_back(text);
+    tips.push_back(tip);
 }
 
 void CListDialog::RemoveItem(int key) {
@@ -39,11 +40,13 @@ void CListDialog::RemoveItem(int key) {
     const auto index = found - keys.begin();
     keys.erase(found);
     texts.erase(texts.begin() + index);
+    tips.erase(tips.begin() + index);
 }
 
 void CListDialog::ClearItems() {
     keys.clear();
     texts.clear();
+    tips.clear();
 }
 
 int CListDialog::Run(CUi& ui, std::vector<int>* chosenKeys) {
@@ -58,7 +61,7 @@ int CListDialog::Run(CUi& ui, std::vector<int>* chosenKeys) {
 void CListDialog::Open() {
     list.ResetContent();
     for (std::size_t i = 0; i < keys.size(); ++i) {
-        list.AddString(texts[i], keys[i]);
+        list.SetTip(list.AddString(texts[i], keys[i]), tips[i]);
     }
     if (IsSorted()) {
         SortShownLines(LessIgnoringCase);

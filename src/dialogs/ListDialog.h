@@ -53,7 +53,7 @@ public:
     int ResourceId() const override { return kResourceId; }
 
     // The lines, changed by the caller before Run (and between runs).
-    void AddItem(int key, const std::string& text);
+    void AddItem(int key, const std::string& text, const std::string& tip = {});
     // Removes the first line with `key`.
     void RemoveItem(int key);
     void ClearItems();
@@ -112,6 +112,7 @@ public:
     // The lines in the order added.
     std::vector<int> keys;
     std::vector<std::string> texts;
+    std::vector<std::string> tips;
     // The lines as the list box shows them, with their selection; item data is the key.
     CListModel list;
     // The key of the chosen line after OK in single mode or after the extra button, else -1.

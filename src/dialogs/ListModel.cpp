@@ -11,7 +11,7 @@ int CListModel::AddString(const std::string& text, long data) {
             items_.begin(), items_.end(), text,
             [this](const std::string& t, const CListItem& item) { return less_(t, item.text); });
     }
-    place = items_.insert(place, {text, data, false});
+    place = items_.insert(place, {text, data, false, {}});
     return static_cast<int>(place - items_.begin());
 }
 

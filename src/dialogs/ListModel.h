@@ -14,6 +14,8 @@ struct CListItem {
     std::string text;
     long data = 0;
     bool selected = false;
+    // What the line says when the pointer rests on it (a person's type, say); empty: nothing.
+    std::string tip;
 };
 
 class CListModel {
@@ -27,6 +29,7 @@ public:
     const std::string& GetText(int index) const { return items_.at(index).text; }
     long GetItemData(int index) const { return items_.at(index).data; }
     void SetItemData(int index, long data) { items_.at(index).data = data; }
+    void SetTip(int index, std::string tip) { items_.at(index).tip = std::move(tip); }
     // Index of the first line whose text equals `text` exactly, or -1.
     int FindStringExact(const std::string& text) const;
     int FindItemData(long data) const;

@@ -3,6 +3,7 @@
 #include "data/Database.h"
 #include "persons/PersonFiles.h"
 #include "persons/PersonOperations.h"
+#include "persons/RosterCsv.h"
 #include "platform/Ui.h"
 
 CPersonListDialog::CPersonListDialog(CDatabase& store) : store_(store) {
@@ -16,6 +17,7 @@ void CPersonListDialog::Fill(int numberToSelect) {
         const int line = persons.AddString(person->lastName + ", " + person->firstName + " [" +
                                                std::to_string(person->number) + "]",
                                            person->number);
+        persons.SetTip(line, PersonTypeText(*person));
         if (person->number == numberToSelect) {
             persons.SetCurSel(line);
         }

@@ -3,6 +3,7 @@
 #include "data/Database.h"
 #include "dialogs/ListDialog.h"
 #include "dialogs/ListModel.h"
+#include "persons/RosterCsv.h"
 #include "platform/Ui.h"
 
 namespace {
@@ -26,7 +27,7 @@ int SelectPerson(CDatabase& store, char classFilter, char genderFilter, std::vec
             FilterExcludes(genderFilter, person->gender)) {
             continue;
         }
-        dialog.AddItem(person->number, ListText(*person));
+        dialog.AddItem(person->number, ListText(*person), PersonTypeText(*person));
     }
     return dialog.Run(store.ui, &chosen);
 }
@@ -44,6 +45,7 @@ void FillPersonCombo(const CDatabase& store, CListModel& combo, int categoryFilt
             continue;
         }
         const int line = combo.AddString(ListText(*person), person->number);
+        combo.SetTip(line, PersonTypeText(*person));
         if (person->number == numberToSelect) {
             combo.SetCurSel(line);
         }

@@ -108,6 +108,7 @@ void CListDialogView::Fill() {
     list_->clear();
     for (const auto& line : model_.list.Items()) {
         list_->addItem(ToQt(line.text));
+        list_->item(list_->count() - 1)->setToolTip(ToQt(line.tip));
     }
     showing_ = false;
     ShowSelection();

@@ -10,6 +10,7 @@ void RenderList(QListWidget* widget, const CListModel& lines) {
     for (const auto& line : lines.Items()) {
         auto* item = new QListWidgetItem(ToQt(line.text), widget);
         item->setSelected(line.selected);
+        item->setToolTip(ToQt(line.tip));
     }
     const int current = lines.GetCurSel();
     if (current >= 0) {

@@ -51,6 +51,7 @@ void CTypeAheadComboBox::Render() {
     clear();
     for (const auto& item : box_.list.Items()) {
         addItem(ToQt(item.text), QVariant::fromValue(item.data));
+        setItemData(count() - 1, ToQt(item.tip), Qt::ToolTipRole);
     }
     setCurrentIndex(box_.list.GetCurSel());
     setEditText(ToQt(box_.list.EditText()));

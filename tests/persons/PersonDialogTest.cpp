@@ -290,6 +290,9 @@ TEST_F(PersonDialogTest, TheListAddsEditsAndDeletesWithPurchasesAndEntries) {
         EXPECT_EQ(Lines(list.persons),
                   (std::vector<std::string>{"Adams, Cy [3]", "Lee, Ann [2]", "ray, Bob [1]"}));
         EXPECT_EQ(list.persons.GetCurSel(), 0);
+        // Each line tells the person's type when the pointer rests on it.
+        EXPECT_EQ(list.persons.Items()[0].tip, "Gentleman amateur, adult");
+        EXPECT_EQ(list.persons.Items()[2].tip, "Gentleman professional");
 
         // Ann goes with her entry and her purchase; the entry she coaches stays.
         list.persons.SetCurSel(list.persons.FindStringExact("Lee, Ann [2]"));
