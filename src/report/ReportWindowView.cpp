@@ -14,6 +14,7 @@
 
 #include "platform/Ui.h"
 #include "qt/ControlNames.h"
+#include "qt/EnterKeyFilter.h"
 #include "qt/QtText.h"
 #include "qt/QtTextMeasure.h"
 #include "report/ReportPrintView.h"
@@ -94,6 +95,7 @@ CReportWindowView::CReportWindowView(CReportWindow& model, CUi& ui, QWidget* par
     find_ = new QLineEdit(this);
     TAVORIN_NAME_CONTROL(find_, CReportWindow::kFindTextId, findLabel);
     find_->setGeometry(units.Rect(22, 249, 88, 14));
+    find_->setProperty(CEnterKeyFilter::kOwnEnterKeyProperty, true);
     find_->installEventFilter(this);
     QPushButton* findNext = AddButton(this, units.Rect(113, 249, 44, 14), "Find next");
     TAVORIN_NAME_CONTROL(findNext, CReportWindow::kFindNextId, findNext->text());

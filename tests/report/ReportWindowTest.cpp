@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "platform/TextMeasure.h"
 #include "report/PaperSize.h"
 #include "report/ReportWindow.h"
 #include "support/ScriptedUi.h"
