@@ -74,14 +74,8 @@ CategoryEntryDetails CDanceCategory::EntryDetails(uint8_t dance, uint8_t level, 
     const int l = FindLevel(level);
     const int a = FindAge(age);
     CategoryEntryDetails details;
-    if (d == -1) {
-        if (style == 'T') {
-            details.danceName = "Team match";
-        } else if (style == 'Q') {
-            details.danceName = "Show Dance";
-        }
-    } else {
-        details.danceName = (pcaDances)[d].name;
+    details.danceName = DanceNameAt(d);
+    if (d != -1) {
         details.danceSecondText = (pcaDances)[d].secondText;
     }
     if (l != -1) {
@@ -101,6 +95,13 @@ CategoryEntryDetails CDanceCategory::EntryDetails(uint8_t dance, uint8_t level, 
     TakeFromList(unitCountList, unitPosition, units);
     details.unitCount = units == 0 ? 1 : units > 4 ? 4 : units;
     return details;
+}
+
+std::string_view CDanceCategory::DanceNameAt(int position) const {
+    if (position != -1) {
+        return pcaDances[position].name;
+    }
+    return style == 'T' ? "Team match" : style == 'Q' ? "Show Dance" : "";
 }
 
 bool CDanceCategory::AllowsEntryType(char entryType) const {

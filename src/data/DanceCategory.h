@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct DanceItem {
@@ -58,6 +59,8 @@ public:
     int AgeCount() const;
 
     CategoryEntryDetails EntryDetails(uint8_t dance, uint8_t level, uint8_t age) const;
+    // The dance's name at its list position; for none (-1) what the style calls its one dance.
+    std::string_view DanceNameAt(int position) const;
     // The fees alone, as EntryDetails gives them, without the names: what pricing needs.
     struct Fees {
         float adult = 0;

@@ -55,7 +55,7 @@ void MakeDataFileStep(CDatabase& store) {
         return;  // instructions naming a report that is not there would mislead
     }
     const CStringList lines = InstructionLines(store.dataFileName, reportFile);
-    CReportWindow window(kInstructionsCaption, lines);
+    CReportWindow window(store.ui, kInstructionsCaption, lines);
     window.OfferFolder(std::filesystem::absolute(store.dataFileName).parent_path().string());
     store.ui.RunDialog(window);
 }

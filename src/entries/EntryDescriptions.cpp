@@ -16,23 +16,35 @@ bool IsKnownPerson(const CDatabase& store, int personNumber) {
 }  // namespace
 
 std::string DescribeEntry(const CDatabase& store, const CEntryRecord& entry, bool withDance) {
+    std::string text;
+    AppendEntryDescription(text, store, entry, withDance);
+    return text;
+}
+
+void AppendEntryDescription(std::string& text, const CDatabase& store, const CEntryRecord& entry,
+                            bool withDance) {
     const CDanceCategory* category = store.FindCategory(entry.categoryCode);
     if (category == nullptr) {
-        return {};
+        return;
     }
-    const CategoryEntryDetails details =
-        category->EntryDetails(entry.dance, entry.level, entry.age);
-    std::string text = category->name;
-    if (!details.ageName.empty()) {
-        text += ", " + details.ageName;
+    text += category->name;
+    if (const int a = category->FindAge(entry.age); a != -1 && !category->pcaAges[a].name.empty()) {
+        text += ", ";
+        text += category->pcaAges[a].name;
     }
-    if (!details.levelName.empty()) {
-        text += ", " + details.levelName;
+    const int l = category->FindLevel(entry.level);
+    if (l != -1 && !category->pcaLevels[l].name.empty()) {
+        text += ", ";
+        text += category->pcaLevels[l].name;
     }
     if (withDance) {
-        text += ", " + (entry.teamName.empty() ? details.danceName : entry.teamName);
+        text += ", ";
+        if (entry.teamName.empty()) {
+            text += category->DanceNameAt(category->FindDance(entry.dance));
+        } else {
+            text += entry.teamName;
+        }
     }
-    return text;
 }
 
 std::string DescribeForm(const CDatabase& store, const CEntryRecord& entry, char mode, int id) {

@@ -79,7 +79,8 @@ void ApplyCheckState(QAbstractButton* button, ECheckState state) {
 
 bool CEnterKeyFilter::AppliesTo(const QWidget* widget) {
     const QWidget* window = widget->window();
-    if (window->property(kOwnEnterKeyProperty).toBool()) {
+    if (window->property(kOwnEnterKeyProperty).toBool() ||
+        widget->property(kOwnEnterKeyProperty).toBool()) {
         return false;
     }
     if (window->property(kEnterMovesOnProperty).toBool()) {

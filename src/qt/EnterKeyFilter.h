@@ -12,7 +12,8 @@ public:
     using QObject::QObject;
 
     // A window with this property set to true handles Enter itself (it presses its default
-    // button), like the "Enter text" dialog.
+    // button), like the "Enter text" dialog; a control with it set handles Enter itself, like
+    // the report window's find box.
     static constexpr const char* kOwnEnterKeyProperty = "ownEnterKey";
     // A top-level widget that is not a QDialog can opt in with this property set to true.
     static constexpr const char* kEnterMovesOnProperty = "enterMovesOn";

@@ -1,5 +1,8 @@
 #include "report/ReportPrintView.h"
 
+#include <QBuffer>
+#include <QLocale>
+#include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintDialog>
@@ -7,6 +10,7 @@
 
 #include "qt/QtText.h"
 #include "qt/QtTextMeasure.h"
+#include "report/PaperSize.h"
 #include "report/WrapLines.h"
 
 QFont ReportPrintFont() {
@@ -78,10 +82,44 @@ bool PrintPartsWithDialog(QWidget* parent, const std::vector<CStringList>& parts
     return !AskForPrinter(parent, printer) || PrintReportParts(printer, parts);
 }
 
+namespace {
+
+// A4, or Letter where the user's country uses it.
+QPageSize LocalePaper() {
+    const QString territory = QLocale::territoryToCode(QLocale().territory());
+    return QPageSize(PaperForTerritory(territory.toStdString()) == CPaper::Letter
+                         ? QPageSize::Letter
+                         : QPageSize::A4);
+}
+
+void Describe(QPdfWriter& writer, const QString& title) {
+    writer.setTitle(title);
+    writer.setCreator(QStringLiteral("Tavorin"));
+    writer.setPageSize(LocalePaper());
+}
+
+}  // namespace
+
 bool WriteReportPdf(const QString& path, const QString& title,
                     const std::vector<CStringList>& parts) {
     QPdfWriter writer(path);
-    writer.setTitle(title);
-    writer.setCreator(QStringLiteral("Tavorin"));
+    Describe(writer, title);
     return PrintReportParts(writer, parts);
+}
+
+bool MakeReportPdf(const QString& title, const std::vector<CStringList>& parts, std::string& pdf) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    bool made = false;
+    {
+        // The writer finishes the file when it goes.
+        QPdfWriter writer(&buffer);
+        Describe(writer, title);
+        made = PrintReportParts(writer, parts);
+    }
+    pdf.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    return made;
 }

@@ -2,6 +2,7 @@
 // The report on paper (or in a PDF file), laid out by the report's own page layout: the system
 // print dialog, then every page in a 10-point serif with margins of a twentieth of the page.
 #include <QFont>
+#include <string>
 #include <vector>
 
 #include "util/Text.h"
@@ -28,6 +29,9 @@ bool PrintReportParts(QPagedPaintDevice& device, const std::vector<CStringList>&
 // PrintReportParts on the printer the user chooses in the system print dialog; as
 // PrintReportWithDialog.
 bool PrintPartsWithDialog(QWidget* parent, const std::vector<CStringList>& parts);
-// PrintReportParts into a PDF file with the given title. False when it cannot be written.
+// PrintReportParts into a PDF file with the given title, on A4 or, where the user's country
+// uses it, Letter paper. False when it cannot be written.
 bool WriteReportPdf(const QString& path, const QString& title,
                     const std::vector<CStringList>& parts);
+// The same PDF made in memory, for the caller to save whole. False when it cannot be laid out.
+bool MakeReportPdf(const QString& title, const std::vector<CStringList>& parts, std::string& pdf);

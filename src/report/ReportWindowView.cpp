@@ -2,13 +2,19 @@
 
 #include <QDesktopServices>
 #include <QFontInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
+#include <QTextCursor>
 #include <QUrl>
 
 #include "platform/Ui.h"
 #include "qt/ControlNames.h"
+#include "qt/EnterKeyFilter.h"
 #include "qt/QtText.h"
 #include "qt/QtTextMeasure.h"
 #include "report/ReportPrintView.h"
@@ -28,6 +34,13 @@ QFont WindowFont() {
     }
     font.setStyleHint(QFont::SansSerif);
     return font;
+}
+
+QPushButton* AddButton(QWidget* parent, const QRect& where, const char* text) {
+    auto* button = new QPushButton(QString::fromLatin1(text), parent);
+    button->setGeometry(where);
+    button->setAutoDefault(false);
+    return button;
 }
 
 }  // namespace
@@ -77,6 +90,31 @@ CReportWindowView::CReportWindowView(CReportWindow& model, CUi& ui, QWidget* par
         });
     }
 
+    auto* findLabel = new QLabel(QStringLiteral("&Find:"), this);
+    findLabel->setGeometry(units.Rect(0, 251, 20, 10));
+    find_ = new QLineEdit(this);
+    TAVORIN_NAME_CONTROL(find_, CReportWindow::kFindTextId, findLabel);
+    find_->setGeometry(units.Rect(22, 249, 88, 14));
+    find_->setProperty(CEnterKeyFilter::kOwnEnterKeyProperty, true);
+    find_->installEventFilter(this);
+    QPushButton* findNext = AddButton(this, units.Rect(113, 249, 44, 14), "Find next");
+    TAVORIN_NAME_CONTROL(findNext, CReportWindow::kFindNextId, findNext->text());
+    findNext->setToolTip(QStringLiteral("Find the next place (F3)"));
+    QPushButton* saveText = AddButton(this, units.Rect(160, 249, 52, 14), "Save as text...");
+    TAVORIN_NAME_CONTROL(saveText, CReportWindow::kSaveTextId, saveText->text());
+    QPushButton* savePdf = AddButton(this, units.Rect(215, 249, 52, 14), "Save as PDF...");
+    TAVORIN_NAME_CONTROL(savePdf, CReportWindow::kSavePdfId, savePdf->text());
+
+    auto* findKey = new QShortcut(QKeySequence::Find, this);
+    connect(findKey, &QShortcut::activated, this, [this] {
+        find_->setFocus(Qt::ShortcutFocusReason);
+        find_->selectAll();
+    });
+    auto* nextKey = new QShortcut(QKeySequence(Qt::Key_F3), this);
+    connect(nextKey, &QShortcut::activated, this, &CReportWindowView::OnFindNext);
+    connect(findNext, &QPushButton::clicked, this, &CReportWindowView::OnFindNext);
+    connect(saveText, &QPushButton::clicked, this, [this] { model_.OnSaveText(); });
+    connect(savePdf, &QPushButton::clicked, this, &CReportWindowView::OnSavePdf);
     connect(ok, &QPushButton::clicked, this, [this] { done(IDOK); });
     connect(print, &QPushButton::clicked, this, &CReportWindowView::OnPrint);
     SetSizeAndCentre(units.X(kWidth), units.Y(kHeight));
@@ -103,4 +141,37 @@ void CReportWindowView::OnPrint() {
     if (!PrintReportWithDialog(this, model_.Lines())) {
         Ui().ShowMessage("The report could not be printed.");
     }
+}
+
+bool CReportWindowView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == find_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            OnFindNext();
+            return true;
+        }
+    }
+    return CDialogView::eventFilter(watched, event);
+}
+
+void CReportWindowView::OnFindNext() {
+    if (!model_.FindNext(FromQt(find_->text()))) {
+        return;
+    }
+    const auto& match = *model_.Match();
+    QTextCursor cursor(text_->document());
+    cursor.setPosition(static_cast<int>(match.offset));
+    cursor.setPosition(static_cast<int>(match.offset + match.length), QTextCursor::KeepAnchor);
+    text_->setTextCursor(cursor);
+    text_->ensureCursorVisible();
+}
+
+void CReportWindowView::OnSavePdf() {
+    const std::string path = model_.AskPdfFile();
+    if (path.empty()) {
+        return;
+    }
+    std::string pdf;
+    const bool made = MakeReportPdf(ToQt(model_.Caption()), {model_.Lines()}, pdf);
+    model_.OnPdfMade(path, pdf, made);
 }

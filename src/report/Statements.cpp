@@ -1,5 +1,6 @@
 #include "report/Statements.h"
 
+#include <charconv>
 #include <cmath>
 #include <unordered_map>
 
@@ -37,13 +38,19 @@ public:
     CStatementsBuilder(const CDatabase& store, CStatements& out) : store_(store), out_(out) {}
 
     void Build(const CStudioCharges& charges) {
+        // The item is put together in one reused buffer and copied out at its size: one
+        // allocation per charge, however long the names.
+        std::string item;
         for (const auto& [entry, fee, couple] : charges.entries) {
-            const std::string item =
-                charges.coupleLabels[couple] + ": " + DescribeEntry(store_, *entry, true);
+            item = charges.coupleLabels[couple];
+            item += ": ";
+            AppendEntryDescription(item, store_, *entry, true);
             const CShares shares = SharesOf(*entry, Cents(fee));
+            if (shares.count == 2) {
+                item += " (half)";
+            }
             for (int i = 0; i < shares.count; ++i) {
-                const CShare& share = shares.share[i];
-                Charge(share.payer, share.half ? item + " (half)" : item, share.cents);
+                Charge(shares.share[i].payer, std::string(item), shares.share[i].cents);
             }
         }
         for (const auto& [purchase, price] : charges.purchases) {
@@ -120,13 +127,29 @@ private:
     std::unordered_map<int, std::vector<CStatementLine>> linesOf_;
 };
 
-// "%9.2f" of the cents, as the report aligns its amounts.
-std::string Amount9(int64_t cents) {
-    std::string text = CentsText(cents);
-    if (text.size() < 9) {
-        text.insert(0, 9 - text.size(), ' ');
+// Writes "1234.50" into `buffer`; gives its length.
+std::size_t FormatCents(char (&buffer)[24], int64_t cents) {
+    const uint64_t magnitude =
+        cents < 0 ? 0 - static_cast<uint64_t>(cents) : static_cast<uint64_t>(cents);
+    char* end = buffer;
+    if (cents < 0) {
+        *end++ = '-';
     }
-    return text;
+    end = std::to_chars(end, buffer + sizeof buffer, magnitude / 100).ptr;
+    *end++ = '.';
+    *end++ = static_cast<char>('0' + magnitude % 100 / 10);
+    *end++ = static_cast<char>('0' + magnitude % 10);
+    return static_cast<std::size_t>(end - buffer);
+}
+
+// Appends "%9.2f" of the cents, as the report aligns its amounts.
+void AppendAmount9(std::string& text, int64_t cents) {
+    char buffer[24];
+    const std::size_t length = FormatCents(buffer, cents);
+    if (length < 9) {
+        text.append(9 - length, ' ');
+    }
+    text.append(buffer, length);
 }
 
 CStringList PageOf(const CStatements& statements, const CStatement& statement) {
@@ -139,11 +162,16 @@ CStringList PageOf(const CStatements& statements, const CStatement& statement) {
     page.push_back(statements.studioName);
     page.push_back(std::move(heading));
     page.push_back("");
+    std::string text;
     for (const CStatementLine& line : statement.lines) {
-        page.push_back(Amount9(line.cents) + " " + line.item);
+        text.clear();
+        AppendAmount9(text, line.cents);
+        text += ' ';
+        text += line.item;
+        page.emplace_back(text);
     }
     std::string total = "Total    ";
-    total += Amount9(statement.TotalCents());
+    AppendAmount9(total, statement.TotalCents());
     page.push_back(std::move(total));
     return page;
 }
@@ -180,17 +208,8 @@ bool BuildStatements(CDatabase& store, CStatements& statements) {
 }
 
 std::string CentsText(int64_t cents) {
-    const uint64_t magnitude =
-        cents < 0 ? 0 - static_cast<uint64_t>(cents) : static_cast<uint64_t>(cents);
-    std::string fraction = std::to_string(magnitude % 100);
-    if (fraction.size() < 2) {
-        fraction.insert(0, 1, '0');
-    }
-    std::string text = cents < 0 ? "-" : "";
-    text += std::to_string(magnitude / 100);
-    text += '.';
-    text += fraction;
-    return text;
+    char buffer[24];
+    return std::string(buffer, FormatCents(buffer, cents));
 }
 
 std::vector<CStringList> StatementPages(const CStatements& statements) {
@@ -198,6 +217,7 @@ std::vector<CStringList> StatementPages(const CStatements& statements) {
         return {{kStatementsPricesHidden}};
     }
     std::vector<CStringList> pages;
+    pages.reserve(statements.statements.size() + 1);
     for (const CStatement& statement : statements.statements) {
         pages.push_back(PageOf(statements, statement));
     }

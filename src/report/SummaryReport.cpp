@@ -106,8 +106,14 @@ private:
             groupSubtotal += fee;
             danceTotal += fee;
             ++danceCount;
-            const std::string text = DescribeEntry(store_, *entry, true);
-            Add(pricesShown_ ? Amount9(fee) + " " + text : text);
+            // Put together in one reused buffer, then copied out at its size.
+            line_.clear();
+            if (pricesShown_) {
+                line_ += Amount9(fee);
+                line_ += ' ';
+            }
+            AppendEntryDescription(line_, store_, *entry, true);
+            Add(std::string(line_));
         }
         if (!charges_.entries.empty() && pricesShown_) {
             AddSubtotal(groupSubtotal);
@@ -172,6 +178,7 @@ private:
     std::vector<int> roomGroups_;  // in order of first appearance
     std::unordered_map<int, std::vector<const CPersonRecord*>> roommates_;  // in person order
     CStudioCharges charges_;
+    std::string line_;
 };
 
 }  // namespace
@@ -232,7 +239,10 @@ void SummaryReport(CDatabase& store, char mode, std::string& output) {
     }
     switch (mode) {
         case 'S': {
-            CReportWindow window(CReportWindow::kSummaryCaption, lines);
+            CReportWindow window(store.ui, CReportWindow::kSummaryCaption, lines);
+            std::string fileName = "SummaryReport_";
+            fileName += store.StudioFileNamePart();
+            window.SuggestFileName(std::move(fileName));
             window.OfferStatements(store);
             store.ui.RunDialog(window);
             break;

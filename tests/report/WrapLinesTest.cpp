@@ -4,6 +4,7 @@
 
 #include "report/ReportWindow.h"
 #include "report/WrapLines.h"
+#include "support/SilentUi.h"
 
 namespace {
 
@@ -38,7 +39,8 @@ TEST(WrapLines, WordsFillEachLineAndAnOverlongWordStandsAlone) {
                           "word ",
                       }));
 
-    CReportWindow window("Instructions", source);
+    CSilentUi ui;
+    CReportWindow window(ui, "Instructions", source);
     window.Open(CCharacterMeasure(), 100);
     EXPECT_EQ(window.wrappedLines, (CStringList{"Sarah Collins/Michael Turner ", "",
                                                 "    38.00 Latin, Adult, Bronze, Cha Cha ",

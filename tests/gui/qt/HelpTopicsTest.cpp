@@ -107,7 +107,7 @@ private slots:
         CEntryTypeDialog entryType(db, 0, 0, false);
         CEntryFormDialog entryForm(db, form);
         const CStringList reportLines = {"Nothing entered yet."};
-        CReportWindow report("Summary report", reportLines);
+        CReportWindow report(ui, "Summary report", reportLines);
         CStatementsWindow statements(ui, CStatements{});
         CListDialog list("Select", 0, 0, 0, 0, "", "", "");
         list.AddItem(0, "Spring Open");

@@ -3,6 +3,8 @@
 // over several pages.
 #include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -56,6 +58,16 @@ int PdfPageCount(const QString& path) {
     return static_cast<int>(bytes.count(page));
 }
 
+// Answers the save dialogs with `answer` (the system's file dialog is not ours to drive).
+class CAnsweringUi : public CQtUi {
+public:
+    std::string AskForFileToSave(const std::string&, const std::vector<std::string>&,
+                                 const std::string&) override {
+        return answer;
+    }
+    std::string answer;
+};
+
 }  // namespace
 
 class ReportWindowViewTest : public QObject {
@@ -64,10 +76,101 @@ class ReportWindowViewTest : public QObject {
 private slots:
     void initTestCase() { SetUpApplication(*qApp); }
 
+    void FindsWithCtrlFAndF3AndSavesAsTextAndPdf() {
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        CAnsweringUi ui;
+        QTemporaryDir dir;
+        const CStringList lines = LongReport(120);
+        CReportWindow model(ui, CReportWindow::kSummaryCaption, lines);
+        WhenModalOpens([&](QWidget* view) {
+            const CDialogUnits units(view->font());
+            auto* text = FindControl<QPlainTextEdit>(view, CReportWindow::kTextId);
+            auto* find = FindControl<QLineEdit>(view, CReportWindow::kFindTextId);
+            auto* next = FindControl<QPushButton>(view, CReportWindow::kFindNextId);
+            auto* saveText = FindControl<QPushButton>(view, CReportWindow::kSaveTextId);
+            auto* savePdf = FindControl<QPushButton>(view, CReportWindow::kSavePdfId);
+            QVERIFY(text && find && next && saveText && savePdf);
+            QCOMPARE(find->accessibleName(), QStringLiteral("Find:"));
+            QCOMPARE(next->accessibleName(), QStringLiteral("Find next"));
+            QCOMPARE(saveText->accessibleName(), QStringLiteral("Save as text..."));
+            QCOMPARE(savePdf->accessibleName(), QStringLiteral("Save as PDF..."));
+            // The buttons stand in one row, none over another.
+            QCOMPARE(savePdf->geometry(), units.Rect(215, 249, 52, 14));
+            QVERIFY(saveText->geometry().right() < savePdf->geometry().left());
+            QVERIFY(next->geometry().right() < saveText->geometry().left());
+
+            // Ctrl+F goes to the find box; Enter finds and leaves the window open.
+            QTest::keyClick(view, Qt::Key_F, Qt::ControlModifier);
+            QVERIFY(find->hasFocus());
+            QTest::keyClicks(find, QStringLiteral("ENTRY 2"));
+            QTest::keyClick(find, Qt::Key_Return);
+            QVERIFY(view->isVisible());
+            QCOMPARE(text->textCursor().selectedText(), QStringLiteral("entry 2"));
+            const int first = text->textCursor().selectionStart();
+            // F3 goes on to the next place: "entry 20".
+            QTest::keyClick(view, Qt::Key_F3);
+            const QTextCursor second = text->textCursor();
+            QVERIFY(second.selectionStart() > first);
+            QCOMPARE(text->toPlainText().mid(second.selectionStart(), 8),
+                     QStringLiteral("entry 20"));
+            SaveScreenshot(view, QStringLiteral("report-window-find"));
+
+            QString said;
+            find->setFocus();
+            find->selectAll();
+            QTest::keyClicks(find, QStringLiteral("Waltz"));
+            CloseNextMessageBox(&said);
+            QTest::keyClick(view, Qt::Key_F3);
+            QCOMPARE(said, QStringLiteral("Cannot find \"Waltz\"."));
+
+            // Save as text, clicked.
+            const QString textPath = dir.filePath(QStringLiteral("report.txt"));
+            ui.answer = QFile::encodeName(textPath).toStdString();
+            CloseNextMessageBox(&said);
+            saveText->click();
+            QCOMPARE(said,
+                     QStringLiteral("The report was written to ") + textPath + QLatin1Char('.'));
+            const QByteArray saved = ReadFileBytes(textPath);
+            QVERIFY(saved.startsWith("Star Dance\r\n\r\nDance entries:\r\n"));
+            QCOMPARE(saved.count("\r\n"), static_cast<qsizetype>(lines.size()));
+
+            // Save as PDF, by keys: on Letter paper, as the locale wants, three pages.
+            const QString pdfPath = dir.filePath(QStringLiteral("report.pdf"));
+            ui.answer = QFile::encodeName(pdfPath).toStdString();
+            CloseNextMessageBox(&said);
+            savePdf->setFocus();
+            QTest::keyClick(savePdf, Qt::Key_Space);
+            QCOMPARE(said,
+                     QStringLiteral("The report was written to ") + pdfPath + QLatin1Char('.'));
+            QVERIFY(PdfPageCount(pdfPath) >= 2);
+            const QString pdf = QString::fromLatin1(ReadFileBytes(pdfPath));
+            static const QRegularExpression box(
+                QStringLiteral(R"(/MediaBox \[0 0 (\d+)[.0]* (\d+)[.0]*\])"));
+            const QRegularExpressionMatch paper = box.match(pdf);
+            QVERIFY(paper.hasMatch());
+            QCOMPARE(paper.captured(1) + QLatin1Char('x') + paper.captured(2),
+                     QStringLiteral("612x792"));
+
+            // Into a folder that is not there: said why, and no file made.
+            const QString gone = dir.filePath(QStringLiteral("gone/report.pdf"));
+            ui.answer = QFile::encodeName(gone).toStdString();
+            CloseNextMessageBox(&said);
+            savePdf->click();
+            QVERIFY2(said.startsWith(QStringLiteral("The report could not be written to ") + gone +
+                                     QStringLiteral(" (")),
+                     qPrintable(said));
+            QVERIFY(!QFile::exists(gone));
+            FindControl<QPushButton>(view, CReportWindow::kOkId)->click();
+        });
+        QCOMPARE(ui.RunDialog(model), IDOK);
+        QLocale::setDefault(before);
+    }
+
     void ShowsTheLinesWrappedToTheWhiteTextArea() {
         CQtUi ui;
         const CStringList lines = LongReport(12);
-        CReportWindow model(CReportWindow::kSummaryCaption, lines);
+        CReportWindow model(ui, CReportWindow::kSummaryCaption, lines);
         WhenModalOpens([&](QWidget* view) {
             QCOMPARE(view->windowTitle(), QStringLiteral("Summary report"));
             const CDialogUnits units(view->font());
@@ -110,7 +213,7 @@ private slots:
     void PrintOffersTheSystemPrintDialogWithPrintingToPdf() {
         CQtUi ui;
         const CStringList lines = LongReport(3);
-        CReportWindow model(CReportWindow::kSummaryCaption, lines);
+        CReportWindow model(ui, CReportWindow::kSummaryCaption, lines);
         bool sawPrintDialog = false;
         QStringList printers;
         WhenModalOpens([&](QWidget* view) {
@@ -170,7 +273,7 @@ private slots:
         QVERIFY(ReadDataFile(store));
         CStringList lines;
         QVERIFY(BuildSummaryReport(store, lines));
-        CReportWindow model(CReportWindow::kSummaryCaption, lines);
+        CReportWindow model(ui, CReportWindow::kSummaryCaption, lines);
         model.OfferStatements(store);
         QString shown;
         QStringList buttons;
@@ -205,7 +308,7 @@ private slots:
                                        QStringLiteral("Save as CSV..."), QStringLiteral("OK")}));
 
         // The instructions of the data-file step offer no statements.
-        CReportWindow instructions("Instructions", lines);
+        CReportWindow instructions(ui, "Instructions", lines);
         QVERIFY(!instructions.OffersStatements());
 
         CStatements statements;
