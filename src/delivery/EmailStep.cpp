@@ -10,10 +10,13 @@
 
 namespace {
 
-constexpr const char* kNoMailProgram =
-    "No e-mail program was found on this computer (Tavorin opens one through xdg-email, from "
-    "the package xdg-utils), so no message was prepared.\nPlease e-mail the files to the "
-    "organizer yourself, the data file ATTACHED to the message.";
+std::string NoMailProgramText(const CMailer& mailer) {
+    return FormatText(
+        "No e-mail program was found on this computer (Tavorin opens one through %s), so no "
+        "message was prepared.\nPlease e-mail the files to the organizer yourself, the data file "
+        "ATTACHED to the message.",
+        {mailer.MailSystemName()});
+}
 constexpr const char* kAttachmentNotTaken =
     "Your e-mail program was opened with the message to the organizer, but it may not have "
     "taken the data file as an attachment.\nBefore you click 'Send', make sure that the data "
@@ -90,7 +93,7 @@ int SendMailWithDialog(CDatabase& store, CMailer& mailer, const CMailMessage& me
                      [&] { result = mailer.SendMail(message); });
     const bool withAttachments = !message.attachments.empty();
     if (result.code == kMailNoProgram) {
-        TellWhereTheFilesAre(store, kNoMailProgram);
+        TellWhereTheFilesAre(store, NoMailProgramText(mailer));
     } else if (result.code == kMailSuccess && withAttachments && !result.attachmentsTaken) {
         TellWhereTheFilesAre(store, kAttachmentNotTaken);
     } else if (const std::string text = MailResultText(result.code, withAttachments);
@@ -114,7 +117,7 @@ void EmailDataStep(CDatabase& store, CMailer& mailer) {
     SummaryReport(store, 'T', reportText);
     const CMailMessage message = OrganizerMessage(store, reportText);
     if (mailer.LoadMailLibrary() != kMailReady) {
-        TellWhereTheFilesAre(store, kNoMailProgram);
+        TellWhereTheFilesAre(store, NoMailProgramText(mailer));
         return;
     }
     SendMailWithDialog(store, mailer, message);

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "platform/DriveMap.h"
+#include "platform/SystemError.h"
 #include "platform/Ui.h"
 #include "util/Files.h"
 
@@ -24,7 +25,7 @@ enum class CopyFailure {
 };
 
 CopyFailure Classify(const std::error_code& error, bool sourceExists) {
-    switch (error.value()) {
+    switch (ErrnoOf(error)) {
         case EEXIST:
             return CopyFailure::FileExists;
         case ENOSPC:
@@ -75,11 +76,17 @@ int DeleteAllFilesOnDrive(CUi& ui, char drive, std::vector<std::string>* deleted
 
 int CopyFileWithPrompts(CUi& ui, const std::string& source, const std::string& target,
                         int askOverwrite) {
-    return CopyFileWithPrompts(ui, source, target, askOverwrite, [&] {
-        std::error_code error;
-        fs::copy_file(source, target, fs::copy_options::overwrite_existing, error);
-        return error;
-    });
+    return CopyFileWithPrompts(ui, source, target, askOverwrite,
+                               [&] { return CopyOverPlainFile(source, target); });
+}
+
+std::error_code CopyOverPlainFile(const std::string& source, const std::string& target) {
+    std::error_code error;
+    if (IsPlainFile(target)) {
+        fs::remove(target, error);
+    }
+    fs::copy_file(source, target, fs::copy_options::overwrite_existing, error);
+    return error;
 }
 
 int CopyFileWithPrompts(CUi& ui, const std::string& source, const std::string& target,
@@ -103,7 +110,7 @@ int CopyFileWithPrompts(CUi& ui, const std::string& source, const std::string& t
     const bool targetCleared = !fs::exists(fs::symlink_status(target, error));
     int result = 0;
     while (const std::error_code failure = attempt()) {
-        const std::string code = std::to_string(failure.value());
+        const std::string code = std::to_string(ErrnoOf(failure));
         switch (Classify(failure, IsPlainFile(source))) {
             case CopyFailure::FileExists:
                 result = ui.AskYesNo(overwrite) ? 0 : 1;

@@ -23,5 +23,8 @@ int CopyFileWithPrompts(CUi& ui, const std::string& source, const std::string& t
 // The same around another way of copying (one attempt per call, its error as the result), so that
 // every failure and its prompt can be exercised.
 using CCopyAttempt = std::function<std::error_code()>;
+// One copy of `source` over `target`, and what it failed with. A plain file at `target` (what a
+// failed attempt left behind) is removed first: Windows' copy does not always replace one.
+std::error_code CopyOverPlainFile(const std::string& source, const std::string& target);
 int CopyFileWithPrompts(CUi& ui, const std::string& source, const std::string& target,
                         int askOverwrite, const CCopyAttempt& attempt);

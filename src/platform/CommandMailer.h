@@ -13,6 +13,7 @@ public:
     int LoadMailLibrary() override;
     CMailResult SendMail(const CMailMessage& message) override;
     void UnloadMailLibrary() override { command_.clear(); }
+    std::string MailSystemName() const override { return "xdg-email, from the package xdg-utils"; }
 
     // The command's arguments, xdg-email's way: texts in UTF-8, the body with plain line feeds.
     static std::vector<std::string> MailArguments(const CMailMessage& message);

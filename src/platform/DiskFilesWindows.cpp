@@ -4,32 +4,8 @@
 #include <cerrno>
 
 #include "platform/DiskFiles.h"
+#include "platform/SystemError.h"
 #include "util/SystemPath.h"
-
-namespace {
-
-int ErrnoOf(DWORD error) {
-    switch (error) {
-        case ERROR_FILE_NOT_FOUND:
-        case ERROR_PATH_NOT_FOUND:
-            return ENOENT;
-        case ERROR_ACCESS_DENIED:
-        case ERROR_WRITE_PROTECT:
-            return EACCES;
-        case ERROR_SHARING_VIOLATION:
-        case ERROR_LOCK_VIOLATION:
-            return EBUSY;
-        case ERROR_DISK_FULL:
-        case ERROR_HANDLE_DISK_FULL:
-            return ENOSPC;
-        case ERROR_NOT_SAME_DEVICE:
-            return EXDEV;
-        default:
-            return EIO;
-    }
-}
-
-}  // namespace
 
 int FlushToDisk(std::FILE* file) {
     if (std::fflush(file) != 0) {

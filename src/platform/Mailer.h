@@ -2,6 +2,7 @@
 // The mail port: hands one message to the user's own mail program, which shows it for the user
 // to send. The program never sends mail itself. The result codes are those the mail interface of
 // the studios' old systems reported, so that each keeps its message to the user.
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -51,4 +52,10 @@ public:
     // Opens the mail program's send window with `message`; returns once the program has it.
     virtual CMailResult SendMail(const CMailMessage& message) = 0;
     virtual void UnloadMailLibrary() = 0;
+    // How the program reaches a mail program here, for the user who has none: "xdg-email, from
+    // the package xdg-utils".
+    virtual std::string MailSystemName() const = 0;
 };
+
+// The mail port of this system: TAVORIN_MAIL_COMMAND when it is set, else the system's own way.
+std::unique_ptr<CMailer> MakeSystemMailer();

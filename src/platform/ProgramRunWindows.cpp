@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "platform/ProgramRun.h"
+#include "platform/SystemError.h"
 #include "util/SystemPath.h"
 
 namespace fs = std::filesystem;
@@ -59,23 +60,6 @@ std::wstring Quoted(const std::wstring& argument) {
     }
     quoted.append(backslashes * 2, L'\\');
     return quoted + L"\"";
-}
-
-int ErrnoOf(DWORD error) {
-    switch (error) {
-        case ERROR_FILE_NOT_FOUND:
-        case ERROR_PATH_NOT_FOUND:
-            return ENOENT;
-        case ERROR_ACCESS_DENIED:
-            return EACCES;
-        case ERROR_FILENAME_EXCED_RANGE:
-            return E2BIG;
-        case ERROR_NOT_ENOUGH_MEMORY:
-        case ERROR_OUTOFMEMORY:
-            return ENOMEM;
-        default:
-            return EIO;
-    }
 }
 
 }  // namespace
@@ -140,7 +124,9 @@ CProgramRun RunProgram(const std::string& path, const std::vector<std::string>& 
         ::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, output != nullptr,
                          0, nullptr, nullptr, &startup, &process);
     if (!started) {
-        run.startError = ErrnoOf(::GetLastError());
+        // A command line too long for Windows is a text too long, as on other systems.
+        const DWORD error = ::GetLastError();
+        run.startError = error == ERROR_FILENAME_EXCED_RANGE ? E2BIG : ErrnoOf(error);
     }
     if (output != nullptr) {
         ::CloseHandle(writeEnd);

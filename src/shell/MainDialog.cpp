@@ -11,7 +11,7 @@
 #include "formats/FileReplace.h"
 #include "formats/SetupLoader.h"
 #include "persons/PersonListDialog.h"
-#include "platform/CommandMailer.h"
+#include "platform/Mailer.h"
 #include "platform/Ui.h"
 #include "purchases/PurchaseOperations.h"
 #include "report/SummaryReport.h"
@@ -27,7 +27,7 @@ CMainDialog::CMainDialog(CUi& ui, std::string setupPath)
     : ui_(ui),
       setupPath_(std::move(setupPath)),
       store_(std::make_unique<CDatabase>(ui)),
-      mailer_(std::make_unique<CCommandMailer>()) {
+      mailer_(MakeSystemMailer()) {
     // The steps whose dialogs are not part of the program yet have no action: their buttons
     // stay disabled until each step lands here.
     steps_[kStudioId] = [this] { EditStudioData(*store_); };

@@ -107,6 +107,9 @@ TEST(CliStudio, FilesThatCannotBeReadOrWrittenExitWithOne) {
 }
 
 TEST(CliStudio, AFolderNamedInTheOldCodePageIsExportedAsText) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows names files in Unicode: no name holds a byte that is not UTF-8";
+#endif
     // A folder named on an older system in its code page: "Caf\u00e9" with the single byte E9,
     // which is not UTF-8.
     CTempDir dir;

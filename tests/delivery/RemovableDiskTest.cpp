@@ -27,9 +27,7 @@ protected:
                 WriteFileBytes(target, "ST|St");
                 return {errors[next++], std::generic_category()};
             }
-            std::error_code error;
-            fs::copy_file(source, target, fs::copy_options::overwrite_existing, error);
-            return error;
+            return CopyOverPlainFile(source, target);
         };
     }
     std::string Pair(const char* format) const { return FormatText(format, {source, target}); }
@@ -146,12 +144,16 @@ TEST_F(DriveTest, EmptyingADiskDeletesOnlyThePlainFilesInItsDirectory) {
     fs::create_directory(disk.Path() / "photos");
     WriteFileBytes((disk.Path() / "photos" / "team.jpg").string(), "x");
     WriteFileBytes(elsewhere.File("keep.tvr"), "x");
+#ifndef _WIN32  // symbolic links need extra rights on Windows
     fs::create_symlink(elsewhere.File("keep.tvr"), disk.Path() / "link.tvr");
+#endif
 
     EXPECT_EQ(DeleteAllFilesOnDrive(ui, 'q'), 1);
     EXPECT_FALSE(fs::exists(disk.File("Old_Studio.tvr")));
     EXPECT_FALSE(fs::exists(disk.File("SummaryReport_Old.txt")));
+#ifndef _WIN32
     EXPECT_FALSE(fs::exists(fs::symlink_status(disk.Path() / "link.tvr")));
+#endif
     EXPECT_TRUE(fs::exists(disk.Path() / "photos" / "team.jpg"));
     EXPECT_TRUE(fs::exists(elsewhere.File("keep.tvr")));
     EXPECT_TRUE(ui.log.empty());  // the wait cursor is checked by the scripted UI

@@ -167,6 +167,9 @@ TEST_F(StudioFileGuardTest, AFolderNamedLikeTheNewStudiosFileIsNotTakenForIt) {
 }
 
 TEST(DataFileReading, ADiskErrorPartWayIsAFailureNotAnEnd) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the failing read comes from Linux's /proc/self/mem";
+#endif
     CScriptedUi ui;
     CDatabase store(ui);
     // The kernel answers a read of this file with an input/output error.

@@ -20,6 +20,7 @@ public:
         return sendResult;
     }
     void UnloadMailLibrary() override { ++unloads; }
+    std::string MailSystemName() const override { return "xdg-email, from the package xdg-utils"; }
 
     int loadResult = kMailReady;
     CMailResult sendResult{kMailSuccess, true};
