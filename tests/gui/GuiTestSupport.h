@@ -6,6 +6,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -53,6 +55,60 @@ inline void CloseNextMessageBox(QString* text) {
             box->accept();
         } else {
             modal->close();
+        }
+    });
+}
+
+// The controls the user sees, each checked whole and apart from the others.
+inline void CheckNothingCutOrOverlapping(QWidget* view) {
+    QList<QWidget*> controls;
+    for (QWidget* child : view->findChildren<QWidget*>()) {
+        if (child->isVisible() &&
+            (qobject_cast<QLabel*>(child) || qobject_cast<QLineEdit*>(child) ||
+             qobject_cast<QComboBox*>(child) || qobject_cast<QListWidget*>(child) ||
+             qobject_cast<QPushButton*>(child))) {
+            controls << child;
+        }
+    }
+    for (QWidget* control : controls) {
+        const QString name = control->objectName() + QLatin1Char(' ') +
+                             (qobject_cast<QLabel*>(control) ? static_cast<QLabel*>(control)->text()
+                                                             : control->accessibleName());
+        QVERIFY2(control->width() >= control->minimumSizeHint().width() &&
+                     control->height() >= control->minimumSizeHint().height(),
+                 qPrintable(QStringLiteral("cut off: ") + name));
+        const QRect place(control->mapTo(view, QPoint(0, 0)), control->size());
+        QVERIFY2(view->rect().contains(place), qPrintable(QStringLiteral("outside: ") + name));
+        for (QWidget* other : controls) {
+            if (other != control && !control->isAncestorOf(other) &&
+                !other->isAncestorOf(control)) {
+                const QRect otherPlace(other->mapTo(view, QPoint(0, 0)), other->size());
+                QVERIFY2(!place.intersects(otherPlace),
+                         qPrintable(QStringLiteral("overlapping: ") + name + QStringLiteral(" / ") +
+                                    other->objectName()));
+            }
+        }
+    }
+}
+
+// The user answers the file dialog that opens next: types `path` into its file name field and
+// presses Enter. `seen` gets the dialog's caption. `then` runs once the dialog has gone, so
+// that it can wait for the window that follows (a message) without taking the file dialog.
+inline void AnswerNextFileDialog(const QString& path, QString* seen,
+                                 std::function<void()> then = {}) {
+    WhenModalOpens([path, seen, then](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        *seen = dialog != nullptr ? dialog->windowTitle() : QStringLiteral("<not a file dialog>");
+        auto* name = dialog != nullptr
+                         ? dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
+                         : nullptr;
+        QVERIFY(name != nullptr);
+        name->setFocus();
+        QTest::keyClicks(name, path);
+        QTest::keyClick(name, Qt::Key_Return);
+        QVERIFY2(!dialog->isVisible(), qPrintable(QStringLiteral("not taken: ") + path));
+        if (then) {
+            then();
         }
     });
 }
