@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -89,28 +88,6 @@ inline void CheckNothingCutOrOverlapping(QWidget* view) {
             }
         }
     }
-}
-
-// The user answers the file dialog that opens next: types `path` into its file name field and
-// presses Enter. `seen` gets the dialog's caption. `then` runs once the dialog has gone, so
-// that it can wait for the window that follows (a message) without taking the file dialog.
-inline void AnswerNextFileDialog(const QString& path, QString* seen,
-                                 std::function<void()> then = {}) {
-    WhenModalOpens([path, seen, then](QWidget* modal) {
-        auto* dialog = qobject_cast<QFileDialog*>(modal);
-        *seen = dialog != nullptr ? dialog->windowTitle() : QStringLiteral("<not a file dialog>");
-        auto* name = dialog != nullptr
-                         ? dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
-                         : nullptr;
-        QVERIFY(name != nullptr);
-        name->setFocus();
-        QTest::keyClicks(name, path);
-        QTest::keyClick(name, Qt::Key_Return);
-        QVERIFY2(!dialog->isVisible(), qPrintable(QStringLiteral("not taken: ") + path));
-        if (then) {
-            then();
-        }
-    });
 }
 
 // The text of the help window when it is on screen, else nullptr.
