@@ -5,6 +5,7 @@
 #include "persons/PersonImport.h"
 #include "persons/RosterCsv.h"
 #include "platform/Ui.h"
+#include "util/Csv.h"
 #include "util/Text.h"
 
 bool ImportPersonsAsked(CDatabase& store) {
@@ -23,7 +24,11 @@ bool ImportPersonsAsked(CDatabase& store) {
 }
 
 bool ExportPersons(const CDatabase& store, const std::string& path, std::string& whyNot) {
-    return ReplaceFileContents(path, FormatRosterCsv(store), whyNot);
+    // The command line's roster goes to other programs and stays without the mark; a file is
+    // most often opened by a double click in a spreadsheet.
+    std::string bytes = kUtf8ByteOrderMark;
+    bytes += FormatRosterCsv(store);
+    return ReplaceFileContents(path, bytes, whyNot);
 }
 
 void ExportPersonsAsked(CDatabase& store) {

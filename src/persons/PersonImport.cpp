@@ -16,6 +16,7 @@
 #include "persons/PersonDialog.h"
 #include "persons/RosterCsv.h"
 #include "util/CodePage.h"
+#include "util/Csv.h"
 #include "util/SystemPath.h"
 #include "util/Text.h"
 
@@ -155,8 +156,8 @@ void ImportFromCsv(CDatabase& store, const std::string& path, CImportSummary& su
         return;
     }
     // Spreadsheets often start UTF-8 with a byte order mark.
-    if (text.rfind("\xEF\xBB\xBF", 0) == 0) {
-        text.erase(0, 3);
+    if (text.rfind(kUtf8ByteOrderMark, 0) == 0) {
+        text.erase(0, std::strlen(kUtf8ByteOrderMark));
     }
     const bool utf8 = IsValidUtf8(text);
     const std::vector<CCsvRecord> records = SplitCsvRecords(text, DetectCsvSeparator(text));

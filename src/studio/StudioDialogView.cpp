@@ -111,6 +111,8 @@ CStudioDialogView::CStudioDialogView(CStudioDialog& model, CUi& ui, QWidget* par
         TAVORIN_NAME_CONTROL(copyFrom, CStudioDialog::kCopyFromId, copyFrom->text());
         copyFrom->setAutoDefault(false);
         buttons->insertWidget(0, copyFrom);
+        // Tab reaches it where it stands: after the last field, before OK.
+        setTabOrder(edits_.at(CStudioDialog::kEmailId), copyFrom);
         connect(copyFrom, &QPushButton::clicked, this, [this] {
             // What was typed stays when the user cancels the file dialog.
             ReadFields();

@@ -19,42 +19,6 @@
 #include "qt/ControlNames.h"
 #include "qt/QtUi.h"
 
-namespace {
-
-// The controls the user sees, each checked whole and apart from the others.
-void CheckNothingCutOrOverlapping(QWidget* view) {
-    QList<QWidget*> controls;
-    for (QWidget* child : view->findChildren<QWidget*>()) {
-        if (child->isVisible() &&
-            (qobject_cast<QLabel*>(child) || qobject_cast<QLineEdit*>(child) ||
-             qobject_cast<QComboBox*>(child) || qobject_cast<QListWidget*>(child) ||
-             qobject_cast<QPushButton*>(child))) {
-            controls << child;
-        }
-    }
-    for (QWidget* control : controls) {
-        const QString name = control->objectName() + QLatin1Char(' ') +
-                             (qobject_cast<QLabel*>(control) ? static_cast<QLabel*>(control)->text()
-                                                             : control->accessibleName());
-        QVERIFY2(control->width() >= control->minimumSizeHint().width() &&
-                     control->height() >= control->minimumSizeHint().height(),
-                 qPrintable(QStringLiteral("cut off: ") + name));
-        const QRect place(control->mapTo(view, QPoint(0, 0)), control->size());
-        QVERIFY2(view->rect().contains(place), qPrintable(QStringLiteral("outside: ") + name));
-        for (QWidget* other : controls) {
-            if (other != control && !control->isAncestorOf(other) &&
-                !other->isAncestorOf(control)) {
-                const QRect otherPlace(other->mapTo(view, QPoint(0, 0)), other->size());
-                QVERIFY2(!place.intersects(otherPlace),
-                         qPrintable(QStringLiteral("overlapping: ") + name + QStringLiteral(" / ") +
-                                    other->objectName()));
-            }
-        }
-    }
-}
-
-}  // namespace
-
 class PersonDialogViewTest : public QObject {
     Q_OBJECT
 

@@ -55,6 +55,14 @@ private slots:
                              label->heightForWidth(label->width()) <= label->height(),
                          qPrintable(label->text()));
             }
+            // Copy from... stands first among the buttons, and Tab reaches it there.
+            QCOMPARE(FindControlById(view, CStudioDialog::kCopyFromId)->accessibleName(),
+                     QStringLiteral("Copy from..."));
+            QWidget* email = FindControlById(view, CStudioDialog::kEmailId);
+            email->setFocus();
+            QTest::keyClick(email, Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(),
+                     FindControlById(view, CStudioDialog::kCopyFromId));
             SaveScreenshot(view, QStringLiteral("studio-dialog"));
             view->close();
         });
