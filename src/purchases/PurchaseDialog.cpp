@@ -8,6 +8,7 @@
 #include "persons/PersonLists.h"
 #include "persons/PersonOperations.h"
 #include "platform/Ui.h"
+#include "purchases/PurchasePricing.h"
 #include "util/Text.h"
 
 namespace {
@@ -183,19 +184,13 @@ bool CPurchaseDialog::ShowsPrices() const {
     return store_.showDancePrices != 0;
 }
 
-std::optional<float> CPurchaseDialog::PiecePrice(char kind, int itemNumber) const {
-    const CPersonRecord* person = store_.FindPerson(static_cast<int>(purchaserBox.DataOfText()));
-    if (kind == 'P') {
-        const CPackageRecord* package = store_.FindPackage(itemNumber);
-        return package != nullptr ? std::optional(package->Price(person)) : std::nullopt;
-    }
-    const CPriceListRecord* item = store_.FindPriceListItem(itemNumber);
-    return item != nullptr ? std::optional(item->Price(person)) : std::nullopt;
-}
-
-std::optional<float> CPurchaseDialog::LinePrice(const CSelectedLine& line) const {
-    const auto piece = PiecePrice(line.kind, line.itemNumber);
-    return piece ? std::optional(*piece * static_cast<float>(line.count)) : std::nullopt;
+std::optional<float> CPurchaseDialog::Price(char kind, int itemNumber, int count) const {
+    CFinanceRecord purchase;
+    purchase.type = kind == 'P' ? 'P' : 'O';
+    purchase.itemNumber = itemNumber;
+    purchase.quantity = count;
+    purchase.purchaserNumber = static_cast<int>(purchaserBox.DataOfText());
+    return PurchasePrice(store_, purchase);
 }
 
 std::string CPurchaseDialog::PriceOfListLine(int line) const {
@@ -203,8 +198,8 @@ std::string CPurchaseDialog::PriceOfListLine(int line) const {
         return {};
     }
     const long data = priceList.GetItemData(line);
-    const auto price = data < 0 ? PiecePrice('P', static_cast<int>(~data))
-                                : PiecePrice('I', static_cast<int>(data - 1));
+    const auto price = data < 0 ? Price('P', static_cast<int>(~data), 1)
+                                : Price('I', static_cast<int>(data - 1), 1);
     return price ? FormatAmount(*price) : std::string();
 }
 
@@ -215,7 +210,7 @@ std::string CPurchaseDialog::PriceOfSelectedLine(int line) const {
     const long key = selectedItems.GetItemData(line);
     for (const auto& collected : lines_) {
         if (collected.key == key) {
-            const auto price = LinePrice(collected);
+            const auto price = Price(collected.kind, collected.itemNumber, collected.count);
             return price ? FormatAmount(*price) : std::string();
         }
     }
@@ -228,7 +223,7 @@ std::string CPurchaseDialog::TotalText() const {
     }
     double total = 0;
     for (const auto& line : lines_) {
-        total += LinePrice(line).value_or(0.0f);
+        total += Price(line.kind, line.itemNumber, line.count).value_or(0.0f);
     }
     std::string text = "Total: ";
     return text.append(FormatAmount(total));

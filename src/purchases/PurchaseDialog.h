@@ -109,10 +109,9 @@ private:
     CSelectedLine* SelectedLine();
     void StorePurchase(const CSelectedLine& line, int purchaser, const std::string& name);
     bool ShowsPrices() const;
-    // One piece of the item or package for the purchaser in the box; none when the setup no
-    // longer lists it.
-    std::optional<float> PiecePrice(char kind, int itemNumber) const;
-    std::optional<float> LinePrice(const CSelectedLine& line) const;
+    // `count` of the item or package ('P') for the purchaser in the box, priced as the report
+    // prices a purchase; none when the setup no longer lists it.
+    std::optional<float> Price(char kind, int itemNumber, int count) const;
 
     CDatabase& store_;
     std::vector<CSelectedLine> lines_;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "entries/EntryPricing.h"
+#include "purchases/PurchasePricing.h"
 
 class CDanceCategory;
 class CDatabase;
@@ -24,12 +25,6 @@ struct PurchasedItemLine {
     int count = 0;
 };
 using CItemLineList = std::vector<PurchasedItemLine>;
-
-// The price of the whole purchase for its purchaser (or for nobody, when the purchaser is not a
-// person of the store) as of today, in single precision: piece price times quantity. No value
-// for a package or price-list item the setup no longer lists; 0 for a kind of purchase that no
-// rule prices.
-std::optional<float> PurchasePrice(const CDatabase& store, const CFinanceRecord& purchase);
 
 // Appends the price-list items of every purchase, in purchase order. Filter 'A': one line per
 // item with the purchase's quantity as count; a kind letter: only items of that kind, one line

@@ -36,7 +36,7 @@ std::size_t OffsetOf(std::size_t line, std::size_t column) {
 
 }  // namespace
 
-TEST(ReportWindow, FindGoesOnToTheNextPlaceRoundToTheTopAndSaysWhenThereIsNone) {
+TEST(ReportWindow, FindGoesOnRoundToTheTopSaysWhenThereIsNoneAndSearchesTheWrappedLines) {
     CScriptedUi ui;
     CReportWindow window(ui, "Summary report", kLines);
     window.wrap = false;
@@ -69,11 +69,9 @@ TEST(ReportWindow, FindGoesOnToTheNextPlaceRoundToTheTopAndSaysWhenThereIsNone) 
     EXPECT_EQ(window.Match()->offset, OffsetOf(1, 14));
     window.Open(CCharacterMeasure(), 1000);
     EXPECT_FALSE(window.Match().has_value());
-}
 
-TEST(ReportWindow, FindSearchesTheWrappedLinesAsShown) {
-    CScriptedUi ui;
-    CReportWindow window(ui, "Summary report", kLines);
+    // Wrapped into a narrow window, the search runs over the lines as shown.
+    window.wrap = true;
     window.Open(CCharacterMeasure(), 16);
     ASSERT_TRUE(window.FindNext("rumba"));
     std::size_t offset = 0;
