@@ -12,15 +12,17 @@ namespace {
 // The record a scan finds, from the scope's index while its array has kept its size and the
 // record found stands at its place with its key.
 template <class T, class KeyOf>
-T* FindIndexed(const CNumberIndex* index, CNumberTable<T> CNumberIndex::*table,
+T* FindIndexed(CNumberIndex* index, CNumberTable<T> CNumberIndex::*table,
                const COwningArray<T>& array, int key, KeyOf keyOf) {
+    if (index != nullptr && !(index->*table).built) {
+        (index->*table).Build(array, keyOf);
+    }
     if (index != nullptr && (index->*table).size == array.size()) {
-        const auto& first = (index->*table).first;
-        const auto found = first.find(key);
-        if (found == first.end()) {
+        const auto* found = (index->*table).Find(key);
+        if (found == nullptr) {
             return nullptr;
         }
-        const auto& [record, position] = found->second;
+        const auto& [record, position] = *found;
         if (array[position].get() == record && keyOf(*record) == key) {
             return record;
         }
@@ -34,7 +36,7 @@ T* FindIndexed(const CNumberIndex* index, CNumberTable<T> CNumberIndex::*table,
 }
 
 template <class T>
-T* FindNumber(const CNumberIndex* index, CNumberTable<T> CNumberIndex::*table,
+T* FindNumber(CNumberIndex* index, CNumberTable<T> CNumberIndex::*table,
               const COwningArray<T>& array, int number) {
     return FindIndexed(index, table, array, number, [](const T& r) { return r.number; });
 }

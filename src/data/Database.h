@@ -71,5 +71,5 @@ public:
 
 private:
     friend class CLookupScope;
-    const CNumberIndex* numberIndex_ = nullptr;  // the innermost scope's, or none
+    CNumberIndex* numberIndex_ = nullptr;  // the innermost scope's, or none
 };

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <string>
-#include <unordered_map>
 
 #include "data/Database.h"
 #include "entries/EntryDescriptions.h"
 #include "report/Pricing.h"
+#include "util/DenseNumbering.h"
 
 namespace {
 
@@ -114,18 +114,18 @@ CStudioCharges ChargesOf(const CDatabase& store) {
     CStudioCharges charges;
     // Per form, in order of first appearance: its sort text, and its couple in coupleLabels.
     std::vector<std::string> sortTexts;
-    std::unordered_map<CFormKey, std::size_t, CFormKeyHash> formOf;
+    CDenseNumbering<CFormKey, CFormKeyHash> formOf(store.entryArray.size() / 2);
     std::vector<std::size_t> formOfEntry;
     std::vector<float> fees;
     formOfEntry.reserve(store.entryArray.size());
     fees.reserve(store.entryArray.size());
     for (const auto& entry : store.entryArray) {
-        const auto [found, added] = formOf.try_emplace(FormKeyOf(*entry), sortTexts.size());
+        const auto [form, added] = formOf.Number(FormKeyOf(*entry));
         if (added) {
             sortTexts.push_back(SortText(store, *entry, firstStudio));
             charges.coupleLabels.push_back(CoupleLabel(store, *entry));
         }
-        formOfEntry.push_back(found->second);
+        formOfEntry.push_back(form);
         fees.push_back(EntryFee(store, *entry));
     }
     charges.entries.reserve(store.entryArray.size());

@@ -37,10 +37,10 @@ class CStatementsBuilder {
 public:
     CStatementsBuilder(const CDatabase& store, CStatements& out) : store_(store), out_(out) {}
 
+    // One pass over the charges in the report's order, each line added to its payer's statement
+    // as it is made: the entries are read once, and nothing is copied afterwards.
     void Build(const CStudioCharges& charges) {
-        // The item is put together in one reused buffer and copied out at its size: one
-        // allocation per charge, however long the names.
-        std::string item;
+        std::string item;  // reused: one buffer for every line's text
         for (const auto& [entry, fee, couple] : charges.entries) {
             item = charges.coupleLabels[couple];
             item += ": ";
@@ -50,15 +50,16 @@ public:
                 item += " (half)";
             }
             for (int i = 0; i < shares.count; ++i) {
-                Charge(shares.share[i].payer, std::string(item), shares.share[i].cents);
+                statementOf_[shares.share[i].payer].AddLine(item, shares.share[i].cents);
             }
         }
         for (const auto& [purchase, price] : charges.purchases) {
-            std::string item = purchase->itemName;
+            item = purchase->itemName;
             item += " (";
             item += std::to_string(static_cast<uint32_t>(purchase->quantity));
             item += ')';
-            Charge(Payer(purchase->purchaserNumber), std::move(item), Cents(price.value_or(0.0f)));
+            statementOf_[Payer(purchase->purchaserNumber)].AddLine(item,
+                                                                   Cents(price.value_or(0.0f)));
         }
         Collect();
         out_.reportTotal = FormatAmount(charges.TotalDue());
@@ -95,36 +96,35 @@ private:
         }
     }
 
-    void Charge(int payer, std::string item, int64_t cents) {
-        linesOf_[payer].push_back({std::move(item), cents});
-    }
-
     // The statements in person-list order, then the studio's account.
     void Collect() {
         for (const auto& person : store_.personArray) {
-            const auto found = linesOf_.find(person->number);
-            if (found == linesOf_.end() || found->second.empty()) {
+            const auto found = statementOf_.find(person->number);
+            if (found == statementOf_.end() || found->second.lines.empty()) {
                 continue;
             }
-            Add(person->number, person->FormatPersonName(1), PersonKind(*person),
-                std::move(found->second));
-            // A second record of the same number is found as the first one.
-            found->second.clear();
+            Add(person->number, person->FormatPersonName(1), PersonKind(*person), found->second);
         }
-        if (const auto studio = linesOf_.find(kStudioAccount); studio != linesOf_.end()) {
-            Add(kStudioAccount, "Studio", "", std::move(studio->second));
+        if (const auto studio = statementOf_.find(kStudioAccount); studio != statementOf_.end()) {
+            Add(kStudioAccount, "Studio", "", studio->second);
         }
     }
 
-    void Add(int number, std::string name, std::string kind, std::vector<CStatementLine> lines) {
-        CStatement statement{number, std::move(name), std::move(kind), std::move(lines)};
+    // Moves the lines out, so that a second record of the same number, found as the first one,
+    // gets none.
+    void Add(int number, std::string name, std::string kind, CStatement& lines) {
+        CStatement statement = std::move(lines);
+        lines = CStatement{};
+        statement.personNumber = number;
+        statement.name = std::move(name);
+        statement.kind = std::move(kind);
         out_.totalCents += statement.TotalCents();
         out_.statements.push_back(std::move(statement));
     }
 
     const CDatabase& store_;
     CStatements& out_;
-    std::unordered_map<int, std::vector<CStatementLine>> linesOf_;
+    std::unordered_map<int, CStatement> statementOf_;  // by payer, their lines only
 };
 
 // Writes "1234.50" into `buffer`; gives its length.
@@ -167,7 +167,7 @@ CStringList PageOf(const CStatements& statements, const CStatement& statement) {
         text.clear();
         AppendAmount9(text, line.cents);
         text += ' ';
-        text += line.item;
+        text += statement.Item(line);
         page.emplace_back(text);
     }
     std::string total = "Total    ";
@@ -177,6 +177,11 @@ CStringList PageOf(const CStatements& statements, const CStatement& statement) {
 }
 
 }  // namespace
+
+void CStatement::AddLine(std::string_view item, int64_t cents) {
+    lines.push_back({itemTexts.size(), item.size(), cents});
+    itemTexts += item;
+}
 
 int64_t CStatement::TotalCents() const {
     int64_t total = 0;
@@ -262,8 +267,9 @@ std::string StatementsCsv(const CStatements& statements) {
         const std::string number =
             statement.personNumber == kStudioAccount ? "" : std::to_string(statement.personNumber);
         for (const CStatementLine& line : statement.lines) {
-            csv += CsvLine({number, Cp1252ToUtf8(statement.name), Cp1252ToUtf8(line.item),
-                            CentsText(line.cents)});
+            csv +=
+                CsvLine({number, Cp1252ToUtf8(statement.name),
+                         Cp1252ToUtf8(std::string(statement.Item(line))), CentsText(line.cents)});
         }
     }
     return csv;

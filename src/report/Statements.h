@@ -9,6 +9,7 @@
 // studio's account. A purchase its purchaser, or the studio's account when there is none.
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "util/Text.h"
@@ -19,8 +20,10 @@ class CDatabase;
 constexpr const char* kStatementsPricesHidden =
     "The organizer's setup file hides the prices, so there are no statements.";
 
+// A line's text is the entry's couple and description ("(half)" for a share), or the item.
 struct CStatementLine {
-    std::string item;  // the entry's couple and description ("(half)" for a share), or the item
+    std::size_t itemStart = 0;  // of its text in the statement's itemTexts
+    std::size_t itemLength = 0;
     int64_t cents = 0;
 };
 
@@ -29,6 +32,13 @@ struct CStatement {
     std::string name;       // "Last, First", or "Studio"
     std::string kind;       // as the report calls the person; empty for the studio
     std::vector<CStatementLine> lines;
+    // The lines' texts one after the other: one allocation per statement, not one per line,
+    // which with the heap's bookkeeping made a large studio's statements grow faster than it.
+    std::string itemTexts;
+    std::string_view Item(const CStatementLine& line) const {
+        return std::string_view(itemTexts).substr(line.itemStart, line.itemLength);
+    }
+    void AddLine(std::string_view item, int64_t cents);
     int64_t TotalCents() const;
 };
 

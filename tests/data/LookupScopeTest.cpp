@@ -45,6 +45,22 @@ TEST_F(LookupScopeTest, AnswersAsTheScanAndNoticesAddedAndRemovedRecords) {
     EXPECT_EQ(db.FindPerson(1), nullptr);
 }
 
+// Numbers far apart (an imported or hand-edited file) are kept another way than numbers 1, 2,
+// 3...: the answers are the same.
+TEST_F(LookupScopeTest, NumbersFarApartAreFoundAsTheScanFindsThem) {
+    AddPersonRecord(db, 'M', 'A', 0, "Far", "Away");
+    db.personArray.back()->number = 2000000000;
+    AddPersonRecord(db, 'M', 'A', 0, "Below", "Zero");
+    db.personArray.back()->number = -2000000000;
+    const CLookupScope scope(db);
+    EXPECT_EQ(db.FindPerson(2000000000)->firstName, "Far");
+    EXPECT_EQ(db.FindPerson(-2000000000)->firstName, "Below");
+    EXPECT_EQ(db.FindPerson(2)->firstName, "Ann");
+    EXPECT_EQ(db.FindPerson(1)->firstName, "Bob");
+    EXPECT_EQ(db.FindPerson(3), nullptr);
+    EXPECT_EQ(db.FindPerson(2147483647), nullptr);
+}
+
 TEST_F(LookupScopeTest, EndsWithItsScope) {
     {
         const CLookupScope scope(db);
