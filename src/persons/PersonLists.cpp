@@ -1,5 +1,7 @@
 #include "persons/PersonLists.h"
 
+#include <algorithm>
+
 #include "data/Database.h"
 #include "dialogs/ListDialog.h"
 #include "dialogs/ListModel.h"
@@ -21,15 +23,33 @@ bool FilterExcludes(char filter, char letter) {
 }  // namespace
 
 int SelectPerson(CDatabase& store, char classFilter, char genderFilter, std::vector<int>& chosen) {
-    CListDialog dialog("Select person", 'M', 'N', CListDialog::kNoChoice, 0, "", "", "");
+    // Shown by name, so that a team's dancers are found among many; the chosen ones come back
+    // in the person list's order, the order the form has always stored them in.
+    std::vector<const CPersonRecord*> shown;
     for (const auto& person : store.personArray) {
-        if (FilterExcludes(classFilter, person->classLetter) ||
-            FilterExcludes(genderFilter, person->gender)) {
-            continue;
+        if (!FilterExcludes(classFilter, person->classLetter) &&
+            !FilterExcludes(genderFilter, person->gender)) {
+            shown.push_back(person.get());
         }
+    }
+    std::stable_sort(shown.begin(), shown.end(), [](const auto* a, const auto* b) {
+        return LessIgnoringCase(ListText(*a), ListText(*b));
+    });
+    CListDialog dialog("Select person", 'M', 'N', CListDialog::kNoChoice, 0, "", "", "");
+    for (const CPersonRecord* person : shown) {
         dialog.AddItem(person->number, ListText(*person), PersonTypeText(*person));
     }
-    return dialog.Run(store.ui, &chosen);
+    const int result = dialog.Run(store.ui, &chosen);
+    std::vector<int> inListOrder;
+    for (const auto& person : store.personArray) {
+        if (std::find(chosen.begin(), chosen.end(), person->number) != chosen.end() &&
+            std::find(inListOrder.begin(), inListOrder.end(), person->number) ==
+                inListOrder.end()) {
+            inListOrder.push_back(person->number);
+        }
+    }
+    chosen = std::move(inListOrder);
+    return result;
 }
 
 void FillPersonCombo(const CDatabase& store, CListModel& combo, int categoryFilter,

@@ -45,6 +45,10 @@ public:
         AddHeading("Dance entries:");
         store_.AssignHotelPackages();
         charges_ = ChargesOf(store_);
+        // A line per entry, up to four more per couple, and one per purchase: the list need not
+        // move its lines to grow.
+        lines_.reserve(lines_.size() + charges_.entries.size() + 4 * charges_.coupleLabels.size() +
+                       charges_.purchases.size() + 8);
         AddEntries();
         AddHeading("Other purchases:");
         AddPurchases();

@@ -106,6 +106,8 @@ private slots:
         CopyExamples(dir.path(), {"SpringFestival.stu", "SpringFestival_Starlight_Ballroom.tvr"});
         CQtUi ui;
         QStringList made;
+        QStringList chooserLines;
+        QStringList teamDancers;
 
         WhenModalOpens([&](QWidget* main) {
             WhenModalOpens([&](QWidget* choice) {
@@ -126,12 +128,14 @@ private slots:
                             FindControl<QRadioButton>(again, CEntryTypeDialog::kGroupId)->click();
                             Choose(again, CEntryTypeDialog::kCategoriesId, {"Formation Team"});
                             WhenModalOpens([&](QWidget* team) {
-                                WhenModalOpens([](QWidget* chooser) {
+                                WhenModalOpens([&](QWidget* chooser) {
+                                    chooserLines = ListLines(chooser, CListDialog::kMultipleListId);
                                     Choose(chooser, CListDialog::kMultipleListId,
                                            {"Park, David", "Chen, Emily"});
                                     ClickControl(chooser, IDOK);
                                 });
                                 ClickControl(team, Form::kDancerAddId);
+                                teamDancers = ListLines(team, Form::kDancersId);
                                 Choose(team, Form::kLevelsId, {"Open"});
                                 Choose(team, Form::kAgesId, {"Adult Teams"});
                                 FindControl<QLineEdit>(team, Form::kTextId)
@@ -155,6 +159,14 @@ private slots:
         });
         RunTavorin(ui, dir.path().toStdString(), "");
         QCOMPARE(made.size(), 3);
+        // The team's dancers are chosen from the persons by name, not as the studio added them.
+        QStringList byName = chooserLines;
+        byName.sort(Qt::CaseInsensitive);
+        QCOMPARE(chooserLines, byName);
+        QCOMPARE(chooserLines.size(), 7);
+        // The team keeps them in the order of the person list.
+        QCOMPARE(teamDancers,
+                 QStringList({QStringLiteral("Emily Chen"), QStringLiteral("David Park")}));
 
         // The next run: every form of the studio, opened from its forms list.
         QStringList seen;
