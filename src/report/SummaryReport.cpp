@@ -1,6 +1,7 @@
 #include "report/SummaryReport.h"
 
 #include <filesystem>
+#include <string_view>
 #include <unordered_map>
 
 #include "data/Database.h"
@@ -32,10 +33,44 @@ std::string PersonLine(const CPersonRecord& person) {
     return person.FormatPersonName(0) + ", " + PersonKind(person);
 }
 
+// Where the report's lines go: a list of lines for the window and the file, or one text for
+// the e-mail. The text is written straight, without a string per line first, which for a
+// large studio cost more than the report itself and grew faster than the studio.
+class CReportSink {
+public:
+    virtual ~CReportSink() = default;
+    virtual void Line(std::string_view line) = 0;
+    virtual void ExpectLines(std::size_t count) = 0;
+};
+
+class CLinesSink : public CReportSink {
+public:
+    explicit CLinesSink(CStringList& lines) : lines_(lines) {}
+    void Line(std::string_view line) override { lines_.emplace_back(line); }
+    void ExpectLines(std::size_t count) override { lines_.reserve(lines_.size() + count); }
+
+private:
+    CStringList& lines_;
+};
+
+// Each line ends with CR LF, as the organizer reads it on Windows.
+class CTextSink : public CReportSink {
+public:
+    explicit CTextSink(std::string& text) : text_(text) {}
+    void Line(std::string_view line) override {
+        text_ += line;
+        text_ += "\r\n";
+    }
+    void ExpectLines(std::size_t count) override { text_.reserve(text_.size() + count * 80); }
+
+private:
+    std::string& text_;
+};
+
 class CReportBuilder {
 public:
-    CReportBuilder(CDatabase& store, CStringList& lines)
-        : store_(store), lines_(lines), pricesShown_(store.showDancePrices == 1) {}
+    CReportBuilder(CDatabase& store, CReportSink& sink)
+        : store_(store), sink_(sink), pricesShown_(store.showDancePrices == 1) {}
 
     void Build() {
         store_.DropLoneRoomGroups();
@@ -45,10 +80,10 @@ public:
         AddHeading("Dance entries:");
         store_.AssignHotelPackages();
         charges_ = ChargesOf(store_);
-        // A line per entry, up to four more per couple, and one per purchase: the list need not
-        // move its lines to grow.
-        lines_.reserve(lines_.size() + charges_.entries.size() + 4 * charges_.coupleLabels.size() +
-                       charges_.purchases.size() + 8);
+        // A line per entry, up to four more per couple, and one per purchase: the report need
+        // not move what it holds to grow.
+        sink_.ExpectLines(charges_.entries.size() + 4 * charges_.coupleLabels.size() +
+                          charges_.purchases.size() + 8);
         AddEntries();
         AddHeading("Other purchases:");
         AddPurchases();
@@ -61,7 +96,7 @@ public:
     }
 
 private:
-    void Add(std::string line) { lines_.push_back(std::move(line)); }
+    void Add(std::string_view line) { sink_.Line(line); }
 
     // An empty line, the heading and another empty line.
     void AddHeading(const char* heading) {
@@ -117,7 +152,7 @@ private:
                 line_ += ' ';
             }
             AppendEntryDescription(line_, store_, *entry, true);
-            Add(std::string(line_));
+            Add(line_);
         }
         if (!charges_.entries.empty() && pricesShown_) {
             AddSubtotal(groupSubtotal);
@@ -170,14 +205,16 @@ private:
             groupTexts.push_back(std::move(text));
         }
         AddHeading("Rooming list:");
-        lines_.insert(lines_.end(), groupTexts.begin(), groupTexts.end());
+        for (const std::string& text : groupTexts) {
+            Add(text);
+        }
         if (someoneWithoutRoom) {
             Add("** Person has not purchased a hotel room.");
         }
     }
 
     CDatabase& store_;
-    CStringList& lines_;
+    CReportSink& sink_;
     const bool pricesShown_;
     std::vector<int> roomGroups_;  // in order of first appearance
     std::unordered_map<int, std::vector<const CPersonRecord*>> roommates_;  // in person order
@@ -196,14 +233,23 @@ std::string PersonKind(const CPersonRecord& person) {
     return code >= 0 && code <= 5 ? kKinds[code] : "non-competitor";
 }
 
-bool BuildSummaryReport(CDatabase& store, CStringList& lines) {
+namespace {
+
+bool BuildReport(CDatabase& store, CReportSink& sink) {
     if (store.studioArray.empty()) {
         store.ui.ShowMessage("Error - no studio data");
         return false;
     }
     const CLookupScope lookups(store);
-    CReportBuilder(store, lines).Build();
+    CReportBuilder(store, sink).Build();
     return true;
+}
+
+}  // namespace
+
+bool BuildSummaryReport(CDatabase& store, CStringList& lines) {
+    CLinesSink sink(lines);
+    return BuildReport(store, sink);
 }
 
 std::string SummaryReportPath(CDatabase& store) {
@@ -237,6 +283,11 @@ bool WriteSummaryReportFile(CDatabase& store, std::string& path) {
 }
 
 void SummaryReport(CDatabase& store, char mode, std::string& output) {
+    if (mode == 'T') {
+        CTextSink sink(output);
+        BuildReport(store, sink);
+        return;
+    }
     CStringList lines;
     if (!BuildSummaryReport(store, lines)) {
         return;
@@ -254,9 +305,6 @@ void SummaryReport(CDatabase& store, char mode, std::string& output) {
         case 'F':
             output = SummaryReportPath(store);
             WriteReportFile(store, lines, output);
-            break;
-        case 'T':
-            JoinLines(lines, output);
             break;
         default:
             break;
