@@ -67,8 +67,7 @@ std::string CReportWindow::SuggestedName(const char* extension) const {
 std::string CReportWindow::TextFileContents() const {
     std::string text;
     for (const std::string& line : lines_) {
-        text += Cp1252ToUtf8(line);
-        text += "\r\n";
+        AppendLine(text, Cp1252ToUtf8(line));
     }
     return text;
 }

@@ -53,14 +53,10 @@ private:
     CStringList& lines_;
 };
 
-// Each line ends with CR LF, as the organizer reads it on Windows.
 class CTextSink : public CReportSink {
 public:
     explicit CTextSink(std::string& text) : text_(text) {}
-    void Line(std::string_view line) override {
-        text_ += line;
-        text_ += "\r\n";
-    }
+    void Line(std::string_view line) override { AppendLine(text_, line); }
     void ExpectLines(std::size_t count) override { text_.reserve(text_.size() + count * 80); }
 
 private:

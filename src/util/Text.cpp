@@ -149,9 +149,13 @@ void JoinLines(const CStringList& lines, std::string& out) {
     }
     out.reserve(size);
     for (const auto& line : lines) {
-        out += line;
-        out += "\r\n";
+        AppendLine(out, line);
     }
+}
+
+void AppendLine(std::string& out, std::string_view line) {
+    out += line;
+    out += "\r\n";
 }
 
 std::string FormatText(const std::string& format, const CStringList& values) {

@@ -1,6 +1,7 @@
 #pragma once
 // Field splitting and small text transformations shared by both file formats.
 #include <string>
+#include <string_view>
 #include <vector>
 
 using CStringList = std::vector<std::string>;
@@ -24,6 +25,8 @@ void ReplaceAll(std::string& text, const std::string& search, const std::string&
 // Reduces a studio or person name to characters that are safe in a file name.
 std::string MakeFileNamePart(const std::string& name);
 
+// Appends the line followed by CR LF, the line end the organizer's Windows programs read.
+void AppendLine(std::string& out, std::string_view line);
 // Appends every line followed by CR LF.
 void JoinLines(const CStringList& lines, std::string& out);
 
