@@ -144,9 +144,7 @@ int RunStatements(const COperands& operands, CUi& ui) {
         return kExitDone;
     }
     if (!statements.pricesHidden) {
-        for (const auto& line : StatementsText(statements)) {
-            std::cout << Cp1252ToUtf8(line) << '\n';
-        }
+        std::cout << Cp1252ToUtf8(StatementsText(statements));
     }
     return kExitDone;
 }

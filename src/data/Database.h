@@ -30,6 +30,10 @@ public:
     CPackageRecord* FindPackage(int packageNumber) const;
     CPriceListRecord* FindPriceListItem(int itemNumber) const;
     CEntryRecord* FindEntry(int entryNumber) const;
+    // The person a record refers to: none for -1 without a look-up, else FindPerson.
+    CPersonRecord* FindReferencedPerson(int personNumber) const {
+        return personNumber == -1 ? nullptr : FindPerson(personNumber);
+    }
     CDanceCategory* FindCategory(int categoryCode, int* position = nullptr) const;
     // One more than the highest roommate group any person carries, or 1.
     int NextRoommateGroup() const;

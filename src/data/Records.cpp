@@ -14,7 +14,17 @@ std::string CPersonRecord::FormatPersonName(int orderFlag, std::string* lastOut,
     if (classOut != nullptr) {
         *classOut = classLetter;
     }
-    return orderFlag == 1 ? lastName + ", " + firstName : firstName + " " + lastName;
+    std::string text;
+    text.reserve(lastName.size() + firstName.size() + 2);
+    AppendName(text, orderFlag);
+    return text;
+}
+
+void CPersonRecord::AppendName(std::string& text, int orderFlag) const {
+    const bool lastFirst = orderFlag == 1;
+    text += lastFirst ? lastName : firstName;
+    text += lastFirst ? ", " : " ";
+    text += lastFirst ? firstName : lastName;
 }
 
 int CPersonRecord::PersonTypeCode() const {

@@ -7,6 +7,7 @@
 
 #include "data/PriceBlock.h"
 #include "util/Dates.h"
+#include "util/SlabPool.h"
 
 class CDanceCategory;
 
@@ -37,11 +38,14 @@ public:
 
 class CPersonRecord {
 public:
+    TAVORIN_POOLED_RECORD(CPersonRecord)
     virtual ~CPersonRecord() = default;
 
     // Order flag 1: "Last, First"; otherwise "First Last". The outputs receive the parts.
     std::string FormatPersonName(int orderFlag, std::string* lastOut = nullptr,
                                  std::string* firstOut = nullptr, char* classOut = nullptr) const;
+    // The name in that order appended to `text`.
+    void AppendName(std::string& text, int orderFlag) const;
     // 0/1 professional gentleman/lady, 2/3 adult amateur, 4/5 youth amateur, 7 anyone else.
     int PersonTypeCode() const;
 
@@ -68,6 +72,7 @@ public:
 // One purchase of a price-list item ('O') or a package ('P').
 class CFinanceRecord {
 public:
+    TAVORIN_POOLED_RECORD(CFinanceRecord)
     virtual ~CFinanceRecord() = default;
 
     int32_t index = 0;
@@ -93,6 +98,7 @@ public:
 // One dance of one entry form.
 class CEntryRecord {
 public:
+    TAVORIN_POOLED_RECORD(CEntryRecord)
     virtual ~CEntryRecord() = default;
 
     // 'P' for a proficiency level or an age whose name holds "*", else the category's style.

@@ -2,19 +2,6 @@
 
 #include "data/Database.h"
 
-namespace {
-
-// "First Last" of a stored person; empty for none or a number no person has any more.
-std::string FullName(const CDatabase& store, int personNumber) {
-    return store.PersonNameText(personNumber, 0);
-}
-
-bool IsKnownPerson(const CDatabase& store, int personNumber) {
-    return personNumber != -1 && store.FindPerson(personNumber) != nullptr;
-}
-
-}  // namespace
-
 std::string DescribeEntry(const CDatabase& store, const CEntryRecord& entry, bool withDance) {
     std::string text;
     AppendEntryDescription(text, store, entry, withDance);
@@ -48,31 +35,47 @@ void AppendEntryDescription(std::string& text, const CDatabase& store, const CEn
 }
 
 std::string DescribeForm(const CDatabase& store, const CEntryRecord& entry, char mode, int id) {
-    std::string joiner = ", with";
-    std::string gentlemanPart;
-    std::string ladyPart;
-    if ((mode == 'S' || (mode == 'P' && id != entry.gentleman)) &&
-        IsKnownPerson(store, entry.gentleman)) {
-        gentlemanPart = ", with " + FullName(store, entry.gentleman);
-        joiner = " and";
+    std::string text;
+    AppendFormDescription(text, store, entry, mode, id);
+    return text;
+}
+
+void AppendFormDescription(std::string& text, const CDatabase& store, const CEntryRecord& entry,
+                           char mode, int id) {
+    AppendEntryDescription(text, store, entry, false);
+    const CPersonRecord* gentleman = mode == 'S' || (mode == 'P' && id != entry.gentleman)
+                                         ? store.FindReferencedPerson(entry.gentleman)
+                                         : nullptr;
+    const CPersonRecord* lady = mode == 'S' || (mode == 'P' && id != entry.lady)
+                                    ? store.FindReferencedPerson(entry.lady)
+                                    : nullptr;
+    if (gentleman != nullptr) {
+        text += ", with ";
+        gentleman->AppendName(text, 0);
     }
-    if ((mode == 'S' || (mode == 'P' && id != entry.lady)) && IsKnownPerson(store, entry.lady)) {
-        ladyPart = joiner + " " + FullName(store, entry.lady);
+    if (lady != nullptr) {
+        text += gentleman != nullptr ? " and " : ", with ";
+        lady->AppendName(text, 0);
     }
-    return DescribeEntry(store, entry, false) + gentlemanPart + ladyPart;
 }
 
 std::string CoupleLabel(const CDatabase& store, const CEntryRecord& entry) {
-    const std::string gentleman = FullName(store, entry.gentleman);
-    const std::string lady = FullName(store, entry.lady);
-    if ((entry.type == 'F' || entry.type == 'f') && !gentleman.empty() && !lady.empty()) {
-        return lady + "/" + gentleman;
+    std::string text;
+    AppendCoupleLabel(text, store, entry);
+    return text;
+}
+
+void AppendCoupleLabel(std::string& text, const CDatabase& store, const CEntryRecord& entry) {
+    const CPersonRecord* gentleman = store.FindReferencedPerson(entry.gentleman);
+    const CPersonRecord* lady = store.FindReferencedPerson(entry.lady);
+    if (gentleman == nullptr) {
+        text += "Studio";
+        return;
     }
-    if (gentleman.empty()) {
-        return "Studio";
+    const bool ladyFirst = (entry.type == 'F' || entry.type == 'f') && lady != nullptr;
+    (ladyFirst ? lady : gentleman)->AppendName(text, 0);
+    if (lady != nullptr) {
+        text += '/';
+        (ladyFirst ? gentleman : lady)->AppendName(text, 0);
     }
-    if (!lady.empty()) {
-        return gentleman + "/" + lady;
-    }
-    return gentleman;
 }

@@ -16,7 +16,10 @@ void AppendEntryDescription(std::string& text, const CDatabase& store, const CEn
 // One line of the forms list of a studio (mode 'S') or of person `id` (mode 'P'): the category
 // description followed by the partners, leaving out the person whose list it is.
 std::string DescribeForm(const CDatabase& store, const CEntryRecord& entry, char mode, int id);
+void AppendFormDescription(std::string& text, const CDatabase& store, const CEntryRecord& entry,
+                           char mode, int id);
 
 // "Lady/Gentleman" for lady pro/am entries, "Gentleman/Lady" otherwise, "Studio" without a
 // gentleman.
 std::string CoupleLabel(const CDatabase& store, const CEntryRecord& entry);
+void AppendCoupleLabel(std::string& text, const CDatabase& store, const CEntryRecord& entry);

@@ -73,7 +73,7 @@ int SetNPInc(const CDatabase& store, int gentleman, int lady, char entryType) {
 }
 
 bool HasHotelPackage(const CDatabase& store, int personNumber) {
-    const CPersonRecord* person = personNumber == -1 ? nullptr : store.FindPerson(personNumber);
+    const CPersonRecord* person = store.FindReferencedPerson(personNumber);
     if (person == nullptr || person->dancePackage == -1) {
         return false;
     }

@@ -43,37 +43,37 @@ CFormKey FormKeyOf(const CEntryRecord& entry) {
             entry.type == 'F' || entry.type == 'f'};
 }
 
-// "Last" and "First" of a stored person; both empty for none.
-void NamesOf(const CDatabase& store, int personNumber, std::string& last, std::string& first) {
-    last.clear();
-    first.clear();
-    if (const CPersonRecord* person =
-            personNumber == -1 ? nullptr : store.FindPerson(personNumber)) {
-        last = person->lastName;
-        first = person->firstName;
+// "Last" then "First" of a stored person; nothing for none.
+void AppendNames(std::string& text, const CPersonRecord* person) {
+    if (person != nullptr) {
+        text += person->lastName;
+        text += person->firstName;
     }
 }
 
 // Entries sort by couple (the lady first for a lady pro/am entry), then by what they are; the
-// studio's group entries under "<All>".
-std::string SortText(const CDatabase& store, const CEntryRecord& entry, int firstStudio) {
-    std::string gentLast, gentFirst, ladyLast, ladyFirst;
-    NamesOf(store, entry.gentleman, gentLast, gentFirst);
-    NamesOf(store, entry.lady, ladyLast, ladyFirst);
-    std::string key;
-    if ((entry.type == 'F' || entry.type == 'f') && !gentLast.empty() && !ladyLast.empty()) {
-        key = ladyLast + ladyFirst + gentLast + gentFirst;
-    } else if (!gentLast.empty()) {
-        key = gentLast + gentFirst + ladyLast + ladyFirst;
+// studio's group entries under "<All>". A dancer without a last name does not count as one.
+void AppendSortText(std::string& text, const CDatabase& store, const CEntryRecord& entry,
+                    int firstStudio) {
+    const CPersonRecord* gentleman = store.FindReferencedPerson(entry.gentleman);
+    const CPersonRecord* lady = store.FindReferencedPerson(entry.lady);
+    const bool gentlemanNamed = gentleman != nullptr && !gentleman->lastName.empty();
+    const bool ladyNamed = lady != nullptr && !lady->lastName.empty();
+    if ((entry.type == 'F' || entry.type == 'f') && gentlemanNamed && ladyNamed) {
+        AppendNames(text, lady);
+        AppendNames(text, gentleman);
+    } else if (gentlemanNamed) {
+        AppendNames(text, gentleman);
+        AppendNames(text, lady);
     } else if (store.FindStudio(entry.owner) != nullptr) {
-        key = "<All>";
+        text += "<All>";
     }
-    return key + DescribeForm(store, entry, 'S', firstStudio);
+    AppendFormDescription(text, store, entry, 'S', firstStudio);
 }
 
 // The entries' positions in the report's order: by sort text, equal texts in store order. Each
 // entry's form (`formOfEntry`) has its text in `sortTexts`.
-std::vector<std::size_t> ReportOrder(const std::vector<std::string>& sortTexts,
+std::vector<std::size_t> ReportOrder(const CTextTable& sortTexts,
                                      const std::vector<std::size_t>& formOfEntry) {
     std::vector<std::size_t> byText(sortTexts.size());
     for (std::size_t i = 0; i < byText.size(); ++i) {
@@ -113,17 +113,22 @@ CStudioCharges ChargesOf(const CDatabase& store) {
     const int firstStudio = store.studioArray.empty() ? -1 : store.studioArray.front()->number;
     CStudioCharges charges;
     // Per form, in order of first appearance: its sort text, and its couple in coupleLabels.
-    std::vector<std::string> sortTexts;
+    CTextTable sortTexts;
     CDenseNumbering<CFormKey, CFormKeyHash> formOf(store.entryArray.size() / 2);
     std::vector<std::size_t> formOfEntry;
     std::vector<float> fees;
     formOfEntry.reserve(store.entryArray.size());
     fees.reserve(store.entryArray.size());
+    std::string text;  // each form's texts are put together here, then kept in their table
     for (const auto& entry : store.entryArray) {
         const auto [form, added] = formOf.Number(FormKeyOf(*entry));
         if (added) {
-            sortTexts.push_back(SortText(store, *entry, firstStudio));
-            charges.coupleLabels.push_back(CoupleLabel(store, *entry));
+            text.clear();
+            AppendSortText(text, store, *entry, firstStudio);
+            sortTexts.Add(text);
+            text.clear();
+            AppendCoupleLabel(text, store, *entry);
+            charges.coupleLabels.Add(text);
         }
         formOfEntry.push_back(form);
         fees.push_back(EntryFee(store, *entry));

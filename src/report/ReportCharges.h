@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "util/TextTable.h"
+
 class CDatabase;
 class CEntryRecord;
 class CFinanceRecord;
@@ -26,7 +28,7 @@ struct CStudioCharges {
     // The entries as the report lists them: by couple (the lady first for a lady pro/am entry),
     // the studio's group entries under "<All>", then by what they are; equal ones in store order.
     std::vector<CEntryCharge> entries;
-    std::vector<std::string> coupleLabels;   // one per form, shared by its entries
+    CTextTable coupleLabels;                 // one per form, shared by its entries
     std::vector<CPurchaseCharge> purchases;  // in purchase order
     // The report's "Approximate total due": the fees, then the prices, in that order.
     double TotalDue() const;

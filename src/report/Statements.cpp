@@ -2,7 +2,7 @@
 
 #include <charconv>
 #include <cmath>
-#include <unordered_map>
+#include <functional>
 
 #include "data/Database.h"
 #include "data/LookupScope.h"
@@ -13,6 +13,8 @@
 #include "report/SummaryReport.h"
 #include "util/CodePage.h"
 #include "util/Csv.h"
+#include "util/DenseNumbering.h"
+#include "util/LineSink.h"
 
 namespace {
 
@@ -37,8 +39,8 @@ class CStatementsBuilder {
 public:
     CStatementsBuilder(const CDatabase& store, CStatements& out) : store_(store), out_(out) {}
 
-    // One pass over the charges in the report's order, each line added to its payer's statement
-    // as it is made: the entries are read once, and nothing is copied afterwards.
+    // One pass over the charges in the report's order makes every line's text once, in one
+    // table; the lines are then counted into their statements' places, in one piece.
     void Build(const CStudioCharges& charges) {
         std::string item;  // reused: one buffer for every line's text
         for (const auto& [entry, fee, couple] : charges.entries) {
@@ -49,8 +51,9 @@ public:
             if (shares.count == 2) {
                 item += " (half)";
             }
+            const std::size_t text = out_.items.Add(item);
             for (int i = 0; i < shares.count; ++i) {
-                statementOf_[shares.share[i].payer].AddLine(item, shares.share[i].cents);
+                Charge(shares.share[i].payer, text, shares.share[i].cents);
             }
         }
         for (const auto& [purchase, price] : charges.purchases) {
@@ -58,18 +61,26 @@ public:
             item += " (";
             item += std::to_string(static_cast<uint32_t>(purchase->quantity));
             item += ')';
-            statementOf_[Payer(purchase->purchaserNumber)].AddLine(item,
-                                                                   Cents(price.value_or(0.0f)));
+            Charge(Payer(purchase->purchaserNumber), out_.items.Add(item),
+                   Cents(price.value_or(0.0f)));
         }
         Collect();
         out_.reportTotal = FormatAmount(charges.TotalDue());
     }
 
 private:
+    struct CCharge {
+        std::size_t payer;  // its number in payers_
+        CStatementLine line;
+    };
+
     // The person when the store has one of that number, else the studio's account.
     int Payer(int personNumber) const {
-        return personNumber != -1 && store_.FindPerson(personNumber) != nullptr ? personNumber
-                                                                                : kStudioAccount;
+        return store_.FindReferencedPerson(personNumber) != nullptr ? personNumber : kStudioAccount;
+    }
+
+    void Charge(int payer, std::size_t item, int64_t cents) {
+        charges_.push_back({payers_.Number(payer).first, {item, cents}});
     }
 
     CShares SharesOf(const CEntryRecord& entry, int64_t cents) const {
@@ -96,35 +107,50 @@ private:
         }
     }
 
-    // The statements in person-list order, then the studio's account.
+    // The statements in person-list order, then the studio's account; a second record of a
+    // number already given its statement gets none. Then each charge goes to its statement's
+    // place, in the order the charges came.
     void Collect() {
+        std::vector<std::size_t> statementOf(payers_.size(), kNoStatement);
         for (const auto& person : store_.personArray) {
-            const auto found = statementOf_.find(person->number);
-            if (found == statementOf_.end() || found->second.lines.empty()) {
-                continue;
+            const std::size_t payer = payers_.Find(person->number);
+            if (payer != decltype(payers_)::kNone && statementOf[payer] == kNoStatement) {
+                statementOf[payer] = out_.statements.size();
+                out_.statements.push_back(
+                    {person->number, person->FormatPersonName(1), PersonKind(*person)});
             }
-            Add(person->number, person->FormatPersonName(1), PersonKind(*person), found->second);
         }
-        if (const auto studio = statementOf_.find(kStudioAccount); studio != statementOf_.end()) {
-            Add(kStudioAccount, "Studio", "", studio->second);
+        if (const std::size_t studio = payers_.Find(kStudioAccount);
+            studio != decltype(payers_)::kNone) {
+            statementOf[studio] = out_.statements.size();
+            out_.statements.push_back({kStudioAccount, "Studio", ""});
+        }
+        for (const CCharge& charge : charges_) {
+            CStatement& statement = out_.statements[statementOf[charge.payer]];
+            ++statement.lineCount;
+            statement.totalCents += charge.line.cents;
+        }
+        std::vector<std::size_t> next;  // per statement: where its next line goes
+        next.reserve(out_.statements.size());
+        std::size_t start = 0;
+        for (CStatement& statement : out_.statements) {
+            statement.firstLine = start;
+            next.push_back(start);
+            start += statement.lineCount;
+            out_.totalCents += statement.totalCents;
+        }
+        out_.lines.resize(charges_.size());
+        for (const CCharge& charge : charges_) {
+            out_.lines[next[statementOf[charge.payer]]++] = charge.line;
         }
     }
 
-    // Moves the lines out, so that a second record of the same number, found as the first one,
-    // gets none.
-    void Add(int number, std::string name, std::string kind, CStatement& lines) {
-        CStatement statement = std::move(lines);
-        lines = CStatement{};
-        statement.personNumber = number;
-        statement.name = std::move(name);
-        statement.kind = std::move(kind);
-        out_.totalCents += statement.TotalCents();
-        out_.statements.push_back(std::move(statement));
-    }
+    static constexpr std::size_t kNoStatement = static_cast<std::size_t>(-1);
 
     const CDatabase& store_;
     CStatements& out_;
-    std::unordered_map<int, CStatement> statementOf_;  // by payer, their lines only
+    CDenseNumbering<int, std::hash<int>> payers_;  // the payers, in order of their first charge
+    std::vector<CCharge> charges_;                 // in the report's order
 };
 
 // Writes "1234.50" into `buffer`; gives its length.
@@ -152,44 +178,29 @@ void AppendAmount9(std::string& text, int64_t cents) {
     text.append(buffer, length);
 }
 
-CStringList PageOf(const CStatements& statements, const CStatement& statement) {
-    std::string heading = "Statement for ";
-    heading += statement.name;
-    heading += ", ";
-    heading += statement.kind.empty() ? std::string("the studio's own account") : statement.kind;
-    CStringList page;
-    page.reserve(statement.lines.size() + 7);
-    page.push_back(statements.studioName);
-    page.push_back(std::move(heading));
-    page.push_back("");
-    std::string text;
-    for (const CStatementLine& line : statement.lines) {
+void WritePage(const CStatements& statements, const CStatement& statement, CLineSink& sink,
+               std::string& text) {
+    sink.PageBreak();
+    sink.Line(statements.studioName);
+    text = "Statement for ";
+    text += statement.name;
+    text += ", ";
+    text += statement.kind.empty() ? std::string_view("the studio's own account") : statement.kind;
+    sink.Line(text);
+    sink.Line("");
+    for (const CStatementLine& line : statements.LinesOf(statement)) {
         text.clear();
         AppendAmount9(text, line.cents);
         text += ' ';
-        text += statement.Item(line);
-        page.emplace_back(text);
+        text += statements.items[line.item];
+        sink.Line(text);
     }
-    std::string total = "Total    ";
-    AppendAmount9(total, statement.TotalCents());
-    page.push_back(std::move(total));
-    return page;
+    text = "Total    ";
+    AppendAmount9(text, statement.totalCents);
+    sink.Line(text);
 }
 
 }  // namespace
-
-void CStatement::AddLine(std::string_view item, int64_t cents) {
-    lines.push_back({itemTexts.size(), item.size(), cents});
-    itemTexts += item;
-}
-
-int64_t CStatement::TotalCents() const {
-    int64_t total = 0;
-    for (const CStatementLine& line : lines) {
-        total += line.cents;
-    }
-    return total;
-}
 
 bool CStatements::AddUpToReport() const {
     return CentsText(totalCents) == reportTotal;
@@ -217,47 +228,46 @@ std::string CentsText(int64_t cents) {
     return std::string(buffer, FormatCents(buffer, cents));
 }
 
-std::vector<CStringList> StatementPages(const CStatements& statements) {
+void WriteStatements(const CStatements& statements, CLineSink& sink) {
     if (statements.pricesHidden) {
-        return {{kStatementsPricesHidden}};
+        sink.Line(kStatementsPricesHidden);
+        return;
     }
+    sink.ExpectLines(statements.lines.size() + 5 * statements.statements.size() + 8);
+    std::string text;  // reused: one buffer for every line
+    for (const CStatement& statement : statements.statements) {
+        WritePage(statements, statement, sink, text);
+    }
+    if (statements.statements.empty()) {
+        sink.PageBreak();
+        sink.Line(statements.studioName);
+        sink.Line("Nobody is charged anything.");
+        sink.Line("");
+    }
+    sink.Line("");
+    text = "Total of all statements: ";
+    text += CentsText(statements.totalCents);
+    sink.Line(text);
+    text = statements.AddUpToReport()
+               ? "Check: equal to the summary report's approximate total due, "
+               : "Check failed: the summary report's approximate total due is ";
+    text += statements.reportTotal;
+    text += '.';
+    sink.Line(text);
+}
+
+std::vector<CStringList> StatementPages(const CStatements& statements) {
     std::vector<CStringList> pages;
     pages.reserve(statements.statements.size() + 1);
-    for (const CStatement& statement : statements.statements) {
-        pages.push_back(PageOf(statements, statement));
-    }
-    if (pages.empty()) {
-        pages.push_back({statements.studioName, "Nobody is charged anything.", ""});
-    }
-    CStringList& last = pages.back();
-    last.push_back("");
-    std::string total = "Total of all statements: ";
-    total += CentsText(statements.totalCents);
-    last.push_back(std::move(total));
-    std::string check = statements.AddUpToReport()
-                            ? "Check: equal to the summary report's approximate total due, "
-                            : "Check failed: the summary report's approximate total due is ";
-    check += statements.reportTotal;
-    check += '.';
-    last.push_back(std::move(check));
+    CPagesSink sink(pages);
+    WriteStatements(statements, sink);
     return pages;
 }
 
-CStringList StatementsText(const CStatements& statements) {
-    std::vector<CStringList> pages = StatementPages(statements);
-    std::size_t size = 0;
-    for (const CStringList& page : pages) {
-        size += page.size() + 1;
-    }
-    CStringList text;
-    text.reserve(size);
-    for (CStringList& page : pages) {
-        if (!text.empty()) {
-            text.push_back("");
-        }
-        text.insert(text.end(), std::make_move_iterator(page.begin()),
-                    std::make_move_iterator(page.end()));
-    }
+std::string StatementsText(const CStatements& statements) {
+    std::string text;
+    CTextSink sink(text, "\n");
+    WriteStatements(statements, sink);
     return text;
 }
 
@@ -266,10 +276,10 @@ std::string StatementsCsv(const CStatements& statements) {
     for (const CStatement& statement : statements.statements) {
         const std::string number =
             statement.personNumber == kStudioAccount ? "" : std::to_string(statement.personNumber);
-        for (const CStatementLine& line : statement.lines) {
-            csv +=
-                CsvLine({number, Cp1252ToUtf8(statement.name),
-                         Cp1252ToUtf8(std::string(statement.Item(line))), CentsText(line.cents)});
+        for (const CStatementLine& line : statements.LinesOf(statement)) {
+            csv += CsvLine({number, Cp1252ToUtf8(statement.name),
+                            Cp1252ToUtf8(std::string(statements.items[line.item])),
+                            CentsText(line.cents)});
         }
     }
     return csv;

@@ -8,13 +8,16 @@
 // to the gentleman; a group entry, and any share whose payer is not a person of the store, the
 // studio's account. A purchase its purchaser, or the studio's account when there is none.
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "util/Text.h"
+#include "util/TextTable.h"
 
 class CDatabase;
+class CLineSink;
 
 // What stands for the statements when the competition shows no prices.
 constexpr const char* kStatementsPricesHidden =
@@ -22,24 +25,17 @@ constexpr const char* kStatementsPricesHidden =
 
 // A line's text is the entry's couple and description ("(half)" for a share), or the item.
 struct CStatementLine {
-    std::size_t itemStart = 0;  // of its text in the statement's itemTexts
-    std::size_t itemLength = 0;
+    std::size_t item = 0;  // its text in CStatements::items
     int64_t cents = 0;
 };
 
 struct CStatement {
-    int personNumber = -1;  // -1: the studio's own account
-    std::string name;       // "Last, First", or "Studio"
-    std::string kind;       // as the report calls the person; empty for the studio
-    std::vector<CStatementLine> lines;
-    // The lines' texts one after the other: one allocation per statement, not one per line,
-    // which with the heap's bookkeeping made a large studio's statements grow faster than it.
-    std::string itemTexts;
-    std::string_view Item(const CStatementLine& line) const {
-        return std::string_view(itemTexts).substr(line.itemStart, line.itemLength);
-    }
-    void AddLine(std::string_view item, int64_t cents);
-    int64_t TotalCents() const;
+    int personNumber = -1;      // -1: the studio's own account
+    std::string name;           // "Last, First", or "Studio"
+    std::string_view kind;      // as the report calls the person; empty for the studio
+    std::size_t firstLine = 0;  // its lines in CStatements::lines
+    std::size_t lineCount = 0;
+    int64_t totalCents = 0;
 };
 
 struct CStatements {
@@ -47,9 +43,16 @@ struct CStatements {
     bool pricesHidden = false;
     // Every person who is charged something, in person-list order, then the studio's account.
     std::vector<CStatement> statements;
+    // The statements' lines, statement after statement, each statement's in the report's order.
+    std::vector<CStatementLine> lines;
+    // The lines' texts, in one piece; both halves of an entry share theirs.
+    CTextTable items;
     int64_t totalCents = 0;
     std::string reportTotal;  // the report's "Approximate total due", as it shows it
     bool AddUpToReport() const;
+    std::span<const CStatementLine> LinesOf(const CStatement& statement) const {
+        return std::span(lines).subspan(statement.firstLine, statement.lineCount);
+    }
 };
 
 // False without a studio (the report's message has been shown). Hotel packages are assigned in
@@ -61,8 +64,9 @@ std::string CentsText(int64_t cents);
 
 // One page per statement (a heading, its lines, its total); the last page ends with the total of
 // all statements and the check against the report. Only kStatementsPricesHidden when hidden.
+void WriteStatements(const CStatements& statements, CLineSink& sink);
 std::vector<CStringList> StatementPages(const CStatements& statements);
-// The pages one after the other, an empty line between them.
-CStringList StatementsText(const CStatements& statements);
+// The pages one after the other, an empty line between them, each line ended by LF.
+std::string StatementsText(const CStatements& statements);
 // "person,name,item,amount", then a row per charge, in UTF-8 with CR LF line ends.
 std::string StatementsCsv(const CStatements& statements);

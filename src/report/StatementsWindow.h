@@ -28,7 +28,7 @@ public:
     // One statement a page, as printed and saved.
     const std::vector<CStringList>& Pages() const { return pages_; }
     // The pages one after the other, as the window shows them.
-    CStringList Lines() const { return StatementsText(statements_); }
+    std::string Text() const { return StatementsText(statements_); }
 
     // "Save as CSV...": asks for the file, writes it, says where (or why not).
     void OnSaveCsv();

@@ -43,11 +43,7 @@ CStatementsWindowView::CStatementsWindowView(CStatementsWindow& model, CUi& ui, 
     colours.setColor(QPalette::Base, Qt::white);
     colours.setColor(QPalette::Text, Qt::black);
     text->setPalette(colours);
-    QString shown;
-    for (const std::string& line : model_.Lines()) {
-        shown += ToQt(line) + QLatin1Char('\n');
-    }
-    text->setPlainText(shown);
+    text->setPlainText(ToQt(model_.Text()));
     page->addWidget(text);
 
     auto* buttons = new QHBoxLayout;

@@ -13,6 +13,7 @@
 #include "report/ReportCharges.h"
 #include "report/ReportWindow.h"
 #include "util/Files.h"
+#include "util/LineSink.h"
 
 namespace {
 
@@ -29,43 +30,9 @@ std::string Unsigned(int value) {
     return std::to_string(static_cast<uint32_t>(value));
 }
 
-std::string PersonLine(const CPersonRecord& person) {
-    return person.FormatPersonName(0) + ", " + PersonKind(person);
-}
-
-// Where the report's lines go: a list of lines for the window and the file, or one text for
-// the e-mail. The text is written straight, without a string per line first, which for a
-// large studio cost more than the report itself and grew faster than the studio.
-class CReportSink {
-public:
-    virtual ~CReportSink() = default;
-    virtual void Line(std::string_view line) = 0;
-    virtual void ExpectLines(std::size_t count) = 0;
-};
-
-class CLinesSink : public CReportSink {
-public:
-    explicit CLinesSink(CStringList& lines) : lines_(lines) {}
-    void Line(std::string_view line) override { lines_.emplace_back(line); }
-    void ExpectLines(std::size_t count) override { lines_.reserve(lines_.size() + count); }
-
-private:
-    CStringList& lines_;
-};
-
-class CTextSink : public CReportSink {
-public:
-    explicit CTextSink(std::string& text) : text_(text) {}
-    void Line(std::string_view line) override { AppendLine(text_, line); }
-    void ExpectLines(std::size_t count) override { text_.reserve(text_.size() + count * 80); }
-
-private:
-    std::string& text_;
-};
-
 class CReportBuilder {
 public:
-    CReportBuilder(CDatabase& store, CReportSink& sink)
+    CReportBuilder(CDatabase& store, CLineSink& sink)
         : store_(store), sink_(sink), pricesShown_(store.showDancePrices == 1) {}
 
     void Build() {
@@ -104,11 +71,16 @@ private:
     void AddPersons() {
         const auto entryCounts = EntryCountsOfPersons(store_);
         for (const auto& person : store_.personArray) {
-            std::string line = PersonLine(*person);
+            line_.clear();
+            person->AppendName(line_, 0);
+            line_ += ", ";
+            line_ += PersonKind(*person);
             if (const auto count = entryCounts.find(person->number); count != entryCounts.end()) {
-                line += " (" + std::to_string(count->second) + " dance entries)";
+                line_ += " (";
+                line_ += std::to_string(count->second);
+                line_ += " dance entries)";
             }
-            Add(std::move(line));
+            Add(line_);
             const int group = person->roommateGroup;
             if (group != -1) {
                 auto& members = roommates_[group];
@@ -121,13 +93,13 @@ private:
     }
 
     void AddEntries() {
-        std::string previousLabel;
+        std::string_view previousLabel;
         double groupSubtotal = 0;
         double danceTotal = 0;
         int danceCount = 0;
         bool first = true;
         for (const auto& [entry, fee, couple] : charges_.entries) {
-            const std::string& label = charges_.coupleLabels[couple];
+            const std::string_view label = charges_.coupleLabels[couple];
             if (first || label != previousLabel) {
                 if (!first) {
                     AddSubtotal(groupSubtotal);
@@ -159,24 +131,38 @@ private:
 
     void AddSubtotal(double subtotal) {
         if (pricesShown_) {
-            Add("Subtotal " + Amount9(subtotal));
+            line_.assign("Subtotal ");
+            line_ += Amount9(subtotal);
+            Add(line_);
         }
     }
 
     void AddPurchases() {
+        std::string what;  // who bought what, reused
         for (const auto& [purchase, price] : charges_.purchases) {
-            const CPersonRecord* purchaser = store_.FindPerson(purchase->purchaserNumber);
-            const std::string quantity = " (" + Unsigned(purchase->quantity) + ")";
-            const std::string line =
-                (purchaser != nullptr ? purchaser->FormatPersonName(1) : std::string("Studio")) +
-                " - " + purchase->itemName + quantity;
+            what.clear();
+            if (const CPersonRecord* purchaser = store_.FindPerson(purchase->purchaserNumber)) {
+                purchaser->AppendName(what, 1);
+            } else {
+                what += "Studio";
+            }
+            what += " - ";
+            what += purchase->itemName;
+            what += " (";
+            what += Unsigned(purchase->quantity);
+            what += ')';
             if (!price) {
                 store_.ui.ShowMessage(
                     FormatText("Package %u for %s not found. Price will be set to zero.",
-                               {Unsigned(purchase->itemNumber), line}));
+                               {Unsigned(purchase->itemNumber), what}));
             }
-            const float shown = price.value_or(0.0f);
-            Add(pricesShown_ ? Amount9(shown) + " " + line : line);
+            line_.clear();
+            if (pricesShown_) {
+                line_ += Amount9(price.value_or(0.0f));
+                line_ += ' ';
+            }
+            line_ += what;
+            Add(line_);
         }
     }
 
@@ -210,17 +196,17 @@ private:
     }
 
     CDatabase& store_;
-    CReportSink& sink_;
+    CLineSink& sink_;
     const bool pricesShown_;
     std::vector<int> roomGroups_;  // in order of first appearance
     std::unordered_map<int, std::vector<const CPersonRecord*>> roommates_;  // in person order
     CStudioCharges charges_;
-    std::string line_;
+    std::string line_;  // each line is put together here, then handed on
 };
 
 }  // namespace
 
-std::string PersonKind(const CPersonRecord& person) {
+const char* PersonKind(const CPersonRecord& person) {
     static const char* const kKinds[] = {
         "gentleman professional", "lady professional",       "adult gentleman amateur",
         "adult lady amateur",     "youth gentleman amateur", "youth lady amateur",
@@ -231,7 +217,7 @@ std::string PersonKind(const CPersonRecord& person) {
 
 namespace {
 
-bool BuildReport(CDatabase& store, CReportSink& sink) {
+bool BuildReport(CDatabase& store, CLineSink& sink) {
     if (store.studioArray.empty()) {
         store.ui.ShowMessage("Error - no studio data");
         return false;
@@ -280,7 +266,7 @@ bool WriteSummaryReportFile(CDatabase& store, std::string& path) {
 
 void SummaryReport(CDatabase& store, char mode, std::string& output) {
     if (mode == 'T') {
-        CTextSink sink(output);
+        CTextSink sink(output, "\r\n");
         BuildReport(store, sink);
         return;
     }

@@ -10,7 +10,7 @@ class CDatabase;
 class CPersonRecord;
 
 // What the report calls the person: "adult lady amateur", "non-competitor"...
-std::string PersonKind(const CPersonRecord& person);
+const char* PersonKind(const CPersonRecord& person);
 
 // The report's lines. Without a studio: "Error - no studio data", no lines, false. Lone
 // roommate groups are dropped and hotel packages assigned in the store on the way, as a save

@@ -31,10 +31,23 @@ public:
         return {keys_.size() - 1, true};
     }
 
+    // The key's number, or kNone when it has none.
+    std::size_t Find(const Key& key) const {
+        for (std::size_t slot = SlotOf(key); slots_[slot] != kEmpty;
+             slot = (slot + 1) & (slots_.size() - 1)) {
+            if (keys_[slots_[slot]] == key) {
+                return slots_[slot];
+            }
+        }
+        return kNone;
+    }
+
     std::size_t size() const { return keys_.size(); }
 
+    static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+
 private:
-    static constexpr std::size_t kEmpty = static_cast<std::size_t>(-1);
+    static constexpr std::size_t kEmpty = kNone;
 
     static std::size_t SlotsFor(std::size_t keys) {
         std::size_t slots = 16;
