@@ -49,15 +49,17 @@ public:
     // 0/1 professional gentleman/lady, 2/3 adult amateur, 4/5 youth amateur, 7 anyone else.
     int PersonTypeCode() const;
 
-    int32_t index = 0;
+    // What is looked up for every entry (the number and the package) and the last name come
+    // first, within one line of the processor's cache.
     int32_t number = 0;
+    int32_t dancePackage = -1;  // the package that covers the person's dance entries
     uint8_t version = 2;
     char classLetter = 0;  // 'P', 'A' or 0 (non-competitor)
     char gender = 0;       // 'M', 'F' or 0
     uint8_t youth = 0;
+    int32_t index = 0;
     std::string lastName, firstName, nickname, noteToMC, membershipNumber, ssNumber, seventhText;
     int32_t studioNumber = -1;
-    int32_t dancePackage = -1;  // the package that covers the person's dance entries
     int32_t spareNumber = -1;
     int32_t roommateGroup = -1;
     uint8_t flag1 = 0, flag2 = 0, mealPreference = 0, flag4 = 0;
@@ -104,18 +106,22 @@ public:
     // 'P' for a proficiency level or an age whose name holds "*", else the category's style.
     char EffectiveStyle(const CDanceCategory& category) const;
 
-    int32_t index = 0;
+    // What the report, the statements and every save read of each entry comes first, within
+    // one line of the processor's cache: the rest is read rarely, and a large studio's entries
+    // are read many times over.
     int32_t number = 0;
-    char kind = 0;
     char type = 0;  // F, M, f, m, A, a, P, G
-    int32_t gentleman = -1, lady = -1, coach = -1;
-    std::vector<int32_t> dancers;
-    int32_t owner = -1;
-    int32_t formCode = -1;
-    int32_t carriedNumber = -1;
-    int32_t categoryCode = -1;
     uint8_t dance = 0, level = 0, age = 0;
+    int32_t gentleman = -1, lady = -1;
+    int32_t owner = -1;
+    int32_t categoryCode = -1;
+    int32_t formCode = -1;
     std::string teamName;
+    int32_t index = 0;
+    char kind = 0;
+    int32_t coach = -1;
+    std::vector<int32_t> dancers;
+    int32_t carriedNumber = -1;
     char style = 0;
     char statusLetter = 'N';
     float amount = 0;

@@ -1,13 +1,17 @@
 #include "util/SlabPool.h"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace {
 
 constexpr std::size_t kBlockBytes = 64 * 1024;
+// Each place starts on a line of the processor's cache, so that the fields a record keeps
+// together at its start are read in one.
+constexpr std::size_t kCacheLine = 64;
 
 std::size_t AlignedSize(std::size_t size) {
-    constexpr std::size_t alignment = alignof(std::max_align_t);
-    const std::size_t atLeast = size < sizeof(void*) ? sizeof(void*) : size;
-    return (atLeast + alignment - 1) / alignment * alignment;
+    return (std::max(size, sizeof(void*)) + kCacheLine - 1) / kCacheLine * kCacheLine;
 }
 
 }  // namespace
@@ -26,8 +30,9 @@ void* CSlabPool::Allocate(std::size_t size) {
     }
     if (next_ == end_) {
         const std::size_t slots = kBlockBytes / slotSize_ > 0 ? kBlockBytes / slotSize_ : 1;
-        blocks_.push_back(std::make_unique<std::byte[]>(slots * slotSize_));
-        next_ = blocks_.back().get();
+        blocks_.push_back(std::make_unique<std::byte[]>(slots * slotSize_ + kCacheLine));
+        const auto start = reinterpret_cast<std::uintptr_t>(blocks_.back().get());
+        next_ = blocks_.back().get() + (kCacheLine - start % kCacheLine) % kCacheLine;
         end_ = next_ + slots * slotSize_;
     }
     void* place = next_;

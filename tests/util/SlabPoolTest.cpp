@@ -24,7 +24,7 @@ TEST(SlabPool, RecordsLieSideBySideAFreedPlaceIsReusedAndNoneOverlaps) {
         for (int i = 1; i < 3000; ++i) {
             const auto gap = reinterpret_cast<const char*>(persons[i].get()) -
                              reinterpret_cast<const char*>(persons[i - 1].get());
-            sideBySide += gap > 0 && gap <= static_cast<std::ptrdiff_t>(sizeof(CPersonRecord) + 16);
+            sideBySide += gap > 0 && gap <= static_cast<std::ptrdiff_t>(sizeof(CPersonRecord) + 64);
         }
         EXPECT_GT(sideBySide, 2900);
     }
