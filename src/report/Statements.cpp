@@ -1,5 +1,6 @@
 #include "report/Statements.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <functional>
@@ -113,16 +114,19 @@ private:
     void Collect() {
         std::vector<std::size_t> statementOf(payers_.size(), kNoStatement);
         for (const auto& person : store_.personArray) {
-            const std::size_t payer = payers_.Find(person->number);
-            if (payer != decltype(payers_)::kNone && statementOf[payer] == kNoStatement) {
+            const std::size_t payer =
+                person->number == kStudioAccount ? kNone : payers_.Find(person->number);
+            if (payer != kNone && statementOf[payer] == kNoStatement) {
                 statementOf[payer] = out_.statements.size();
                 out_.statements.push_back(
                     {person->number, person->FormatPersonName(1), PersonKind(*person)});
             }
         }
-        if (const std::size_t studio = payers_.Find(kStudioAccount);
-            studio != decltype(payers_)::kNone) {
-            statementOf[studio] = out_.statements.size();
+        // The studio's account, and whoever should have been left without a statement (no one
+        // is: every payer but the studio is a person of the list).
+        if (std::find(statementOf.begin(), statementOf.end(), kNoStatement) != statementOf.end()) {
+            std::replace(statementOf.begin(), statementOf.end(), kNoStatement,
+                         out_.statements.size());
             out_.statements.push_back({kStudioAccount, "Studio", ""});
         }
         for (const CCharge& charge : charges_) {
@@ -145,12 +149,14 @@ private:
         }
     }
 
+    using CPayers = CDenseNumbering<int, std::hash<int>>;
+    static constexpr std::size_t kNone = CPayers::kNone;
     static constexpr std::size_t kNoStatement = static_cast<std::size_t>(-1);
 
     const CDatabase& store_;
     CStatements& out_;
-    CDenseNumbering<int, std::hash<int>> payers_;  // the payers, in order of their first charge
-    std::vector<CCharge> charges_;                 // in the report's order
+    CPayers payers_;                // the payers, in order of their first charge
+    std::vector<CCharge> charges_;  // in the report's order
 };
 
 // Writes "1234.50" into `buffer`; gives its length.
