@@ -139,4 +139,21 @@ TEST_F(StatementsTest, TheReportWindowOpensThemAndTheyAreSavedAsCsv) {
     EXPECT_EQ(StatementsCsv(statements), "person,name,item,amount\r\n");
 }
 
+// A second record that carries a person's number is never the one found: it gets no statement
+// of its own and takes nobody's lines, and the statements still add up.
+TEST_F(StatementsTest, ASecondRecordOfAPersonsNumberGetsNoStatement) {
+    AddPersonRecord(db, 'M', 'A', 0, "Dan", "Parker").number = kPark;
+    CStatements statements;
+    ASSERT_TRUE(BuildStatements(db, statements));
+    CStringList names;
+    for (const CStatement& statement : statements.statements) {
+        names.push_back(statement.name + " " + std::to_string(statement.lineCount));
+    }
+    EXPECT_EQ(names,
+              (CStringList{"Turner, Michael 2", "Collins, Sarah 3", "Kim, Grace 1", "Park, David 3",
+                           "Chen, Emily 1", "Bennett, Laura 1", "Miller, Jacob 1", "Studio 5"}));
+    EXPECT_TRUE(statements.AddUpToReport());
+    EXPECT_EQ(CentsText(statements.totalCents), "1363.76");
+}
+
 }  // namespace
