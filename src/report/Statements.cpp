@@ -112,11 +112,11 @@ private:
     // number already given its statement gets none. Then each charge goes to its statement's
     // place, in the order the charges came.
     void Collect() {
-        std::vector<std::size_t> statementOf(payers_.size(), kNoStatement);
+        std::vector<std::size_t> statementOf(payers_.size(), kNone);
         for (const auto& person : store_.personArray) {
             const std::size_t payer =
                 person->number == kStudioAccount ? kNone : payers_.Find(person->number);
-            if (payer != kNone && statementOf[payer] == kNoStatement) {
+            if (payer != kNone && statementOf[payer] == kNone) {
                 statementOf[payer] = out_.statements.size();
                 out_.statements.push_back(
                     {person->number, person->FormatPersonName(1), PersonKind(*person)});
@@ -124,9 +124,8 @@ private:
         }
         // The studio's account, and whoever should have been left without a statement (no one
         // is: every payer but the studio is a person of the list).
-        if (std::find(statementOf.begin(), statementOf.end(), kNoStatement) != statementOf.end()) {
-            std::replace(statementOf.begin(), statementOf.end(), kNoStatement,
-                         out_.statements.size());
+        if (std::find(statementOf.begin(), statementOf.end(), kNone) != statementOf.end()) {
+            std::replace(statementOf.begin(), statementOf.end(), kNone, out_.statements.size());
             out_.statements.push_back({kStudioAccount, "Studio", ""});
         }
         for (const CCharge& charge : charges_) {
@@ -150,8 +149,7 @@ private:
     }
 
     using CPayers = CDenseNumbering<int, std::hash<int>>;
-    static constexpr std::size_t kNone = CPayers::kNone;
-    static constexpr std::size_t kNoStatement = static_cast<std::size_t>(-1);
+    static constexpr std::size_t kNone = CPayers::kNone;  // no payer, or no statement yet
 
     const CDatabase& store_;
     CStatements& out_;

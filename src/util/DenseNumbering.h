@@ -19,12 +19,9 @@ public:
         if (2 * (keys_.size() + 1) > slots_.size()) {
             Resize(slots_.size() * 2);
         }
-        std::size_t slot = SlotOf(key);
-        while (slots_[slot] != kEmpty) {
-            if (keys_[slots_[slot]] == key) {
-                return {slots_[slot], false};
-            }
-            slot = (slot + 1) & (slots_.size() - 1);
+        const std::size_t slot = SlotFor(key);
+        if (slots_[slot] != kEmpty) {
+            return {slots_[slot], false};
         }
         slots_[slot] = keys_.size();
         keys_.push_back(key);
@@ -32,15 +29,7 @@ public:
     }
 
     // The key's number, or kNone when it has none.
-    std::size_t Find(const Key& key) const {
-        for (std::size_t slot = SlotOf(key); slots_[slot] != kEmpty;
-             slot = (slot + 1) & (slots_.size() - 1)) {
-            if (keys_[slots_[slot]] == key) {
-                return slots_[slot];
-            }
-        }
-        return kNone;
-    }
+    std::size_t Find(const Key& key) const { return slots_[SlotFor(key)]; }
 
     std::size_t size() const { return keys_.size(); }
 
@@ -48,6 +37,15 @@ public:
 
 private:
     static constexpr std::size_t kEmpty = kNone;
+
+    // The slot that holds the key's number, else the empty slot where it would go.
+    std::size_t SlotFor(const Key& key) const {
+        std::size_t slot = SlotOf(key);
+        while (slots_[slot] != kEmpty && !(keys_[slots_[slot]] == key)) {
+            slot = (slot + 1) & (slots_.size() - 1);
+        }
+        return slot;
+    }
 
     static std::size_t SlotsFor(std::size_t keys) {
         std::size_t slots = 16;
@@ -66,11 +64,7 @@ private:
     void Resize(std::size_t slots) {
         slots_.assign(slots, kEmpty);
         for (std::size_t number = 0; number < keys_.size(); ++number) {
-            std::size_t slot = SlotOf(keys_[number]);
-            while (slots_[slot] != kEmpty) {
-                slot = (slot + 1) & (slots_.size() - 1);
-            }
-            slots_[slot] = number;
+            slots_[SlotFor(keys_[number])] = number;  // the keys differ: an empty slot
         }
         keys_.reserve(slots / 2);
     }

@@ -92,6 +92,15 @@ TEST_F(StatementsTest, EveryPayerRuleAddsUpToTheReportsTotal) {
     };
     EXPECT_EQ(StatementPages(statements), expected);
     EXPECT_TRUE(statements.AddUpToReport());
+    // The window and tavorin-cli show the same pages, an empty line between two.
+    std::string text;
+    for (const CStringList& page : expected) {
+        text += text.empty() ? "" : "\n";
+        for (const std::string& line : page) {
+            text += line + "\n";
+        }
+    }
+    EXPECT_EQ(StatementsText(statements), text);
     // The report told of the missing item; the statements do not tell it again.
     EXPECT_EQ(ui.messages, CStringList{"Package 77 for Collins, Sarah - Gala (1) not found. "
                                        "Price will be set to zero."});
