@@ -27,7 +27,8 @@ private slots:
         const QString setup = folder + QStringLiteral("/Spring.stu");
 
         const std::string corePath = PathFromQt(setup);
-        QCOMPARE(ReadFirstLine(corePath), std::string("stu|1|Spring Open|org@example.org|S|S|S|1"));
+        QCOMPARE(QString::fromStdString(ReadFirstLine(corePath)),
+                 QStringLiteral("stu|1|Spring Open|org@example.org|S|S|S|1\n"));
         QCOMPARE(PathToQt(DirectoryOf(corePath)), folder);
         QCOMPARE(PathToQt(corePath), setup);
 
