@@ -65,6 +65,7 @@ bool ReadDataFileAsIs(CDatabase& store, std::string* whyNot, CMergeLookupMode lo
     CStringList fields;
     std::string piece;
     int lineNumber = 0;
+    int cutAtLine = 0;
     bool pieceOfLongLine = false;
     while (file.ReadPiece(piece)) {
         if (!pieceOfLongLine) {
@@ -75,7 +76,7 @@ bool ReadDataFileAsIs(CDatabase& store, std::string* whyNot, CMergeLookupMode lo
         // that was never finished (a copy or a save that stopped half-way). Merging it would
         // store a person or an entry with fields missing.
         if (file.FileEndsInThisPiece() && !IsNothing(piece)) {
-            store.ui.ShowMessage(DataFileCutMessage(store.dataFileName, lineNumber));
+            cutAtLine = lineNumber;
             break;
         }
         const std::string line = TrimRight(piece);
@@ -145,6 +146,10 @@ bool ReadDataFileAsIs(CDatabase& store, std::string* whyNot, CMergeLookupMode lo
                 groupDancers.push_back(dancer);
             }
         }
+    }
+    // A file that is no studio file at all (its caller says so) is not called cut.
+    if (cutAtLine != 0 && !store.studioArray.empty()) {
+        store.ui.ShowMessage(DataFileCutMessage(store.dataFileName, cutAtLine));
     }
     return file.Error() == 0 ? true : failed();
 }
