@@ -6,6 +6,8 @@
 #include "entries/EntryFormDialogView.h"
 #include "entries/EntryTypeDialog.h"
 #include "entries/EntryTypeDialogView.h"
+#include "persons/ImportSummaryWindow.h"
+#include "persons/ImportSummaryWindowView.h"
 #include "persons/PersonDialog.h"
 #include "persons/PersonDialogView.h"
 #include "persons/PersonListDialog.h"
@@ -50,6 +52,7 @@ std::vector<int> RegisterAll() {
     Register<CEntryFormDialog, CEntryFormDialogView>(claimedTwice);
     Register<CPersonListDialog, CPersonListDialogView>(claimedTwice);
     Register<CPersonDialog, CPersonDialogView>(claimedTwice);
+    Register<CImportSummaryWindow, CImportSummaryWindowView>(claimedTwice);
     Register<CPurchaseListDialog, CPurchaseListDialogView>(claimedTwice);
     Register<CPurchaseDialog, CPurchaseDialogView>(claimedTwice);
     return claimedTwice;

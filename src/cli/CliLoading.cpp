@@ -1,7 +1,9 @@
 #include "cli/CliLoading.h"
 
 #include "data/Database.h"
+#include "formats/DataFileLock.h"
 #include "formats/DataFileReader.h"
+#include "formats/FileReplace.h"
 #include "formats/SetupLoader.h"
 #include "platform/Ui.h"
 #include "util/Files.h"
@@ -26,6 +28,17 @@ bool LoadDataFile(CDatabase& store, const std::string& path) {
         return false;
     }
     return true;
+}
+
+std::unique_ptr<CDataFileLock> LockForWriting(CUi& ui, const std::string& dataFile) {
+    std::string holder;
+    auto lock = CDataFileLock::Take(dataFile, holder);
+    if (!lock) {
+        ui.ShowMessage(OpenElsewhereMessage(dataFile, holder));
+        return nullptr;
+    }
+    RemoveLeftoverReplacement(dataFile);
+    return lock;
 }
 
 int LoadStudioForListing(CDatabase& store, const COperands& operands, bool& csv) {

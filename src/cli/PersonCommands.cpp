@@ -19,14 +19,10 @@ int RunImport(const COperands& operands, CUi& ui) {
     if (!LoadSetup(store, operands[0])) {
         return kExitNotLoaded;
     }
-    // Held until the import is saved, so that the program cannot open the studio meanwhile.
-    std::string holder;
-    const auto lock = CDataFileLock::Take(dataFile, holder);
+    const auto lock = LockForWriting(ui, dataFile);
     if (!lock) {
-        ui.ShowMessage(OpenElsewhereMessage(dataFile, holder));
         return kExitNotLoaded;
     }
-    RemoveLeftoverReplacement(dataFile);
     if (!LoadDataFile(store, dataFile)) {
         return kExitNotLoaded;
     }
@@ -36,8 +32,11 @@ int RunImport(const COperands& operands, CUi& ui) {
     }
     bool saved = true;
     const CImportSummary summary = ImportPersonsAndSave(store, operands[2], saved);
-    std::cout << DisplayTextToUtf8(ImportSummaryText(summary)) << '\n';
-    return summary.readable && saved ? kExitDone : kExitNotLoaded;
+    std::cout << ImportSummaryText(summary) << '\n';
+    if (!summary.readable || !saved) {
+        return kExitNotLoaded;
+    }
+    return ImportTookEveryLine(summary) ? kExitDone : kExitNotAllImported;
 }
 
 int RunPersons(const COperands& operands, CUi& ui) {

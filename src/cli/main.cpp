@@ -10,7 +10,8 @@
 //
 // Messages the program would show go to standard error as "message: TEXT", questions as
 // "question: TEXT", answered No unless --yes is given. Exit status: 0 done, 1 the files could not
-// be loaded or written, 2 wrong usage.
+// be loaded or written (or another Tavorin has the studio open), 2 wrong usage, 3 an import
+// that refused lines or found no person.
 #include <charconv>
 #include <cstdio>
 #ifdef _WIN32
@@ -28,6 +29,7 @@
 #include "cli/StudioJson.h"
 #include "data/Database.h"
 #include "entries/FormsList.h"
+#include "formats/DataFileLock.h"
 #include "formats/DataFileReader.h"
 #include "formats/DataFileWriter.h"
 #include "formats/SetupLoader.h"
@@ -70,7 +72,12 @@ int RunRewrite(const COperands& operands, CUi& ui) {
         return kExitUsage;
     }
     CDatabase store(ui);
-    if (!LoadSetup(store, operands[0]) || !LoadDataFile(store, operands[1])) {
+    if (!LoadSetup(store, operands[0])) {
+        return kExitNotLoaded;
+    }
+    // OUT may be the studio a Tavorin has open (or DATA itself).
+    const auto lock = LockForWriting(ui, operands[2]);
+    if (!lock || !LoadDataFile(store, operands[1])) {
         return kExitNotLoaded;
     }
     return WriteDataFile(store, operands[2]) ? kExitDone : kExitNotLoaded;
@@ -165,6 +172,8 @@ void PrintUsage(std::ostream& out) {
         out << "  tavorin-cli [--yes] " << command.name << ' ' << command.operands << '\n';
     }
     out << "Messages go to standard error; questions are answered No unless --yes is given.\n";
+    out << "Exit status: 0 done, 1 not loaded or not written, 2 wrong usage, 3 an import that\n"
+           "refused lines or found no person.\n";
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "platform/Ui.h"
 #include "util/LineReader.h"
 #include "util/Money.h"
+#include "util/Text.h"
 
 namespace {
 
@@ -19,7 +20,21 @@ bool IsEntryType(char type) {
     return type != 0 && std::string_view("fFmMaAPG").find(type) != std::string_view::npos;
 }
 
+// What may trail a file without being a record: blanks, or the end-of-file mark of DOS tools.
+bool IsNothing(const std::string& piece) {
+    return piece.find_first_not_of(" \t\x1a") == std::string::npos;
+}
+
 }  // namespace
+
+std::string DataFileCutMessage(const std::string& path, int lineNumber) {
+    return FormatText(
+        "The studio data file %s was cut at line %i: it ends in the middle of a "
+        "record. The lines before it were read; that line was left out. Fetch a "
+        "backup of the file before you change anything, as every change saves over "
+        "it.",
+        {path, std::to_string(lineNumber)});
+}
 
 bool ReadDataFile(CDatabase& store, std::string* whyNot, CMergeLookupMode lookupMode) {
     std::error_code ec;
@@ -50,7 +65,21 @@ bool ReadDataFileAsIs(CDatabase& store, std::string* whyNot, CMergeLookupMode lo
     bool firstLine = true;
     CStringList fields;
     std::string piece;
+    int lineNumber = 0;
+    int cutAtLine = 0;
+    bool pieceOfLongLine = false;
     while (file.ReadPiece(piece)) {
+        if (!pieceOfLongLine) {
+            ++lineNumber;
+        }
+        pieceOfLongLine = !file.PieceEndedLine();
+        // Every record ends with its line end: a last line without one is the start of a record
+        // that was never finished (a copy or a save that stopped half-way). Merging it would
+        // store a person or an entry with fields missing.
+        if (file.FileEndsInThisPiece() && !IsNothing(piece)) {
+            cutAtLine = lineNumber;
+            break;
+        }
         const std::string line = TrimRight(piece);
         if (firstLine) {
             store.fieldSeparator = DetectSeparator(line);
@@ -118,6 +147,10 @@ bool ReadDataFileAsIs(CDatabase& store, std::string* whyNot, CMergeLookupMode lo
                 groupDancers.push_back(dancer);
             }
         }
+    }
+    // A file that is no studio file at all (its caller says so) is not called cut.
+    if (cutAtLine != 0 && !store.studioArray.empty()) {
+        store.ui.ShowMessage(DataFileCutMessage(store.dataFileName, cutAtLine));
     }
     return file.Error() == 0 ? true : failed();
 }

@@ -12,6 +12,9 @@ class CDatabase;
 // indexes built for this read; the plain scan gives the same store, only slower.
 bool ReadDataFile(CDatabase& store, std::string* whyNot = nullptr,
                   CMergeLookupMode lookupMode = CMergeLookupMode::kIndexed);
+// What the user is told when the file's last line `lineNumber` has no line end: the reader
+// keeps the lines before it and leaves that one out.
+std::string DataFileCutMessage(const std::string& path, int lineNumber);
 // The same without making the file writable first: for a file that is only looked into (another
 // competition's studio), whose access rights stay as they are.
 bool ReadDataFileAsIs(CDatabase& store, std::string* whyNot = nullptr,

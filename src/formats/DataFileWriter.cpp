@@ -12,7 +12,9 @@
 #include "formats/DataFileLayout.h"
 #include "formats/FileReplace.h"
 #include "platform/Ui.h"
+#include "util/LineReader.h"
 #include "util/Money.h"
+#include "util/Text.h"
 
 namespace {
 
@@ -195,7 +197,17 @@ bool WriteDataFile(CDatabase& store, const std::string& path) {
     // again and again into fresh memory.
     std::string bytes;
     bytes.reserve(ExpectedFileSize(path, store.dataFileName));
-    auto addLine = [&bytes](const std::string& line) {
+    // A line longer than its readers take would come back in pieces, each read as a line of its
+    // own: the record would be lost at the next read. Such a file is not written at all.
+    int lineCount = 0;
+    int tooLongLine = 0;
+    std::size_t tooLongSize = 0;
+    auto addLine = [&](const std::string& line) {
+        ++lineCount;
+        if (line.size() > CLineReader::kMaxWholeLine && tooLongLine == 0) {
+            tooLongLine = lineCount;
+            tooLongSize = line.size();
+        }
         bytes += line;
         bytes += "\r\n";
     };
@@ -263,6 +275,16 @@ bool WriteDataFile(CDatabase& store, const std::string& path) {
     std::string reason;
     std::error_code ignored;
     const bool hadPreviousCopy = std::filesystem::exists(path, ignored);
+    if (tooLongLine != 0) {
+        reason = FormatText(
+            "its line %i would be %i characters long, and a studio data file's "
+            "lines are read back whole only up to %i characters; shorten the "
+            "longest texts",
+            {std::to_string(tooLongLine), std::to_string(tooLongSize),
+             std::to_string(CLineReader::kMaxWholeLine)});
+        store.ui.ShowMessage(DataFileNotSavedMessage(path, reason, hadPreviousCopy));
+        return false;
+    }
     if (!ReplaceFileContents(path, bytes, reason)) {
         store.ui.ShowMessage(DataFileNotSavedMessage(path, reason, hadPreviousCopy));
         return false;

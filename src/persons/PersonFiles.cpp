@@ -1,11 +1,14 @@
 #include "persons/PersonFiles.h"
 
 #include "data/Database.h"
+#include "formats/DataFileWriter.h"
 #include "formats/FileReplace.h"
+#include "persons/ImportSummaryWindow.h"
 #include "persons/PersonImport.h"
 #include "persons/RosterCsv.h"
 #include "platform/Ui.h"
 #include "util/Csv.h"
+#include "util/Files.h"
 #include "util/Text.h"
 
 bool ImportPersonsAsked(CDatabase& store) {
@@ -17,10 +20,21 @@ bool ImportPersonsAsked(CDatabase& store) {
     if (path.empty()) {
         return false;
     }
-    bool saved = true;
-    const CImportSummary summary = ImportPersonsAndSave(store, path, saved);
-    store.ui.ShowMessage(ImportSummaryText(summary));
-    return summary.added > 0;
+    // A roster of thousands takes a while: the work runs with a bar and Cancel, and the file is
+    // written only after it, on the screen's own thread where the writer may speak.
+    CImportSummary summary;
+    store.ui.RunWithProgress(
+        "Importing persons from " + FileNameOf(path) + "...", [&](CProgress& progress) {
+            summary = ImportPersons(store, path, [&](std::size_t done, std::size_t total) {
+                return progress.Report(done, total);
+            });
+        });
+    const int added = summary.added;
+    if (added > 0) {
+        WriteDataFile(store, store.dataFileName);
+    }
+    ShowImportSummary(store.ui, std::move(summary));
+    return added > 0;
 }
 
 bool ExportPersons(const CDatabase& store, const std::string& path, std::string& whyNot) {

@@ -35,59 +35,54 @@ std::string FormatRosterCsv(const CDatabase& store) {
 
 std::vector<CCsvRecord> SplitCsvRecords(const std::string& text, char separator) {
     std::vector<CCsvRecord> records;
-    CCsvRecord record;
-    std::string field;
-    int line = 1;
-    bool quoted = false;
-    bool anything = false;  // the record holds a value or a separator
-    record.lineNumber = line;
-    auto endField = [&] {
-        record.fields.push_back(field);
-        field.clear();
-    };
-    auto endRecord = [&] {
-        endField();
-        if (anything) {
-            records.push_back(record);
+    int lineNumber = 0;
+    for (std::size_t begin = 0; begin < text.size();) {
+        ++lineNumber;
+        // A line ends at CR LF, LF or a CR alone. No name holds a line break, so a quoted value
+        // ends with its line: a stray quote costs its own line and no other.
+        std::size_t end = text.find_first_of("\r\n", begin);
+        if (end == std::string::npos) {
+            end = text.size();
         }
-        record = CCsvRecord{};
-        record.lineNumber = line;
-        anything = false;
-    };
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (quoted) {
-            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
-                field += '"';
-                ++i;
-            } else if (c == '"') {
-                quoted = false;
-            } else {
-                if (c == '\n') {
-                    ++line;
+        const std::size_t next =
+            end + (end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n' ? 2 : 1);
+        if (end == begin) {
+            begin = next;
+            continue;
+        }
+        CCsvRecord record;
+        record.lineNumber = lineNumber;
+        std::string field;
+        bool quoted = false;
+        bool atFieldStart = true;
+        for (std::size_t i = begin; i < end; ++i) {
+            const char c = text[i];
+            if (quoted) {
+                if (c == '"' && i + 1 < end && text[i + 1] == '"') {
+                    field += '"';
+                    ++i;
+                } else if (c == '"') {
+                    quoted = false;
+                } else {
+                    field += c;
                 }
+            } else if (c == '"' && atFieldStart) {
+                quoted = true;
+                atFieldStart = false;
+            } else if (c == separator) {
+                record.fields.push_back(field);
+                field.clear();
+                atFieldStart = true;
+            } else {
+                // A quote inside a value (O"Brien) is one of its characters.
                 field += c;
+                atFieldStart = false;
             }
-        } else if (c == '"') {
-            quoted = true;
-            anything = true;
-        } else if (c == separator) {
-            endField();
-            anything = true;
-        } else if (c == '\r' || c == '\n') {
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-                ++i;
-            }
-            ++line;
-            endRecord();
-        } else {
-            field += c;
-            anything = true;
         }
-    }
-    record.unclosedQuote = quoted;
-    if (anything || !field.empty()) {
-        endRecord();
+        record.fields.push_back(field);
+        record.unclosedQuote = quoted;
+        records.push_back(std::move(record));
+        begin = next;
     }
     return records;
 }

@@ -27,14 +27,14 @@ std::string PersonTypeText(const CPersonRecord& person);
 // Every person in store order, in UTF-8 with CR LF line ends.
 std::string FormatRosterCsv(const CDatabase& store);
 
-// One line of a CSV file as read: its values and the number of the file line it starts on (a
-// quoted value may run over several lines).
+// One line of a CSV roster as read: its values and its line number in the file.
 struct CCsvRecord {
     int lineNumber = 0;
     std::vector<std::string> fields;
-    bool unclosedQuote = false;  // the file ended inside a quoted value
+    bool unclosedQuote = false;  // the line ended inside a quoted value
 };
-// Splits `text` into records; lines holding nothing at all are left out.
+// Splits `text` into records, one a line: a quoted value never runs over a line end. Lines
+// holding nothing at all are left out.
 std::vector<CCsvRecord> SplitCsvRecords(const std::string& text, char separator);
 // The separator of the header line: a comma, or the semicolon or tab some spreadsheets write
 // when that is what the line holds.

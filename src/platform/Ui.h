@@ -1,11 +1,21 @@
 #pragma once
 // The user-interface port: everything the core asks of the screen. The Qt adapter implements it
 // for the desktop program; tests use a scripted double.
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <vector>
 
 class CDialogModel;
+
+// How far a long work is, told by the work; the user may ask it to stop.
+class CProgress {
+public:
+    virtual ~CProgress() = default;
+    // `done` of `total` steps; false once the user has asked to stop (the work then ends and
+    // undoes what it did).
+    virtual bool Report(std::size_t done, std::size_t total) = 0;
+};
 
 // Dialog results, as the dialog buttons report them.
 constexpr int IDOK = 1;
@@ -27,6 +37,11 @@ public:
     // that lasts beyond a quarter of a second shows a window saying `what`. Returns when the
     // work is done. Here it runs in place under the wait cursor.
     virtual void RunBusy(const std::string& what, const std::function<void()>& work);
+    // Runs `work` as RunBusy does; a work that lasts beyond a moment shows `what` with a bar of
+    // its progress and a Cancel button, which makes the next Report return false. Here it runs in
+    // place and is never stopped.
+    virtual void RunWithProgress(const std::string& what,
+                                 const std::function<void(CProgress&)>& work);
     // Runs the dialog that shows `model` modally; returns IDOK, IDCANCEL or a dialog's own result.
     virtual int RunDialog(CDialogModel& model) = 0;
     // Opens the help at a context number (0x20000 + a dialog's resource number).
@@ -75,6 +90,15 @@ public:
 private:
     CUi& ui_;
 };
+
+inline void CUi::RunWithProgress(const std::string& what,
+                                 const std::function<void(CProgress&)>& work) {
+    class CNeverStopped : public CProgress {
+    public:
+        bool Report(std::size_t, std::size_t) override { return true; }
+    } progress;
+    RunBusy(what, [&] { work(progress); });
+}
 
 inline void CUi::RunBusy(const std::string&, const std::function<void()>& work) {
     CWaitCursor wait(*this);

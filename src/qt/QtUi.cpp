@@ -124,6 +124,66 @@ void CQtUi::RunBusy(const std::string& what, const std::function<void()>& work) 
     worker.join();
 }
 
+void CQtUi::RunWithProgress(const std::string& what, const std::function<void(CProgress&)>& work) {
+    // The work tells its progress from its own thread; the screen's thread shows it every tenth
+    // of a second and hands Cancel back through the next report.
+    class CSharedProgress : public CProgress {
+    public:
+        bool Report(std::size_t done, std::size_t total) override {
+            done_ = done;
+            total_ = total;
+            return !cancelled;
+        }
+        std::atomic<std::size_t> done_ = 0;
+        std::atomic<std::size_t> total_ = 0;
+        std::atomic<bool> cancelled = false;
+    } shared;
+    CWaitCursor wait(*this);
+    QEventLoop loop;
+    std::atomic<bool> finished = false;
+    std::thread worker([&] {
+        work(shared);
+        finished = true;
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    QProgressDialog progress(ToQt(what), QStringLiteral("Cancel"), 0, 100, CurrentParent());
+    progress.setWindowTitle(MessageBoxCaption());
+    progress.setWindowModality(Qt::ApplicationModal);
+    progress.setMinimumDuration(std::numeric_limits<int>::max());
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    progress.hide();
+    QObject::connect(&progress, &QProgressDialog::canceled, [&shared, &progress] {
+        shared.cancelled = true;
+        progress.setLabelText(QStringLiteral("Cancelling..."));
+    });
+    QTimer show;
+    show.setSingleShot(true);
+    QObject::connect(&show, &QTimer::timeout, &progress, [&progress, &loop] {
+        progress.show();
+        QApplication::setOverrideCursor(Qt::ArrowCursor);  // the bar has a button to press
+        loop.quit();                                       // to take input again, for Cancel
+    });
+    show.start(250);
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, &progress, [&shared, &progress] {
+        const std::size_t total = shared.total_;
+        if (total > 0 && !shared.cancelled) {
+            progress.setValue(static_cast<int>(shared.done_ * 100 / total));
+        }
+    });
+    tick.start(100);
+    // Until the bar shows, no click reaches the windows behind it; then only Cancel can.
+    while (!finished) {
+        loop.exec(progress.isVisible() ? QEventLoop::AllEvents
+                                       : QEventLoop::ExcludeUserInputEvents);
+    }
+    worker.join();
+    if (!show.isActive()) {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
 int CQtUi::RunDialog(CDialogModel& model) {
     auto view = CreateDialogView(model, *this, CurrentParent());
     if (!view) {

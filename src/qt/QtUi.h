@@ -22,6 +22,8 @@ public:
     // The work runs on a thread of its own while an event loop without user input keeps the
     // windows painted; after a quarter of a second a progress window without buttons says `what`.
     void RunBusy(const std::string& what, const std::function<void()>& work) override;
+    void RunWithProgress(const std::string& what,
+                         const std::function<void(CProgress&)>& work) override;
     int RunDialog(CDialogModel& model) override;
     void OpenHelp(unsigned context) override;
     // Starts in the folder of the setup file chosen last time, and remembers the new one.

@@ -17,28 +17,50 @@ void AppendUtf8(std::string& out, char32_t c) {
     } else if (c < 0x800) {
         out += static_cast<char>(0xC0 | (c >> 6));
         out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
+    } else if (c < 0x10000) {
         out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
         out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (c & 0x3F));
     }
 }
 
 char Cp1252Of(char32_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-        return static_cast<char>(c);
-    }
-    for (size_t i = 0; i < kHighControls.size(); ++i) {
-        if (kHighControls[i] == c) {
-            return static_cast<char>(0x80 + i);
-        }
-    }
-    return '?';
+    char byte = '?';
+    return Cp1252ByteOf(c, byte) ? byte : '?';
 }
 
 // Decodes one character at `pos`. On a malformed sequence returns false and sets `length` to the
 // bytes to skip: the lead byte and the continuation bytes that still fitted it, so that one bad
 // sequence gives one replacement.
+}  // namespace
+
+bool Cp1252ByteOf(char32_t c, char& byte) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+        byte = static_cast<char>(c);
+        return true;
+    }
+    for (size_t i = 0; i < kHighControls.size(); ++i) {
+        if (kHighControls[i] == c) {
+            byte = static_cast<char>(0x80 + i);
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string Utf8Of(char32_t c) {
+    std::string out;
+    AppendUtf8(out, c);
+    return out;
+}
+
+namespace {
+
 bool DecodeUtf8(const std::string& text, size_t pos, char32_t& c, size_t& length) {
     const auto byte = [&](size_t i) { return static_cast<uint8_t>(text[i]); };
     const uint8_t lead = byte(pos);
@@ -82,6 +104,10 @@ bool DecodeUtf8(const std::string& text, size_t pos, char32_t& c, size_t& length
 }
 
 }  // namespace
+
+bool DecodeUtf8At(const std::string& text, size_t pos, char32_t& c, size_t& length) {
+    return DecodeUtf8(text, pos, c, length);
+}
 
 std::string Cp1252ToUtf8(const std::string& text) {
     std::string out;

@@ -15,3 +15,11 @@ std::string Utf8ToCp1252(const std::string& text);
 std::string DisplayTextToUtf8(const std::string& text);
 
 bool IsValidUtf8(const std::string& text);
+
+// One character of UTF-8 `text` at `pos`: false for a malformed sequence, `length` then being the
+// bytes that make up the bad sequence (one replacement for each).
+bool DecodeUtf8At(const std::string& text, size_t pos, char32_t& c, size_t& length);
+// The code page's byte for `c`, or false when the code page has no such character.
+bool Cp1252ByteOf(char32_t c, char& byte);
+// `c` in UTF-8.
+std::string Utf8Of(char32_t c);

@@ -26,6 +26,7 @@ CLineReader::~CLineReader() {
 
 bool CLineReader::ReadPiece(std::string& piece) {
     piece.clear();
+    endedLine_ = false;
     if (file_ == nullptr) {
         return false;
     }
@@ -41,12 +42,12 @@ bool CLineReader::ReadPiece(std::string& piece) {
         }
         ++taken;
         if (c == '\r') {
+            // CR LF, or a CR alone: either ends the line.
             const int next = std::getc(file_);
-            if (next == '\n') {
-                c = '\n';
-            } else if (next != EOF) {
+            if (next != '\n' && next != EOF) {
                 std::ungetc(next, file_);
             }
+            c = '\n';
         }
         if (c == '\0') {
             cut = true;
@@ -55,7 +56,16 @@ bool CLineReader::ReadPiece(std::string& piece) {
             piece += static_cast<char>(c);
         }
         if (c == '\n') {
+            endedLine_ = true;
             break;
+        }
+    }
+    if (!endedLine_ && taken > 0) {
+        const int next = std::getc(file_);
+        if (next == EOF) {
+            endedUnfinished_ = !std::ferror(file_);
+        } else {
+            std::ungetc(next, file_);
         }
     }
     return taken > 0;

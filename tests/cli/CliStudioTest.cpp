@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <nlohmann/json.hpp>
 
+#include "formats/DataFileLock.h"
 #include "support/CliRun.h"
 #include "support/StudioFixtures.h"
 #include "util/SystemPath.h"
@@ -128,3 +129,25 @@ TEST(CliStudio, AFolderNamedInTheOldCodePageIsExportedAsText) {
 }
 
 }  // namespace
+
+// A rewrite over the studio a Tavorin has open would be undone by the program's next save (or
+// undo the program's work): it is refused while the lock is held, and done once it is free.
+TEST(CliStudio, RewriteRefusesAStudioFileThatATavorinHasOpen) {
+    CTempDir dir;
+    const std::string open = dir.File("SpringFestival_Open.tvr");
+    const std::string openBytes = "ST|Open Studio||||||||||M|R|0|3.1.2025.9.0.0|\r\n";
+    WriteFileBytes(open, openBytes);
+    {
+        std::string holder;
+        const auto lock = CDataFileLock::Take(open, holder);
+        ASSERT_NE(lock, nullptr);
+        const CRun refused = RunCli("rewrite '" + kSetup + "' '" + kStudio + "' '" + open + "'");
+        EXPECT_EQ(refused.status, 1);
+        EXPECT_NE(refused.err.find("is open in another Tavorin"), std::string::npos) << refused.err;
+        EXPECT_EQ(ReadFileBytes(open), openBytes);
+    }
+    const CRun run = RunCli("rewrite '" + kSetup + "' '" + kStudio + "' '" + open + "'");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(ReadFileBytes(open), ReadFileBytes(kStudio));
+    EXPECT_FALSE(std::filesystem::exists(CDataFileLock::LockPathFor(open)));
+}

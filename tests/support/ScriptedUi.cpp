@@ -42,6 +42,23 @@ void CScriptedUi::RunBusy(const std::string& what, const std::function<void()>& 
     --busyDepth;
 }
 
+void CScriptedUi::RunWithProgress(const std::string& what,
+                                  const std::function<void(CProgress&)>& work) {
+    log.push_back("progress: " + what);
+    class CScriptedProgress : public CProgress {
+    public:
+        explicit CScriptedProgress(CScriptedUi& ui) : ui_(ui) {}
+        bool Report(std::size_t done, std::size_t total) override {
+            ui_.progressReports.push_back(std::to_string(done) + "/" + std::to_string(total));
+            return static_cast<int>(ui_.progressReports.size()) != ui_.cancelAtReport;
+        }
+
+    private:
+        CScriptedUi& ui_;
+    } progress(*this);
+    work(progress);
+}
+
 bool CScriptedUi::AskYesNo(const std::string& text) {
     log.push_back("question: " + text);
     if (script_.empty() || !script_.front().isQuestion) {

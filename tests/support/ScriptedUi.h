@@ -36,6 +36,13 @@ public:
     void EndWaitCursor() override { --waitDepth; }
     // Logs "busy: <what>" and runs the work in place, counted in `busyDepth` meanwhile.
     void RunBusy(const std::string& what, const std::function<void()>& work) override;
+    // Logged as "progress: WHAT"; the user presses Cancel at the report numbered
+    // `cancelAtReport` (counted from 1; 0 never).
+    void RunWithProgress(const std::string& what,
+                         const std::function<void(CProgress&)>& work) override;
+    int cancelAtReport = 0;
+    // Every report the work made, as "done/total".
+    std::vector<std::string> progressReports;
     int RunDialog(CDialogModel& model) override;
     void OpenHelp(unsigned context) override { helpContexts.push_back(context); }
     // The file dialog answers `setupFileAnswer`; unset, the dialog was not expected.
