@@ -36,6 +36,7 @@ struct CStatement {
     std::size_t firstLine = 0;  // its lines in CStatements::lines
     std::size_t lineCount = 0;
     int64_t totalCents = 0;
+    std::string addressee;  // "First Last", or empty for the studio
 };
 
 struct CStatements {
@@ -61,6 +62,9 @@ bool BuildStatements(CDatabase& store, CStatements& statements);
 
 // "1234.50": cents with two decimals and a point.
 std::string CentsText(int64_t cents);
+
+// "Check: equal to the summary report's approximate total due, 2307.50." or why not.
+std::string StatementsCheckText(const CStatements& statements);
 
 // One page per statement (a heading, its lines, its total); the last page ends with the total of
 // all statements and the check against the report. Only kStatementsPricesHidden when hidden.

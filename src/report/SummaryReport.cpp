@@ -32,12 +32,12 @@ std::string Unsigned(int value) {
 
 class CReportBuilder {
 public:
-    CReportBuilder(CDatabase& store, CLineSink& sink)
-        : store_(store), sink_(sink), pricesShown_(store.showDancePrices == 1) {}
+    CReportBuilder(CDatabase& store, CLineSink& sink, std::vector<CReportLine>* rows)
+        : store_(store), sink_(sink), rows_(rows), pricesShown_(store.showDancePrices == 1) {}
 
     void Build() {
         store_.DropLoneRoomGroups();
-        Add(store_.studioArray.front()->name);
+        Add(store_.studioArray.front()->name, CReportLineKind::Studio);
         AddHeading("Persons attending competition:");
         AddPersons();
         AddHeading("Dance entries:");
@@ -52,19 +52,35 @@ public:
         AddPurchases();
         Add("");
         if (pricesShown_) {
-            Add("Approximate total due: " + FormatAmount(charges_.TotalDue()) +
-                ", *The final amount due will be provided by organizer invoice*");
+            const std::string total = FormatAmount(charges_.TotalDue());
+            const char* const note = "*The final amount due will be provided by organizer invoice*";
+            Add("Approximate total due: " + total + ", " + note, CReportLineKind::Total,
+                "Approximate total due:", total);
+            Row(CReportLineKind::Text, note, "");
         }
         AddRoomingList();
     }
 
 private:
-    void Add(std::string_view line) { sink_.Line(line); }
+    // The line, and its row as the line itself unless `text` or `amount` say otherwise.
+    void Add(std::string_view line, CReportLineKind kind = CReportLineKind::Text,
+             std::string_view text = {}, std::string_view amount = {}) {
+        sink_.Line(line);
+        if (line.empty()) {
+            kind = CReportLineKind::Blank;
+        }
+        Row(kind, text.empty() && amount.empty() ? line : text, amount);
+    }
+    void Row(CReportLineKind kind, std::string_view text, std::string_view amount) {
+        if (rows_ != nullptr) {
+            rows_->push_back({kind, std::string(text), std::string(amount)});
+        }
+    }
 
     // An empty line, the heading and another empty line.
     void AddHeading(const char* heading) {
         Add("");
-        Add(heading);
+        Add(heading, CReportLineKind::Heading);
         Add("");
     }
 
@@ -106,7 +122,7 @@ private:
                     Add("");
                 }
                 groupSubtotal = 0;
-                Add(label);
+                Add(label, CReportLineKind::Couple);
                 previousLabel = label;
             }
             first = false;
@@ -119,13 +135,17 @@ private:
                 line_ += Amount9(fee);
                 line_ += ' ';
             }
+            const std::size_t textStart = line_.size();
             AppendEntryDescription(line_, store_, *entry, true);
-            Add(line_);
+            Add(line_, CReportLineKind::Entry, std::string_view(line_).substr(textStart),
+                pricesShown_ ? FormatAmount(fee) : std::string());
         }
         if (!charges_.entries.empty() && pricesShown_) {
             AddSubtotal(groupSubtotal);
-            Add("Approximate subtotal for " + std::to_string(danceCount) + " dances, " +
-                Amount9(danceTotal));
+            const std::string text =
+                "Approximate subtotal for " + std::to_string(danceCount) + " dances,";
+            Add(text + " " + Amount9(danceTotal), CReportLineKind::Subtotal, text,
+                FormatAmount(danceTotal));
         }
     }
 
@@ -133,7 +153,7 @@ private:
         if (pricesShown_) {
             line_.assign("Subtotal ");
             line_ += Amount9(subtotal);
-            Add(line_);
+            Add(line_, CReportLineKind::Subtotal, "Subtotal", FormatAmount(subtotal));
         }
     }
 
@@ -162,7 +182,8 @@ private:
                 line_ += ' ';
             }
             line_ += what;
-            Add(line_);
+            Add(line_, CReportLineKind::Entry, what,
+                pricesShown_ ? FormatAmount(price.value_or(0.0f)) : std::string());
         }
     }
 
@@ -197,6 +218,7 @@ private:
 
     CDatabase& store_;
     CLineSink& sink_;
+    std::vector<CReportLine>* rows_;  // none unless a printed document is made
     const bool pricesShown_;
     std::vector<int> roomGroups_;  // in order of first appearance
     std::unordered_map<int, std::vector<const CPersonRecord*>> roommates_;  // in person order
@@ -217,13 +239,13 @@ const char* PersonKind(const CPersonRecord& person) {
 
 namespace {
 
-bool BuildReport(CDatabase& store, CLineSink& sink) {
+bool BuildReport(CDatabase& store, CLineSink& sink, std::vector<CReportLine>* rows = nullptr) {
     if (store.studioArray.empty()) {
         store.ui.ShowMessage("Error - no studio data");
         return false;
     }
     const CLookupScope lookups(store);
-    CReportBuilder(store, sink).Build();
+    CReportBuilder(store, sink, rows).Build();
     return true;
 }
 
@@ -232,6 +254,11 @@ bool BuildReport(CDatabase& store, CLineSink& sink) {
 bool BuildSummaryReport(CDatabase& store, CStringList& lines) {
     CLinesSink sink(lines);
     return BuildReport(store, sink);
+}
+
+bool BuildSummaryReport(CDatabase& store, CStringList& lines, std::vector<CReportLine>& rows) {
+    CLinesSink sink(lines);
+    return BuildReport(store, sink, &rows);
 }
 
 std::string SummaryReportPath(CDatabase& store) {
@@ -271,12 +298,14 @@ void SummaryReport(CDatabase& store, char mode, std::string& output) {
         return;
     }
     CStringList lines;
-    if (!BuildSummaryReport(store, lines)) {
+    std::vector<CReportLine> rows;
+    if (!BuildSummaryReport(store, lines, rows)) {
         return;
     }
     switch (mode) {
         case 'S': {
             CReportWindow window(store.ui, CReportWindow::kSummaryCaption, lines);
+            window.OfferDocument(std::move(rows));
             std::string fileName = "SummaryReport_";
             fileName += store.StudioFileNamePart();
             window.SuggestFileName(std::move(fileName));
