@@ -1,5 +1,7 @@
 #include "report/DocumentPrintView.h"
 
+#include <algorithm>
+
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPageSize>

@@ -99,7 +99,9 @@ void CReportWindow::OnPdfMade(const std::string& path, const std::string& pdf, b
 }
 
 CPageDocument CReportWindow::Document(CPaper paper) const {
-    return ReportDocument(DocumentHeaderOf(*store_, TodayAtNoon()), documentRows_, paper);
+    const CDocumentHeader header =
+        store_ != nullptr ? DocumentHeaderOf(*store_, TodayAtNoon()) : CDocumentHeader{};
+    return ReportDocument(header, documentRows_, paper);
 }
 
 void CReportWindow::SaveDocumentPdf(const std::string& path, CPaper paper) {

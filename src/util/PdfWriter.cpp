@@ -1,6 +1,5 @@
 #include "util/PdfWriter.h"
 
-#include <cstdio>
 #include <vector>
 
 namespace {
@@ -31,9 +30,10 @@ void AppendPdfString(std::string& out, std::string_view text) {
             out += '\\';
             out += c;
         } else if (byte < 0x20 || byte >= 0x7f) {
-            char octal[5];
-            std::snprintf(octal, sizeof octal, "\\%03o", byte);
-            out += octal;
+            out += '\\';
+            out += static_cast<char>('0' + (byte >> 6));
+            out += static_cast<char>('0' + ((byte >> 3) & 7));
+            out += static_cast<char>('0' + (byte & 7));
         } else {
             out += c;
         }
@@ -75,9 +75,11 @@ public:
         const std::size_t xref = out_.size();
         out_ += "xref\n0 " + std::to_string(offsets_.size() + 1) + "\n0000000000 65535 f \n";
         for (const std::size_t offset : offsets_) {
-            char entry[24];
-            std::snprintf(entry, sizeof entry, "%010zu 00000 n \n", offset);
-            out_ += entry;
+            // Ten digits, zeros in front, as the cross-reference table's fixed lines want.
+            std::string digits = std::to_string(offset);
+            out_.append(digits.size() < 10 ? 10 - digits.size() : 0, '0');
+            out_ += digits;
+            out_ += " 00000 n \n";
         }
         out_ += "trailer\n<< /Size " + std::to_string(offsets_.size() + 1) + " /Root " +
                 std::to_string(root) + " 0 R /Info " + std::to_string(info) +
