@@ -9,6 +9,7 @@
 #include "platform/Ui.h"
 #include "report/DocumentLayout.h"
 #include "util/CodePage.h"
+#include "util/Money.h"
 #include "util/PdfWriter.h"
 #include "util/SafeFileName.h"
 #include "util/SystemPath.h"
@@ -51,9 +52,9 @@ void AddStatement(CDocumentLayout& layout, const CDocumentHeader& header,
     layout.AddBlock(rows, true);
     for (const CStatementLine& line : statements.LinesOf(statement)) {
         layout.AddRow(
-            {CRowStyle::Plain, std::string(statements.items[line.item]), CentsText(line.cents)});
+            {CRowStyle::Plain, std::string(statements.items[line.item]), FormatCents(line.cents)});
     }
-    layout.AddRow({CRowStyle::Total, "Total", CentsText(statement.totalCents)});
+    layout.AddRow({CRowStyle::Total, "Total", FormatCents(statement.totalCents)});
 }
 
 void AddSummary(CDocumentLayout& layout, const CDocumentHeader& header,
@@ -69,10 +70,10 @@ void AddSummary(CDocumentLayout& layout, const CDocumentHeader& header,
         layout.AddRow({CRowStyle::Plain, "Nobody is charged anything."});
     }
     for (const CStatement& statement : statements.statements) {
-        layout.AddRow({CRowStyle::Plain, statement.name, CentsText(statement.totalCents)});
+        layout.AddRow({CRowStyle::Plain, statement.name, FormatCents(statement.totalCents)});
     }
     layout.AddBlock(
-        {{CRowStyle::Total, "Total of all statements:", CentsText(statements.totalCents)},
+        {{CRowStyle::Total, "Total of all statements:", FormatCents(statements.totalCents)},
          {CRowStyle::Plain, StatementsCheckText(statements)}},
         true);
 }

@@ -49,7 +49,7 @@ struct CStatements {
     // The lines' texts, in one piece; both halves of an entry share theirs.
     CTextTable items;
     int64_t totalCents = 0;
-    std::string reportTotal;  // the report's "Approximate total due", as it shows it
+    int64_t reportTotalCents = 0;  // the report's "Approximate total due", as it adds it up
     bool AddUpToReport() const;
     std::span<const CStatementLine> LinesOf(const CStatement& statement) const {
         return std::span(lines).subspan(statement.firstLine, statement.lineCount);
@@ -59,9 +59,6 @@ struct CStatements {
 // False without a studio (the report's message has been shown). Hotel packages are assigned in
 // the store on the way, as the report does, since they decide the surcharges.
 bool BuildStatements(CDatabase& store, CStatements& statements);
-
-// "1234.50": cents with two decimals and a point.
-std::string CentsText(int64_t cents);
 
 // "Check: equal to the summary report's approximate total due, 2307.50." or why not.
 std::string StatementsCheckText(const CStatements& statements);

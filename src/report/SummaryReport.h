@@ -2,6 +2,7 @@
 // The summary report: the studio's check of its own data and the text that goes to the
 // organizer beside the data file. Persons with their entry counts, the dance entries under their
 // couples, the purchases, the approximate amount due and the rooming list.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,11 @@ struct CReportLine {
 
 // The report's lines, and the same lines as `rows` for a printed document.
 bool BuildSummaryReport(CDatabase& store, CStringList& lines, std::vector<CReportLine>& rows);
+
+// The report's "Approximate total due" in cents, added up by the report as it makes its lines,
+// with no message shown and no line kept; 0 without a studio. The statements check their own
+// total against it.
+int64_t SummaryReportTotal(CDatabase& store);
 
 // Where mode 'F' writes the report: "SummaryReport_<studio>.txt" beside the setup file.
 std::string SummaryReportPath(CDatabase& store);

@@ -12,6 +12,7 @@
 #include "report/SummaryReport.h"
 #include "support/PdfText.h"
 #include "support/StudioFixtures.h"
+#include "util/Money.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ protected:
         db.personArray.front()->lastName =
             "\xd1\xfa\xf1"
             "ez";
-        db.FindCategory(kLatin)->adultExtraFee = 20.25f;
+        db.FindCategory(kLatin)->adultExtraFee = 2025;
         AddLatin(1, 'A', kPark, kCollins);    // 58.25: Park 29.13, Collins 29.12
         AddLatin(2, 'A', kPark, kCollins);    // again: Park 58.26 in all, Collins 58.24
         AddLatin(1, 'M', kTurner, kCollins);  // the student Turner pays
@@ -108,7 +109,7 @@ TEST_F(StatementDocumentsTest, EachDancerGetsAFileWithTheirCentsAndNothingIsRepl
     std::size_t page = 0;
     for (const CStatementFile& file : files) {
         SCOPED_TRACE(file.name);
-        const std::string total = CentsText(file.statement->totalCents);
+        const std::string total = FormatCents(file.statement->totalCents);
         const std::string own = PdfFileText((dir.Path() / file.name).string());
         EXPECT_NE(own.find("\nTotal"), std::string::npos);
         EXPECT_NE(own.find(total + "\n", own.find("\nTotal")), std::string::npos) << own;
@@ -126,7 +127,7 @@ TEST_F(StatementDocumentsTest, EachDancerGetsAFileWithTheirCentsAndNothingIsRepl
     EXPECT_NE(park.find("58.26\n"), std::string::npos);
     EXPECT_NE(allText.find("Summary of the statements"), std::string::npos);
     EXPECT_NE(allText.find("Check: equal to the summary report's approximate total due, " +
-                           statements.reportTotal + "."),
+                           FormatCents(statements.reportTotalCents) + "."),
               std::string::npos)
         << allText;
     EXPECT_NE(allText.find("Page 5 of 5"), std::string::npos);
