@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ make libgtest-dev libgmock-dev nlohmann-json3-dev
           qt6-base-dev libgl-dev xvfb xauth fonts-dejavu-core clang libclang-rt-14-dev
-          dpkg-dev file desktop-file-utils appstream lintian)
+          dpkg-dev file desktop-file-utils appstream lintian poppler-utils)
 [ $# -gt 0 ] && packages=("$@")
 missing=()
 for p in "${packages[@]}"; do

@@ -3,10 +3,10 @@
 //   tavorin-cli [--yes] export SETUP.stu [DATA.tvr]
 //   tavorin-cli [--yes] rewrite SETUP.stu DATA.tvr OUT.tvr
 //   tavorin-cli [--yes] forms SETUP.stu DATA.tvr [PERSON]
-//   tavorin-cli [--yes] report SETUP.stu DATA.tvr
+//   tavorin-cli [--yes] report SETUP.stu DATA.tvr [--pdf FILE]
 //   tavorin-cli [--yes] import SETUP.stu DATA.tvr FROM
 //   tavorin-cli [--yes] persons SETUP.stu DATA.tvr [--csv]
-//   tavorin-cli [--yes] statements SETUP.stu DATA.tvr [--csv]
+//   tavorin-cli [--yes] statements SETUP.stu DATA.tvr [--csv | --pdf-folder DIR]
 //
 // Messages the program would show go to standard error as "message: TEXT", questions as
 // "question: TEXT", answered No unless --yes is given. Exit status: 0 done, 1 the files could not
@@ -32,11 +32,15 @@
 #include "formats/DataFileLock.h"
 #include "formats/DataFileReader.h"
 #include "formats/DataFileWriter.h"
+#include "formats/FileReplace.h"
 #include "formats/SetupLoader.h"
+#include "report/ReportDocument.h"
+#include "report/StatementDocuments.h"
 #include "report/Statements.h"
 #include "report/SummaryReport.h"
 #include "util/CodePage.h"
 #include "util/Files.h"
+#include "util/PdfWriter.h"
 #include "util/SystemPath.h"
 
 namespace {
@@ -113,9 +117,39 @@ int RunForms(const COperands& operands, CUi& ui) {
     return kExitDone;
 }
 
-// Prints the summary report as the studio sees it in step 5, one line each.
-int RunReport(const COperands& operands, CUi& ui) {
-    if (operands.size() != 2) {
+// The paper of the user's locale, as the desktop program chooses it.
+CPaper LocalePaper() {
+    for (const char* variable : {"LC_ALL", "LC_PAPER", "LANG"}) {
+        const std::string name = EnvironmentValue(variable);
+        if (!name.empty()) {
+            return PaperForTerritory(TerritoryOfLocaleName(name));
+        }
+    }
+    return PaperForTerritory("");
+}
+
+// Takes "OPTION VALUE" out of the operands; false when the option is there without a value.
+bool TakeOption(COperands& operands, const char* option, std::string& value) {
+    for (std::size_t k = 0; k < operands.size(); ++k) {
+        if (operands[k] == option) {
+            if (k + 1 >= operands.size()) {
+                return false;
+            }
+            value = operands[k + 1];
+            operands.erase(operands.begin() + static_cast<std::ptrdiff_t>(k),
+                           operands.begin() + static_cast<std::ptrdiff_t>(k + 2));
+            return true;
+        }
+    }
+    return true;
+}
+
+// Prints the summary report as the studio sees it in step 5, one line each; with --pdf FILE
+// writes it as a printed document instead.
+int RunReport(const COperands& given, CUi& ui) {
+    COperands operands = given;
+    std::string pdfPath;
+    if (!TakeOption(operands, "--pdf", pdfPath) || operands.size() != 2) {
         return kExitUsage;
     }
     CDatabase store(ui);
@@ -123,8 +157,20 @@ int RunReport(const COperands& operands, CUi& ui) {
         return kExitNotLoaded;
     }
     CStringList lines;
-    if (!BuildSummaryReport(store, lines)) {
+    std::vector<CReportLine> rows;
+    if (!BuildSummaryReport(store, lines, rows)) {
         return kExitNotLoaded;
+    }
+    if (!pdfPath.empty()) {
+        const std::string pdf =
+            PdfBytes(ReportDocument(DocumentHeaderOf(store, TodayAtNoon()), rows, LocalePaper()));
+        std::string whyNot;
+        if (!ReplaceFileContents(pdfPath, pdf, whyNot)) {
+            ui.ShowMessage("The report could not be written to " + pdfPath + " (" + whyNot + ").");
+            return kExitNotLoaded;
+        }
+        ui.ShowInformation("The report was written to " + pdfPath + ".");
+        return kExitDone;
     }
     for (const auto& line : lines) {
         std::cout << Cp1252ToUtf8(line) << '\n';
@@ -132,16 +178,35 @@ int RunReport(const COperands& operands, CUi& ui) {
     return kExitDone;
 }
 
-// Prints what each person owes the studio, as text or (with --csv) as a spreadsheet's rows.
-int RunStatements(const COperands& operands, CUi& ui) {
+// Prints what each person owes the studio, as text or (with --csv) as a spreadsheet's rows;
+// with --pdf-folder DIR writes one PDF file per statement into DIR.
+int RunStatements(const COperands& given, CUi& ui) {
+    COperands operands = given;
+    std::string folder;
+    if (!TakeOption(operands, "--pdf-folder", folder)) {
+        return kExitUsage;
+    }
     CDatabase store(ui);
     bool csv = false;
     if (const int status = LoadStudioForListing(store, operands, csv); status != kExitDone) {
         return status;
     }
+    if (csv && !folder.empty()) {
+        return kExitUsage;
+    }
     CStatements statements;
     if (!BuildStatements(store, statements)) {
         return kExitNotLoaded;
+    }
+    if (!folder.empty()) {
+        if (statements.pricesHidden) {
+            ui.ShowMessage(kStatementsPricesHidden);
+            return kExitDone;
+        }
+        const int written = SaveEachStatementAsPdf(ui, DocumentHeaderOf(store, TodayAtNoon()),
+                                                   statements, LocalePaper(), folder);
+        return written == static_cast<int>(statements.statements.size()) ? kExitDone
+                                                                         : kExitNotLoaded;
     }
     if (statements.pricesHidden) {
         ui.ShowMessage(kStatementsPricesHidden);
@@ -160,10 +225,10 @@ const CCommand kCommands[] = {
     {"export", "SETUP.stu [DATA.tvr]", RunExport},
     {"rewrite", "SETUP.stu DATA.tvr OUT.tvr", RunRewrite},
     {"forms", "SETUP.stu DATA.tvr [PERSON]", RunForms},
-    {"report", "SETUP.stu DATA.tvr", RunReport},
+    {"report", "SETUP.stu DATA.tvr [--pdf FILE]", RunReport},
     {"import", "SETUP.stu DATA.tvr FROM", RunImport},
     {"persons", "SETUP.stu DATA.tvr [--csv]", RunPersons},
-    {"statements", "SETUP.stu DATA.tvr [--csv]", RunStatements},
+    {"statements", "SETUP.stu DATA.tvr [--csv | --pdf-folder DIR]", RunStatements},
 };
 
 void PrintUsage(std::ostream& out) {
@@ -200,6 +265,12 @@ int main(int argc, char** argv) {
         } else if (word == "--csv") {
             // An operand of "persons" and "statements"; the command says whether it takes it.
             words.push_back(word);
+        } else if (word == "--pdf" || word == "--pdf-folder") {
+            // Operands with their value, of "report" and of "statements".
+            words.push_back(word);
+            if (i + 1 < arguments.size()) {
+                words.push_back(arguments[++i]);
+            }
         } else if (word.size() > 1 && word[0] == '-') {
             std::cerr << "tavorin-cli: unknown option " << word << '\n';
             PrintUsage(std::cerr);

@@ -66,6 +66,12 @@ public:
         (void)suggestedName;
         return {};
     }
+    // The system's dialog for a folder to write into; "" when the user cancelled or there is
+    // no such dialog.
+    virtual std::string AskForFolder(const std::string& caption) {
+        (void)caption;
+        return {};
+    }
 
     // The setup files of the competitions opened last, most recent first, as kept between runs
     // of the program; the program keeps a new list with the second.

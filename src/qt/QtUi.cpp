@@ -278,3 +278,10 @@ std::string CQtUi::AskForFileToSave(const std::string& caption,
     dialog.setFileMode(QFileDialog::AnyFile);
     return RunFileDialog(dialog, filters, suggestedName);
 }
+
+std::string CQtUi::AskForFolder(const std::string& caption) {
+    QFileDialog dialog(CurrentParent(), ToQt(caption));
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly, true);
+    return RunFileDialog(dialog, {}, {});
+}

@@ -36,6 +36,7 @@ public:
     std::string AskForFileToSave(const std::string& caption,
                                  const std::vector<std::string>& filters,
                                  const std::string& suggestedName) override;
+    std::string AskForFolder(const std::string& caption) override;
 
     // The window new dialogs and message boxes belong to: the active modal dialog, else the
     // active window.

@@ -12,3 +12,13 @@ CPaper PaperForTerritory(std::string_view territory) {
                ? CPaper::Letter
                : CPaper::A4;
 }
+
+std::string_view TerritoryOfLocaleName(std::string_view name) {
+    const std::size_t underscore = name.find('_');
+    if (underscore == std::string_view::npos) {
+        return {};
+    }
+    std::string_view territory = name.substr(underscore + 1);
+    territory = territory.substr(0, territory.find_first_of(".@"));
+    return territory.size() == 2 ? territory : std::string_view();
+}

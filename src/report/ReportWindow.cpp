@@ -4,10 +4,12 @@
 #include "formats/FileReplace.h"
 #include "platform/Ui.h"
 #include "report/FindInLines.h"
+#include "report/ReportDocument.h"
 #include "report/Statements.h"
 #include "report/StatementsWindow.h"
 #include "report/WrapLines.h"
 #include "util/CodePage.h"
+#include "util/PdfWriter.h"
 
 void CReportWindow::Open(const CTextMeasure& measure, int width) {
     if (wrap) {
@@ -96,6 +98,16 @@ void CReportWindow::OnPdfMade(const std::string& path, const std::string& pdf, b
     Save(path, pdf);
 }
 
+CPageDocument CReportWindow::Document(CPaper paper) const {
+    const CDocumentHeader header =
+        store_ != nullptr ? DocumentHeaderOf(*store_, TodayAtNoon()) : CDocumentHeader{};
+    return ReportDocument(header, documentRows_, paper);
+}
+
+void CReportWindow::SaveDocumentPdf(const std::string& path, CPaper paper) {
+    Save(path, PdfBytes(Document(paper)));
+}
+
 void CReportWindow::Save(const std::string& path, const std::string& bytes) {
     std::string whyNot;
     if (!ReplaceFileContents(path, bytes, whyNot)) {
@@ -118,5 +130,6 @@ void CReportWindow::OnStatements() {
         return;
     }
     CStatementsWindow window(store_->ui, std::move(statements));
+    window.SetHeader(DocumentHeaderOf(*store_, TodayAtNoon()));
     store_->ui.RunDialog(window);
 }

@@ -8,6 +8,9 @@
 #include <string>
 
 #include "dialogs/DialogModel.h"
+#include "report/PaperSize.h"
+#include "report/SummaryReport.h"
+#include "util/PageDocument.h"
 #include "util/Text.h"
 
 class CDatabase;
@@ -48,6 +51,15 @@ public:
     bool OffersStatements() const { return store_ != nullptr; }
     // "Statements...": the statements window, or why there are none.
     void OnStatements();
+
+    // The summary report is printed and saved as a document laid out from these rows (with
+    // the studio of OfferStatements as its sender); other windows print their lines as they are.
+    void OfferDocument(std::vector<CReportLine> rows) { documentRows_ = std::move(rows); }
+    bool OffersDocument() const { return store_ != nullptr && !documentRows_.empty(); }
+    // The report as printed today on `paper`.
+    CPageDocument Document(CPaper paper) const;
+    // "Save as PDF..." of the document: writes it to `path` and says where (or why not).
+    void SaveDocumentPdf(const std::string& path, CPaper paper);
 
     // The instructions of the data-file step offer the folder holding the two files, to be
     // opened in the file manager.
@@ -90,6 +102,7 @@ private:
     std::string caption_;
     const CStringList& lines_;
     CDatabase* store_ = nullptr;
+    std::vector<CReportLine> documentRows_;
     std::string folder_;
     std::string fileName_;
     std::optional<CShownMatch> match_;

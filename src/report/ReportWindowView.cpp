@@ -17,6 +17,7 @@
 #include "qt/EnterKeyFilter.h"
 #include "qt/QtText.h"
 #include "qt/QtTextMeasure.h"
+#include "report/DocumentPrintView.h"
 #include "report/ReportPrintView.h"
 #include "report/ReportWindow.h"
 
@@ -138,7 +139,10 @@ void CReportWindowView::showEvent(QShowEvent* event) {
 }
 
 void CReportWindowView::OnPrint() {
-    if (!PrintReportWithDialog(this, model_.Lines())) {
+    const bool printed = model_.OffersDocument()
+                             ? PrintDocumentWithDialog(this, model_.Document(UserPaper()))
+                             : PrintReportWithDialog(this, model_.Lines());
+    if (!printed) {
         Ui().ShowMessage("The report could not be printed.");
     }
 }
@@ -169,6 +173,10 @@ void CReportWindowView::OnFindNext() {
 void CReportWindowView::OnSavePdf() {
     const std::string path = model_.AskPdfFile();
     if (path.empty()) {
+        return;
+    }
+    if (model_.OffersDocument()) {
+        model_.SaveDocumentPdf(path, UserPaper());
         return;
     }
     std::string pdf;

@@ -110,15 +110,16 @@ private:
                 person->number == kStudioAccount ? kNone : payers_.Find(person->number);
             if (payer != kNone && statementOf[payer] == kNone) {
                 statementOf[payer] = out_.statements.size();
-                out_.statements.push_back(
-                    {person->number, person->FormatPersonName(1), PersonKind(*person)});
+                out_.statements.push_back({person->number, person->FormatPersonName(1),
+                                           PersonKind(*person), 0, 0, 0,
+                                           person->FormatPersonName(0)});
             }
         }
         // The studio's account, and whoever should have been left without a statement (no one
         // is: every payer but the studio is a person of the list).
         if (std::find(statementOf.begin(), statementOf.end(), kNone) != statementOf.end()) {
             std::replace(statementOf.begin(), statementOf.end(), kNone, out_.statements.size());
-            out_.statements.push_back({kStudioAccount, "Studio", ""});
+            out_.statements.push_back({kStudioAccount, "Studio", "", 0, 0, 0, ""});
         }
         for (const CCharge& charge : charges_) {
             CStatement& statement = out_.statements[statementOf[charge.payer]];
@@ -216,12 +217,16 @@ void WriteStatements(const CStatements& statements, CLineSink& sink) {
     text = "Total of all statements: ";
     AppendCents(text, statements.totalCents);
     sink.Line(text);
-    text = statements.AddUpToReport()
-               ? "Check: equal to the summary report's approximate total due, "
-               : "Check failed: the summary report's approximate total due is ";
+    sink.Line(StatementsCheckText(statements));
+}
+
+std::string StatementsCheckText(const CStatements& statements) {
+    std::string text = statements.AddUpToReport()
+                           ? "Check: equal to the summary report's approximate total due, "
+                           : "Check failed: the summary report's approximate total due is ";
     AppendCents(text, statements.reportTotalCents);
     text += '.';
-    sink.Line(text);
+    return text;
 }
 
 std::vector<CStringList> StatementPages(const CStatements& statements) {

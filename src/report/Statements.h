@@ -36,6 +36,7 @@ struct CStatement {
     std::size_t firstLine = 0;  // its lines in CStatements::lines
     std::size_t lineCount = 0;
     int64_t totalCents = 0;
+    std::string addressee;  // "First Last", or empty for the studio
 };
 
 struct CStatements {
@@ -58,6 +59,9 @@ struct CStatements {
 // False without a studio (the report's message has been shown). Hotel packages are assigned in
 // the store on the way, as the report does, since they decide the surcharges.
 bool BuildStatements(CDatabase& store, CStatements& statements);
+
+// "Check: equal to the summary report's approximate total due, 2307.50." or why not.
+std::string StatementsCheckText(const CStatements& statements);
 
 // One page per statement (a heading, its lines, its total); the last page ends with the total of
 // all statements and the check against the report. Only kStatementsPricesHidden when hidden.

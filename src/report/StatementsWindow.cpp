@@ -2,6 +2,8 @@
 
 #include "formats/FileReplace.h"
 #include "platform/Ui.h"
+#include "report/StatementDocuments.h"
+#include "util/PdfWriter.h"
 
 CStatementsWindow::CStatementsWindow(CUi& ui, CStatements statements)
     : ui_(ui), statements_(std::move(statements)), pages_(StatementPages(statements_)) {}
@@ -34,9 +36,23 @@ std::string CStatementsWindow::AskPdfFile() {
                                 SuggestedName(".pdf"));
 }
 
-void CStatementsWindow::OnPdfWritten(const std::string& path, bool written) {
-    ui_.ShowMessage(written ? "The statements were written to " + path + "."
-                            : "The statements could not be written to " + path + ".");
+CPageDocument CStatementsWindow::Document(CPaper paper) const {
+    return StatementsDocument(header_, statements_, paper);
+}
+
+void CStatementsWindow::SavePdf(const std::string& path, CPaper paper) {
+    std::string whyNot;
+    const bool written = ReplaceFileContents(path, PdfBytes(Document(paper)), whyNot);
+    ui_.ShowMessage(written
+                        ? "The statements were written to " + path + "."
+                        : "The statements could not be written to " + path + " (" + whyNot + ").");
+}
+
+void CStatementsWindow::OnSaveEachPdf(CPaper paper) {
+    const std::string folder = ui_.AskForFolder("Save each statement as PDF into a folder");
+    if (!folder.empty()) {
+        SaveEachStatementAsPdf(ui_, header_, statements_, paper, folder);
+    }
 }
 
 void CStatementsWindow::OnPrintFailed() {

@@ -5,7 +5,10 @@
 #include <vector>
 
 #include "dialogs/DialogModel.h"
+#include "report/DocumentHeader.h"
+#include "report/PaperSize.h"
 #include "report/Statements.h"
+#include "util/PageDocument.h"
 
 class CUi;
 
@@ -18,6 +21,7 @@ public:
     static constexpr int kPrintId = 1017;
     static constexpr int kSavePdfId = 1019;
     static constexpr int kSaveCsvId = 1020;
+    static constexpr int kSaveEachPdfId = 1021;
 
     static constexpr const char* kCaption = "Statements";
 
@@ -30,12 +34,19 @@ public:
     // The pages one after the other, as the window shows them.
     std::string Text() const { return StatementsText(statements_); }
 
+    // The sender and the date of the printed statements.
+    void SetHeader(CDocumentHeader header) { header_ = std::move(header); }
+    // Every statement one a page, then the summary page, as printed and saved.
+    CPageDocument Document(CPaper paper) const;
+    // "Save as PDF..." once the file is chosen: writes the document, says where (or why not).
+    void SavePdf(const std::string& path, CPaper paper);
+    // "Save each as PDF...": asks for a folder and writes one file per statement into it.
+    void OnSaveEachPdf(CPaper paper);
+
     // "Save as CSV...": asks for the file, writes it, says where (or why not).
     void OnSaveCsv();
     // "Save as PDF...": the file to write, "" when the user cancelled.
     std::string AskPdfFile();
-    // After the view has written the PDF file (or failed to).
-    void OnPdfWritten(const std::string& path, bool written);
     void OnPrintFailed();
 
 private:
@@ -45,4 +56,5 @@ private:
     CUi& ui_;
     CStatements statements_;
     std::vector<CStringList> pages_;
+    CDocumentHeader header_;
 };

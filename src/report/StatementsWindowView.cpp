@@ -8,9 +8,8 @@
 
 #include "platform/Ui.h"
 #include "qt/ControlNames.h"
-#include "qt/QtPath.h"
 #include "qt/QtText.h"
-#include "report/ReportPrintView.h"
+#include "report/DocumentPrintView.h"
 #include "report/StatementsWindow.h"
 
 namespace {
@@ -52,6 +51,9 @@ CStatementsWindowView::CStatementsWindowView(CStatementsWindow& model, CUi& ui, 
     TAVORIN_NAME_CONTROL(print, CStatementsWindow::kPrintId, print->text());
     QPushButton* pdf = AddButton(buttons, "Save as PDF...", this);
     TAVORIN_NAME_CONTROL(pdf, CStatementsWindow::kSavePdfId, pdf->text());
+    QPushButton* each = AddButton(buttons, "Save each as PDF...", this);
+    TAVORIN_NAME_CONTROL(each, CStatementsWindow::kSaveEachPdfId, each->text());
+    each->setToolTip(QStringLiteral("One PDF file per statement, in a folder you choose"));
     QPushButton* csv = AddButton(buttons, "Save as CSV...", this);
     TAVORIN_NAME_CONTROL(csv, CStatementsWindow::kSaveCsvId, csv->text());
     QPushButton* ok = AddButton(buttons, "OK", this);
@@ -62,6 +64,7 @@ CStatementsWindowView::CStatementsWindowView(CStatementsWindow& model, CUi& ui, 
     connect(ok, &QPushButton::clicked, this, [this] { done(IDOK); });
     connect(print, &QPushButton::clicked, this, &CStatementsWindowView::OnPrint);
     connect(pdf, &QPushButton::clicked, this, &CStatementsWindowView::OnSavePdf);
+    connect(each, &QPushButton::clicked, this, [this] { model_.OnSaveEachPdf(UserPaper()); });
     connect(csv, &QPushButton::clicked, this, [this] { model_.OnSaveCsv(); });
     const CDialogUnits units = Units();
     SetSizeAndCentre(units.X(kWidth), units.Y(kHeight));
@@ -69,17 +72,14 @@ CStatementsWindowView::CStatementsWindowView(CStatementsWindow& model, CUi& ui, 
 }
 
 void CStatementsWindowView::OnPrint() {
-    if (!PrintPartsWithDialog(this, model_.Pages())) {
+    if (!PrintDocumentWithDialog(this, model_.Document(UserPaper()))) {
         model_.OnPrintFailed();
     }
 }
 
 void CStatementsWindowView::OnSavePdf() {
     const std::string path = model_.AskPdfFile();
-    if (path.empty()) {
-        return;
+    if (!path.empty()) {
+        model_.SavePdf(path, UserPaper());
     }
-    model_.OnPdfWritten(
-        path, WriteReportPdf(PathToQt(path), QString::fromLatin1(CStatementsWindow::kCaption),
-                             model_.Pages()));
 }

@@ -23,15 +23,20 @@ std::string Unsigned(int value) {
 
 class CReportBuilder {
 public:
-    CReportBuilder(CDatabase& store, CLineSink& sink, bool quiet = false)
-        : store_(store), sink_(sink), pricesShown_(store.showDancePrices == 1), quiet_(quiet) {}
+    CReportBuilder(CDatabase& store, CLineSink& sink, bool quiet = false,
+                   std::vector<CReportLine>* rows = nullptr)
+        : store_(store),
+          sink_(sink),
+          rows_(rows),
+          pricesShown_(store.showDancePrices == 1),
+          quiet_(quiet) {}
 
     // The "Approximate total due", as the report adds up what its lines show.
     int64_t TotalDue() const { return totalDue_; }
 
     void Build() {
         store_.DropLoneRoomGroups();
-        Add(store_.studioArray.front()->name);
+        Add(store_.studioArray.front()->name, CReportLineKind::Studio);
         AddHeading("Persons attending competition:");
         AddPersons();
         AddHeading("Dance entries:");
@@ -46,21 +51,37 @@ public:
         AddPurchases();
         Add("");
         if (pricesShown_) {
+            const char* const note = "*The final amount due will be provided by organizer invoice*";
             line_.assign("Approximate total due: ");
             AppendCents(line_, totalDue_);
-            line_ += ", *The final amount due will be provided by organizer invoice*";
-            Add(line_);
+            line_ += ", ";
+            line_ += note;
+            Add(line_, CReportLineKind::Total, "Approximate total due:", FormatCents(totalDue_));
+            Row(CReportLineKind::Text, note, "");
         }
         AddRoomingList();
     }
 
 private:
-    void Add(std::string_view line) { sink_.Line(line); }
+    // The line, and its row as the line itself unless `text` or `amount` say otherwise.
+    void Add(std::string_view line, CReportLineKind kind = CReportLineKind::Text,
+             std::string_view text = {}, std::string_view amount = {}) {
+        sink_.Line(line);
+        if (line.empty()) {
+            kind = CReportLineKind::Blank;
+        }
+        Row(kind, text.empty() && amount.empty() ? line : text, amount);
+    }
+    void Row(CReportLineKind kind, std::string_view text, std::string_view amount) {
+        if (rows_ != nullptr) {
+            rows_->push_back({kind, std::string(text), std::string(amount)});
+        }
+    }
 
     // An empty line, the heading and another empty line.
     void AddHeading(const char* heading) {
         Add("");
-        Add(heading);
+        Add(heading, CReportLineKind::Heading);
         Add("");
     }
 
@@ -102,7 +123,7 @@ private:
                     Add("");
                 }
                 groupSubtotal = 0;
-                Add(label);
+                Add(label, CReportLineKind::Couple);
                 previousLabel = label;
             }
             first = false;
@@ -115,16 +136,20 @@ private:
                 AppendCents9(line_, fee);
                 line_ += ' ';
             }
+            const std::size_t textStart = line_.size();
             AppendEntryDescription(line_, store_, *entry, true);
-            Add(line_);
+            Add(line_, CReportLineKind::Entry, std::string_view(line_).substr(textStart),
+                pricesShown_ ? FormatCents(fee) : std::string());
         }
         if (!charges_.entries.empty() && pricesShown_) {
             AddSubtotal(groupSubtotal);
             line_.assign("Approximate subtotal for ");
             line_ += std::to_string(danceCount);
-            line_ += " dances, ";
+            line_ += " dances,";
+            const std::string text = line_;
+            line_ += ' ';
             AppendCents9(line_, danceTotal);
-            Add(line_);
+            Add(line_, CReportLineKind::Subtotal, text, FormatCents(danceTotal));
         }
         totalDue_ += danceTotal;
     }
@@ -133,7 +158,7 @@ private:
         if (pricesShown_) {
             line_.assign("Subtotal ");
             AppendCents9(line_, subtotal);
-            Add(line_);
+            Add(line_, CReportLineKind::Subtotal, "Subtotal", FormatCents(subtotal));
         }
     }
 
@@ -163,7 +188,8 @@ private:
                 line_ += ' ';
             }
             line_ += what;
-            Add(line_);
+            Add(line_, CReportLineKind::Entry, what,
+                pricesShown_ ? FormatCents(price.value_or(0)) : std::string());
         }
     }
 
@@ -198,6 +224,7 @@ private:
 
     CDatabase& store_;
     CLineSink& sink_;
+    std::vector<CReportLine>* rows_;  // none unless a printed document is made
     const bool pricesShown_;
     const bool quiet_;  // no message: the report is only added up
     int64_t totalDue_ = 0;
@@ -220,13 +247,13 @@ const char* PersonKind(const CPersonRecord& person) {
 
 namespace {
 
-bool BuildReport(CDatabase& store, CLineSink& sink) {
+bool BuildReport(CDatabase& store, CLineSink& sink, std::vector<CReportLine>* rows = nullptr) {
     if (store.studioArray.empty()) {
         store.ui.ShowMessage("Error - no studio data");
         return false;
     }
     const CLookupScope lookups(store);
-    CReportBuilder(store, sink).Build();
+    CReportBuilder(store, sink, false, rows).Build();
     return true;
 }
 
@@ -254,6 +281,11 @@ int64_t SummaryReportTotal(CDatabase& store) {
 bool BuildSummaryReport(CDatabase& store, CStringList& lines) {
     CLinesSink sink(lines);
     return BuildReport(store, sink);
+}
+
+bool BuildSummaryReport(CDatabase& store, CStringList& lines, std::vector<CReportLine>& rows) {
+    CLinesSink sink(lines);
+    return BuildReport(store, sink, &rows);
 }
 
 std::string SummaryReportPath(CDatabase& store) {
@@ -293,12 +325,14 @@ void SummaryReport(CDatabase& store, char mode, std::string& output) {
         return;
     }
     CStringList lines;
-    if (!BuildSummaryReport(store, lines)) {
+    std::vector<CReportLine> rows;
+    if (!BuildSummaryReport(store, lines, rows)) {
         return;
     }
     switch (mode) {
         case 'S': {
             CReportWindow window(store.ui, CReportWindow::kSummaryCaption, lines);
+            window.OfferDocument(std::move(rows));
             std::string fileName = "SummaryReport_";
             fileName += store.StudioFileNamePart();
             window.SuggestFileName(std::move(fileName));

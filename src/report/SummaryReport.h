@@ -4,6 +4,7 @@
 // couples, the purchases, the approximate amount due and the rooming list.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "util/Text.h"
 
@@ -17,6 +18,18 @@ const char* PersonKind(const CPersonRecord& person);
 // roommate groups are dropped and hotel packages assigned in the store on the way, as a save
 // would do.
 bool BuildSummaryReport(CDatabase& store, CStringList& lines);
+
+// A report line as a printed document sets it: what kind of line, its words, and its amount
+// apart (empty when it has none), so that the amounts can stand in a column of their own.
+enum class CReportLineKind { Text, Blank, Studio, Heading, Couple, Entry, Subtotal, Total };
+struct CReportLine {
+    CReportLineKind kind = CReportLineKind::Text;
+    std::string text;
+    std::string amount;
+};
+
+// The report's lines, and the same lines as `rows` for a printed document.
+bool BuildSummaryReport(CDatabase& store, CStringList& lines, std::vector<CReportLine>& rows);
 
 // The report's "Approximate total due" in cents, added up by the report as it makes its lines,
 // with no message shown and no line kept; 0 without a studio. The statements check their own

@@ -119,3 +119,7 @@ std::string CScriptedUi::AskForFileToSave(const std::string& caption,
     lastSuggestedName = suggestedName;
     return NextFileAnswer("save file: " + caption, filters);
 }
+
+std::string CScriptedUi::AskForFolder(const std::string& caption) {
+    return NextFileAnswer("folder: " + caption, {});
+}

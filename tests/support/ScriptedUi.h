@@ -54,6 +54,8 @@ public:
     std::string AskForFileToSave(const std::string& caption,
                                  const std::vector<std::string>& filters,
                                  const std::string& suggestedName) override;
+    // From `fileAnswers` as well.
+    std::string AskForFolder(const std::string& caption) override;
 
     // The list kept between runs lives in `recentCompetitions`.
     std::vector<std::string> RecentCompetitions() override { return recentCompetitions; }
@@ -62,7 +64,7 @@ public:
     }
 
     // Every event as "message: ...", "information: ...", "question: ...", "dialog: <resource>",
-    // "open file: <caption>", "save file: <caption>".
+    // "open file: <caption>", "save file: <caption>", "folder: <caption>".
     std::vector<std::string> log;
     std::vector<std::string> messages;
     std::vector<unsigned> helpContexts;

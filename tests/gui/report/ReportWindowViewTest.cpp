@@ -287,6 +287,7 @@ private slots:
                 shown =
                     FindControl<QPlainTextEdit>(window, CStatementsWindow::kTextId)->toPlainText();
                 for (const int id : {CStatementsWindow::kPrintId, CStatementsWindow::kSavePdfId,
+                                     CStatementsWindow::kSaveEachPdfId,
                                      CStatementsWindow::kSaveCsvId, CStatementsWindow::kOkId}) {
                     buttons << FindControl<QPushButton>(window, id)->accessibleName();
                 }
@@ -305,6 +306,7 @@ private slots:
                      "Check: equal to the summary report's approximate total due, 2307.50.")),
                  qPrintable(shown));
         QCOMPARE(buttons, (QStringList{QStringLiteral("Print"), QStringLiteral("Save as PDF..."),
+                                       QStringLiteral("Save each as PDF..."),
                                        QStringLiteral("Save as CSV..."), QStringLiteral("OK")}));
 
         // The instructions of the data-file step offer no statements.
