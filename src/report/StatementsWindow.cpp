@@ -2,6 +2,7 @@
 
 #include "formats/FileReplace.h"
 #include "platform/Ui.h"
+#include "util/Csv.h"
 
 CStatementsWindow::CStatementsWindow(CUi& ui, CStatements statements)
     : ui_(ui), statements_(std::move(statements)), pages_(StatementPages(statements_)) {}
@@ -21,11 +22,12 @@ void CStatementsWindow::OnSaveCsv() {
         return;
     }
     std::string whyNot;
-    if (!ReplaceFileContents(path, StatementsCsv(statements_), whyNot)) {
+    // The mark tells a spreadsheet opened by a double click that the file is UTF-8.
+    if (!ReplaceFileContents(path, kUtf8ByteOrderMark + StatementsCsv(statements_), whyNot)) {
         ui_.ShowMessage("The statements could not be written to " + path + " (" + whyNot + ").");
         return;
     }
-    ui_.ShowMessage("The statements were written to " + path + ".");
+    ui_.ShowInformation("The statements were written to " + path + ".");
 }
 
 std::string CStatementsWindow::AskPdfFile() {
@@ -35,8 +37,11 @@ std::string CStatementsWindow::AskPdfFile() {
 }
 
 void CStatementsWindow::OnPdfWritten(const std::string& path, bool written) {
-    ui_.ShowMessage(written ? "The statements were written to " + path + "."
-                            : "The statements could not be written to " + path + ".");
+    if (written) {
+        ui_.ShowInformation("The statements were written to " + path + ".");
+    } else {
+        ui_.ShowMessage("The statements could not be written to " + path + ".");
+    }
 }
 
 void CStatementsWindow::OnPrintFailed() {

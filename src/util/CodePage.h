@@ -15,3 +15,6 @@ std::string Utf8ToCp1252(const std::string& text);
 std::string DisplayTextToUtf8(const std::string& text);
 
 bool IsValidUtf8(const std::string& text);
+
+// Whether the code page holds the character (Unicode code point), so that a field can keep it.
+bool Cp1252Holds(char32_t character);

@@ -63,6 +63,28 @@ private slots:
         QCOMPARE(QString::fromStdString(model.text), QStringLiteral("D"));
     }
 
+    // The drive prompt of step 6: a label by its field that a screen reader speaks, and a Help
+    // button that opens its topic, all of it in view.
+    void ThePromptWithALabelAndHelpShowsThemWhole() {
+        CQtUi ui;
+        CTextDialog model("Drive", 1, "A", 'U');
+        model.fieldLabel = "Drive letter (A is the first removable disk):";
+        model.helpContext = 131174;
+        QString spoken;
+        bool help = false;
+        WhenModalOpens([&](QWidget* view) {
+            auto* edit = FindControl<QLineEdit>(view, CTextDialog::kEditId);
+            spoken = edit->accessibleName();
+            CheckNothingCutOrOverlapping(view);
+            SaveScreenshot(view, QStringLiteral("drive-prompt"));
+            help = FindControl<QPushButton>(view, CTextDialogView::kHelpButtonId) != nullptr;
+            FindControl<QPushButton>(view, IDOK)->click();
+        });
+        QCOMPARE(ui.RunDialog(model), IDOK);
+        QCOMPARE(spoken, QStringLiteral("Drive letter (A is the first removable disk):"));
+        QVERIFY(help);
+    }
+
     void AStoredTextLongerThanTheLimitIsShownWhole() {
         CQtUi ui;
         const std::string stored = std::string(60, 'c') + " and a stored tail";

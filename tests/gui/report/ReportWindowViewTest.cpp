@@ -284,8 +284,17 @@ private slots:
             QCOMPARE(statements->geometry(), CDialogUnits(view->font()).Rect(271, 249, 50, 14));
             WhenModalOpens([&](QWidget* window) {
                 QCOMPARE(window->windowTitle(), QStringLiteral("Statements"));
-                shown =
-                    FindControl<QPlainTextEdit>(window, CStatementsWindow::kTextId)->toPlainText();
+                auto* text = FindControl<QPlainTextEdit>(window, CStatementsWindow::kTextId);
+                shown = text->toPlainText();
+                // Every line shows whole on one line: no "(half)" of its own below a charge.
+                int longest = 0;
+                for (const QString& line : shown.split(QLatin1Char('\n'))) {
+                    longest = std::max(longest, text->fontMetrics().horizontalAdvance(line));
+                }
+                QVERIFY2(longest <= text->viewport()->width(),
+                         qPrintable(QStringLiteral("%1 > %2").arg(longest).arg(
+                             text->viewport()->width())));
+                QCOMPARE(text->lineWrapMode(), QPlainTextEdit::NoWrap);
                 for (const int id : {CStatementsWindow::kPrintId, CStatementsWindow::kSavePdfId,
                                      CStatementsWindow::kSaveCsvId, CStatementsWindow::kOkId}) {
                     buttons << FindControl<QPushButton>(window, id)->accessibleName();
