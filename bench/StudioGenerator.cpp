@@ -11,6 +11,7 @@
 #include "data/Database.h"
 #include "formats/DataFileWriter.h"
 #include "formats/SetupLoader.h"
+#include "util/Money.h"
 #include "util/Text.h"
 
 namespace {
@@ -55,8 +56,8 @@ private:
     std::mt19937 engine_;
 };
 
-std::string Fixed2(double value) {
-    return FormatAmount(value);
+std::string Fixed2(int units) {
+    return FormatCents(int64_t{units} * 100);
 }
 
 // Ten prices and the switch date, as a setup file writes a price block.

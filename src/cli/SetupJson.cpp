@@ -25,6 +25,11 @@ ordered_json JsonNumber(float value) {
     return shortest;
 }
 
+ordered_json JsonCents(int64_t cents) {
+    // A double that prints as the amount's decimals: 1999 cents is 19.99.
+    return static_cast<double>(cents) / 100.0;
+}
+
 ordered_json JsonDate(double date) {
     return FormatDateText(date);
 }
@@ -41,7 +46,7 @@ ordered_json JsonArray(const Values& values, Convert convert) {
 }
 
 ordered_json PricesJson(const PriceBlock& block) {
-    return JsonArray(block.prices, JsonNumber);
+    return JsonArray(block.prices, JsonCents);
 }
 
 ordered_json CategoryJson(const CDanceCategory& c) {
@@ -61,12 +66,12 @@ ordered_json CategoryJson(const CDanceCategory& c) {
     out["feeBasis"] = JsonLetter(c.feeBasis);
     out["unitCountBasis"] = JsonLetter(c.unitCountBasis);
     out["unitCount"] = c.unitCount;
-    out["adultFee"] = JsonNumber(c.adultFee);
-    out["youthFee"] = JsonNumber(c.youthFee);
-    out["adultExtraFee"] = JsonNumber(c.adultExtraFee);
-    out["youthExtraFee"] = JsonNumber(c.youthExtraFee);
-    out["adultFeeList"] = JsonArray(c.adultFeeList, JsonNumber);
-    out["youthFeeList"] = JsonArray(c.youthFeeList, JsonNumber);
+    out["adultFee"] = JsonCents(c.adultFee);
+    out["youthFee"] = JsonCents(c.youthFee);
+    out["adultExtraFee"] = JsonCents(c.adultExtraFee);
+    out["youthExtraFee"] = JsonCents(c.youthExtraFee);
+    out["adultFeeList"] = JsonArray(c.adultFeeList, JsonCents);
+    out["youthFeeList"] = JsonArray(c.youthFeeList, JsonCents);
     out["unitCountList"] = JsonArray(c.unitCountList, [](uint8_t n) { return ordered_json(n); });
     out["optionBytes"] = JsonArray(c.optionBytes, [](uint8_t n) { return ordered_json(n); });
     out["dances"] = JsonArray(c.pcaDances, [](const DanceItem& d) {

@@ -13,4 +13,6 @@ nlohmann::ordered_json JsonText(const std::string& text);
 nlohmann::ordered_json JsonLetter(char letter);
 // A single-precision value written with the digits it was read with (12.5, 0.1).
 nlohmann::ordered_json JsonNumber(float value);
+// An amount in cents as a number of currency units.
+nlohmann::ordered_json JsonCents(int64_t cents);
 nlohmann::ordered_json JsonDate(double date);

@@ -66,7 +66,7 @@ ordered_json PurchaseJson(const CFinanceRecord& p) {
     out["type"] = JsonLetter(p.type);
     out["studioNumber"] = p.studioNumber;
     out["purchaserNumber"] = p.purchaserNumber;
-    out["price"] = JsonNumber(p.price);
+    out["price"] = JsonCents(p.price);
     out["quantity"] = p.quantity;
     out["itemNumber"] = p.itemNumber;
     out["purchaserName"] = JsonText(p.purchaserName);
@@ -93,7 +93,7 @@ ordered_json EntryJson(const CEntryRecord& e) {
     out["teamName"] = JsonText(e.teamName);
     out["style"] = JsonLetter(e.style);
     out["statusLetter"] = JsonLetter(e.statusLetter);
-    out["amount"] = JsonNumber(e.amount);
+    out["amount"] = JsonCents(e.amount);
     out["entryMark"] = JsonLetter(e.entryMark);
     out["status"] = e.status;
     out["created"] = JsonDate(e.created);

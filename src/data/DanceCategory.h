@@ -35,8 +35,8 @@ struct CategoryEntryDetails {
     std::string ageName;
     uint8_t ageYouth = 0;
     uint8_t ageSpare = 0;
-    float adultFee = 0;
-    float youthFee = 0;
+    int64_t adultFee = 0;
+    int64_t youthFee = 0;
     uint8_t unitCount = 1;
 };
 
@@ -63,8 +63,8 @@ public:
     std::string_view DanceNameAt(int position) const;
     // The fees alone, as EntryDetails gives them, without the names: what pricing needs.
     struct Fees {
-        float adult = 0;
-        float youth = 0;
+        int64_t adult = 0;
+        int64_t youth = 0;
     };
     Fees EntryFees(uint8_t dance, uint8_t level) const;
 
@@ -93,10 +93,10 @@ public:
     int16_t carriedNumber = 5;
     float factor = 1.8f;
     uint8_t optionBytes[6] = {1, 0, 0, 1, 0, 1};
-    float adultFee = 0;
-    float youthFee = 0;
-    float adultExtraFee = 0;
-    float youthExtraFee = 0;
+    int64_t adultFee = 0;
+    int64_t youthFee = 0;
+    int64_t adultExtraFee = 0;
+    int64_t youthExtraFee = 0;
     uint8_t unitCount = 1;
     uint8_t carriedBytes[3] = {0, 0, 0};
     char feeBasis = 'A';  // 'A' whole category, 'D' per dance, 'L' per level
@@ -105,8 +105,8 @@ public:
     std::vector<DanceItem> pcaDances;
     std::vector<LevelItem> pcaLevels;
     std::vector<AgeItem> pcaAges;
-    std::vector<float> adultFeeList;
-    std::vector<float> youthFeeList;
+    std::vector<int64_t> adultFeeList;  // fees in cents
+    std::vector<int64_t> youthFeeList;
     std::vector<uint8_t> unitCountList;
 
 private:

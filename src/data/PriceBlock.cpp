@@ -1,9 +1,10 @@
 #include "data/PriceBlock.h"
 
 #include "data/Records.h"
+#include "util/Money.h"
 #include "util/Text.h"
 
-float PriceBlock::PriceFor(const CPersonRecord* person, DATE today) const {
+int64_t PriceBlock::PriceFor(const CPersonRecord* person, DATE today) const {
     const int base = today >= switchDate ? 0 : 5;
     int slot = 4;
     if (person != nullptr) {
@@ -23,7 +24,7 @@ PriceBlock PriceBlock::Parse(const std::string& field) {
     CStringList parts;
     const int count = SplitFields(field, "-", parts, 0, true);
     for (int i = 0; i < 10 && i < count; ++i) {
-        block.prices[i] = ParseLeadingFloat(parts[i]);
+        block.prices[i] = ParseCents(parts[i]);
     }
     block.switchDate = count > 10 ? ParseDateText(parts[10]) : TodayAtNoon();
     return block;

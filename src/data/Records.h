@@ -83,7 +83,7 @@ public:
     char type = 0;
     int32_t studioNumber = -1;
     int32_t purchaserNumber = -1;  // a person, or -1 for the studio
-    float price = 0;               // of one piece
+    int64_t price = 0;             // of one piece, in cents
     int32_t quantity = 1;
     int32_t itemNumber = -1;
     int32_t spareNumber = 0;
@@ -124,7 +124,7 @@ public:
     int32_t carriedNumber = -1;
     char style = 0;
     char statusLetter = 'N';
-    float amount = 0;
+    int64_t amount = 0;  // cents
     int32_t spare1 = 0;
     int32_t carriedNumber2 = -1;
     char carriedLetter = 0;
@@ -143,7 +143,7 @@ public:
 class CPriceListRecord {
 public:
     virtual ~CPriceListRecord() = default;
-    float Price(const CPersonRecord* person) const { return prices.PriceFor(person); }
+    int64_t Price(const CPersonRecord* person) const { return prices.PriceFor(person); }
 
     int32_t index = 0;
     int32_t number = 0;
@@ -162,7 +162,7 @@ public:
 class CPackageRecord {
 public:
     virtual ~CPackageRecord() = default;
-    float Price(const CPersonRecord* person) const { return prices.PriceFor(person); }
+    int64_t Price(const CPersonRecord* person) const { return prices.PriceFor(person); }
 
     int32_t index = 0;
     int32_t number = 0;

@@ -25,7 +25,7 @@ struct CEntryForm {
     std::vector<uint8_t> dances;   // codes, in list order
     std::vector<int32_t> dancers;  // person numbers, in list order
     char statusLetter = 'N';
-    float amount = 0;
+    int64_t amount = 0;  // cents
     char carriedLetter = 0;
     int carriedNumber2 = -1;
     std::string text;  // team name, or the dance typed for a category without dances

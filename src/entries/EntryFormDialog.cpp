@@ -4,11 +4,11 @@
 
 #include "data/Database.h"
 #include "entries/EntryPricing.h"
-#include "formats/DataFileWriter.h"
 #include "persons/PersonLists.h"
 #include "persons/PersonOperations.h"
 #include "platform/Ui.h"
 #include "util/Collation.h"
+#include "util/Money.h"
 
 namespace {
 
@@ -205,22 +205,22 @@ std::string CEntryFormDialog::CostText() const {
             codes.push_back(static_cast<uint8_t>(dances.GetItemData(line)));
         }
     }
-    double total = 0;
-    float first = -1;
+    int64_t total = 0;
+    int64_t first = -1;
     bool sameFee = true;
     for (const uint8_t code : codes) {
         entry.dance = code;
-        const float fee = EntryPrice(store, *category, entry);
+        const int64_t fee = EntryPrice(store, *category, entry);
         sameFee = sameFee && (first < 0 || fee == first);
         first = first < 0 ? fee : first;
         total += fee;
     }
     std::string text = "Cost: ";
     if (codes.size() > 1 && sameFee) {
-        text.append(std::to_string(codes.size())).append(" x ").append(FormatAmount(first));
+        text.append(std::to_string(codes.size())).append(" x ").append(FormatCents(first));
         text.append(" = ");
     }
-    text.append(FormatAmount(total));
+    text.append(FormatCents(total));
     if (codes.size() > 1 && !sameFee) {
         text.append(" for ").append(std::to_string(codes.size())).append(" dances");
     }

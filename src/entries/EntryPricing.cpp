@@ -35,21 +35,21 @@ int ProAmSurcharge(char rule, bool teacher, bool student) {
 
 }  // namespace
 
-float EntryPrice(const CDatabase& store, const CDanceCategory& category,
-                 const CEntryRecord& entry) {
+int64_t EntryPrice(const CDatabase& store, const CDanceCategory& category,
+                   const CEntryRecord& entry) {
     // The fees without the names: the report prices every entry.
     const CDanceCategory::Fees fees = category.EntryFees(entry.dance, entry.level);
     const bool youth = IsYouthEntry(entry.type);
-    float fee = youth ? fees.youth : fees.adult;
+    int64_t fee = youth ? fees.youth : fees.adult;
     if (SetNPInc(store, entry.gentleman, entry.lady, entry.type) == 1) {
         fee += youth ? category.youthExtraFee : category.adultExtraFee;
     }
     return fee;
 }
 
-float EntryFee(const CDatabase& store, const CEntryRecord& entry) {
+int64_t EntryFee(const CDatabase& store, const CEntryRecord& entry) {
     const CDanceCategory* category = store.FindCategory(entry.categoryCode);
-    return category != nullptr ? EntryPrice(store, *category, entry) : 0.0f;
+    return category != nullptr ? EntryPrice(store, *category, entry) : 0;
 }
 
 int SetNPInc(const CDatabase& store, int gentleman, int lady, char entryType) {

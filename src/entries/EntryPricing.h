@@ -1,7 +1,8 @@
 #pragma once
 // What one dance entry costs: the fee for its dance, level and age, with the surcharge for
 // dancers whom no hotel package covers. The entry form shows it while the user fills it in, and
-// the summary report charges it; the organizer's invoice decides the real amount.
+// the summary report charges it; the organizer's invoice decides the real amount. In cents.
+#include <cstdint>
 #include <vector>
 
 class CDanceCategory;
@@ -10,11 +11,12 @@ class CEntryRecord;
 
 // The entry's fee in its category: the youth or adult fee for its dance, level and age, plus
 // the category's surcharge when the package rule asks for it.
-float EntryPrice(const CDatabase& store, const CDanceCategory& category, const CEntryRecord& entry);
+int64_t EntryPrice(const CDatabase& store, const CDanceCategory& category,
+                   const CEntryRecord& entry);
 
 // EntryPrice in the entry's own category; 0 for an entry whose category the setup no longer
 // lists, as it has no fee to show.
-float EntryFee(const CDatabase& store, const CEntryRecord& entry);
+int64_t EntryFee(const CDatabase& store, const CEntryRecord& entry);
 
 // 1 when the competition's package rule for `entryType` charges the surcharge, given whether
 // the gentleman and the lady have a hotel package; else 0.

@@ -51,7 +51,7 @@ struct CPurchaseLine {
     char type = 0;
     int32_t itemNumber = -1;
     int32_t quantity = 1;
-    float price = -1.0f;  // negative: take name and price from the setup file's item
+    int64_t price = -1;  // cents; negative: take name and price from the setup file's item
     std::string purchaserName;
     std::string itemName;
     int32_t status = 0;
@@ -67,7 +67,7 @@ struct CEntryLine {
     char type = 0;
     std::string teamName;
     char statusLetter = 0;
-    float amount = 0;
+    int64_t amount = 0;  // cents
     int32_t status = 0;
     DATE created = 0;
     int32_t owner = -1;

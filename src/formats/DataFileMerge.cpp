@@ -220,7 +220,7 @@ void MergeEntry(CDatabase& store, const CEntryLine& line, const CDanceCategory& 
     entry->age = line.age;
     entry->teamName = line.teamName;
     entry->statusLetter = line.statusLetter;
-    entry->amount = line.amount <= 0.001f ? 0.0f : line.amount;
+    entry->amount = line.amount <= 0 ? 0 : line.amount;
     entry->status = line.status;
     entry->created = line.created;
     entry->formCode = find->FormCodeFor({line.gentleman, line.lady, line.coach, line.owner,

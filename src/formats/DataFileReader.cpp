@@ -11,6 +11,7 @@
 #include "formats/DataFileWriter.h"
 #include "platform/Ui.h"
 #include "util/LineReader.h"
+#include "util/Money.h"
 
 namespace {
 
@@ -73,7 +74,7 @@ bool ReadDataFileAsIs(CDatabase& store, std::string* whyNot, CMergeLookupMode lo
             purchase.type = FirstChar(field(1));
             purchase.itemNumber = static_cast<int32_t>(ParseLeadingInt(field(2)));
             purchase.quantity = static_cast<int32_t>(ParseLeadingInt(field(3)));
-            purchase.price = field(4).empty() ? -1.0f : ParseLeadingFloat(field(4));
+            purchase.price = field(4).empty() ? -1 : ParseCents(field(4));
             purchase.purchaserName = field(5);
             purchase.itemName = field(6);
             purchase.status = LowByteOf(field(7));
@@ -101,7 +102,7 @@ bool ReadDataFileAsIs(CDatabase& store, std::string* whyNot, CMergeLookupMode lo
             entry.type = FirstChar(field(5));
             entry.teamName = field(6);
             entry.statusLetter = FirstChar(field(7));
-            entry.amount = ParseLeadingFloat(field(8));
+            entry.amount = ParseCents(field(8));
             entry.status = LowByteOf(field(9));
             entry.created = ParseDateStamp(field(10));
             const CDanceCategory* category = lookup.Category(entry.categoryCode);

@@ -3,7 +3,6 @@
 #include "formats/DataFileWriter.h"
 
 #include <cctype>
-#include <charconv>
 #include <filesystem>
 #include <map>
 #include <unordered_map>
@@ -13,6 +12,7 @@
 #include "formats/DataFileLayout.h"
 #include "formats/FileReplace.h"
 #include "platform/Ui.h"
+#include "util/Money.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ public:
         return Text(letter == 0 ? std::string() : std::string(1, letter));
     }
     CLineWriter& Int(long value) { return Text(std::to_string(value)); }
-    CLineWriter& Amount(double value) { return Text(FormatAmount(value)); }
+    CLineWriter& Amount(int64_t cents) { return Text(FormatCents(cents)); }
     // A date-time stamp: its status number, then the stamp text.
     CLineWriter& Stamp(int32_t status, DATE date) {
         return Int(status).Text(FormatDateStamp(date));
@@ -79,13 +79,6 @@ std::string FormatDateStamp(DATE date) {
 
 DATE ParseDateStamp(const std::string& text) {
     return ParseDateText(text);
-}
-
-std::string FormatAmount(double value) {
-    char buffer[64];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
-    return std::string(buffer, result.ptr);
 }
 
 std::string FieldSafeText(const std::string& text) {

@@ -18,9 +18,6 @@ std::string FormatPersonRecord(const CDatabase& store, int personNumber);
 std::string FormatDateStamp(DATE date);
 DATE ParseDateStamp(const std::string& text);
 
-// "%.2f", with "." as decimal point whatever the user's locale.
-std::string FormatAmount(double value);
-
 // A text value as it may stand in a field: the separators "|", ";" and TAB, CR and LF would
 // shift every later field for whoever reads the file, and a NUL byte ends the line for a reader
 // of C strings, so each of them becomes a blank.

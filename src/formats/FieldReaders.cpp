@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <climits>
 
+#include "util/Money.h"
+
 std::string PopText(CFieldQueue& record) {
     const std::string* field = record.Take();
     return field != nullptr ? *field : std::string();
@@ -19,6 +21,11 @@ int PopInt(CFieldQueue& record) {
 float PopFloat(CFieldQueue& record) {
     const std::string* field = record.Take();
     return field != nullptr ? ParseLeadingFloat(*field) : 0.0f;
+}
+
+int64_t PopCents(CFieldQueue& record) {
+    const std::string* field = record.Take();
+    return field != nullptr ? ParseCents(*field) : 0;
 }
 
 char PopChar(CFieldQueue& record) {

@@ -31,6 +31,8 @@ std::string PopText(CFieldQueue& record);
 int PopInt(CFieldQueue& record);
 // A decimal number in single precision; missing: 0.
 float PopFloat(CFieldQueue& record);
+// An amount of money in cents (ParseCents); missing: 0.
+int64_t PopCents(CFieldQueue& record);
 // The first character, 0 for an empty field; missing: 0.
 char PopChar(CFieldQueue& record);
 // "48" gives 0 and "49" gives 1; else "Y" or "1" first give 1, "N" or "0" give 0, any other first

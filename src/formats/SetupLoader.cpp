@@ -170,10 +170,10 @@ void ParseCategoryRecord(CDatabase& store, CStringList& fields) {
     category->feeBasis = PopChar(record);
 
     const int feeCount = PopInt(record);
-    std::vector<float> adultFees, youthFees;
+    std::vector<int64_t> adultFees, youthFees;
     ReadCountedList(record, feeCount, [&] {
-        adultFees.push_back(PopFloat(record));
-        youthFees.push_back(PopFloat(record));
+        adultFees.push_back(PopCents(record));
+        youthFees.push_back(PopCents(record));
     });
     if (!adultFees.empty()) {
         category->adultFee = adultFees.front();
@@ -183,8 +183,8 @@ void ParseCategoryRecord(CDatabase& store, CStringList& fields) {
         category->adultFeeList = std::move(adultFees);
         category->youthFeeList = std::move(youthFees);
     }
-    category->adultExtraFee = PopFloat(record);
-    category->youthExtraFee = PopFloat(record);
+    category->adultExtraFee = PopCents(record);
+    category->youthExtraFee = PopCents(record);
     category->unitCountBasis = PopChar(record);
 
     const int unitCountCount = PopInt(record);

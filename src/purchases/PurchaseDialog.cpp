@@ -4,11 +4,11 @@
 #include <memory>
 
 #include "data/Database.h"
-#include "formats/DataFileWriter.h"
 #include "persons/PersonLists.h"
 #include "persons/PersonOperations.h"
 #include "platform/Ui.h"
 #include "purchases/PurchasePricing.h"
+#include "util/Money.h"
 #include "util/Text.h"
 
 namespace {
@@ -179,7 +179,7 @@ bool CPurchaseDialog::ShowsPrices() const {
     return store_.showDancePrices != 0;
 }
 
-std::optional<float> CPurchaseDialog::Price(char kind, int itemNumber, int count) const {
+std::optional<int64_t> CPurchaseDialog::Price(char kind, int itemNumber, int count) const {
     CFinanceRecord purchase;
     purchase.type = kind == 'P' ? 'P' : 'O';
     purchase.itemNumber = itemNumber;
@@ -195,7 +195,7 @@ std::string CPurchaseDialog::PriceOfListLine(int line) const {
     const long data = priceList.GetItemData(line);
     const auto price = data < 0 ? Price('P', static_cast<int>(~data), 1)
                                 : Price('I', static_cast<int>(data - 1), 1);
-    return price ? FormatAmount(*price) : std::string();
+    return price ? FormatCents(*price) : std::string();
 }
 
 std::string CPurchaseDialog::PriceOfSelectedLine(int line) const {
@@ -206,7 +206,7 @@ std::string CPurchaseDialog::PriceOfSelectedLine(int line) const {
     for (const auto& collected : lines_) {
         if (collected.key == key) {
             const auto price = Price(collected.kind, collected.itemNumber, collected.count);
-            return price ? FormatAmount(*price) : std::string();
+            return price ? FormatCents(*price) : std::string();
         }
     }
     return {};
@@ -216,12 +216,12 @@ std::string CPurchaseDialog::TotalText() const {
     if (!ShowsPrices()) {
         return {};
     }
-    double total = 0;
+    int64_t total = 0;
     for (const auto& line : lines_) {
-        total += Price(line.kind, line.itemNumber, line.count).value_or(0.0f);
+        total += Price(line.kind, line.itemNumber, line.count).value_or(0);
     }
     std::string text = "Total: ";
-    return text.append(FormatAmount(total));
+    return text.append(FormatCents(total));
 }
 
 void CPurchaseDialog::OnHelp() {

@@ -2,6 +2,7 @@
 // "Purchase/Select from price list": the user picks a purchaser (a person, or the studio),
 // collects price-list items and packages with their counts, and on OK one purchase per
 // collected line is stored, priced for that purchaser. Cancel stores nothing.
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -107,7 +108,7 @@ private:
     bool ShowsPrices() const;
     // `count` of the item or package ('P') for the purchaser in the box, priced as the report
     // prices a purchase; none when the setup no longer lists it.
-    std::optional<float> Price(char kind, int itemNumber, int count) const;
+    std::optional<int64_t> Price(char kind, int itemNumber, int count) const;
 
     CDatabase& store_;
     std::vector<CSelectedLine> lines_;

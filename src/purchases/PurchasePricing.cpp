@@ -1,10 +1,11 @@
 #include "purchases/PurchasePricing.h"
 
 #include "data/Database.h"
+#include "util/Money.h"
 
-std::optional<float> PurchasePrice(const CDatabase& store, const CFinanceRecord& purchase) {
+std::optional<int64_t> PurchasePrice(const CDatabase& store, const CFinanceRecord& purchase) {
     const CPersonRecord* purchaser = store.FindPerson(purchase.purchaserNumber);
-    float piece = 0.0f;
+    int64_t piece = 0;
     if (purchase.type == 'P') {
         const CPackageRecord* package = store.FindPackage(purchase.itemNumber);
         if (package == nullptr) {
@@ -18,7 +19,7 @@ std::optional<float> PurchasePrice(const CDatabase& store, const CFinanceRecord&
         }
         piece = item->Price(purchaser);
     } else {
-        return 0.0f;
+        return 0;
     }
-    return piece * static_cast<float>(purchase.quantity);
+    return CentsTimes(piece, purchase.quantity);
 }

@@ -116,7 +116,7 @@ CStudioCharges ChargesOf(const CDatabase& store) {
     CTextTable sortTexts;
     CDenseNumbering<CFormKey, CFormKeyHash> formOf(store.entryArray.size() / 2);
     std::vector<std::size_t> formOfEntry;
-    std::vector<float> fees;
+    std::vector<int64_t> fees;
     formOfEntry.reserve(store.entryArray.size());
     fees.reserve(store.entryArray.size());
     std::string text;  // each form's texts are put together here, then kept in their table
@@ -142,15 +142,4 @@ CStudioCharges ChargesOf(const CDatabase& store) {
         charges.purchases.push_back({purchase.get(), PurchasePrice(store, *purchase)});
     }
     return charges;
-}
-
-double CStudioCharges::TotalDue() const {
-    double total = 0;
-    for (const CEntryCharge& charge : entries) {
-        total += charge.fee;
-    }
-    for (const CPurchaseCharge& charge : purchases) {
-        total += charge.price.value_or(0.0f);
-    }
-    return total;
 }

@@ -1,8 +1,9 @@
 #pragma once
 // What the summary report charges, priced once for the report and for the statements alike:
 // every entry's fee in the report's order and every purchase's price, and the approximate total
-// due that they add up to.
+// due that they add up to. Amounts in cents.
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,13 +16,13 @@ class CFinanceRecord;
 
 struct CEntryCharge {
     const CEntryRecord* entry;
-    float fee;
+    int64_t fee;
     std::size_t couple;  // its CoupleLabel in CStudioCharges::coupleLabels
 };
 
 struct CPurchaseCharge {
     const CFinanceRecord* purchase;
-    std::optional<float> price;  // none: the setup no longer lists the item, counted as 0
+    std::optional<int64_t> price;  // none: the setup no longer lists the item, counted as 0
 };
 
 struct CStudioCharges {
@@ -30,8 +31,6 @@ struct CStudioCharges {
     std::vector<CEntryCharge> entries;
     CTextTable coupleLabels;                 // one per form, shared by its entries
     std::vector<CPurchaseCharge> purchases;  // in purchase order
-    // The report's "Approximate total due": the fees, then the prices, in that order.
-    double TotalDue() const;
 };
 
 // Prices every entry and purchase as of the store's hotel packages (AssignHotelPackages must

@@ -1,14 +1,11 @@
 #include "report/Statements.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
 #include <functional>
 
 #include "data/Database.h"
 #include "data/LookupScope.h"
 #include "entries/EntryDescriptions.h"
-#include "formats/DataFileWriter.h"
 #include "platform/Ui.h"
 #include "report/ReportCharges.h"
 #include "report/SummaryReport.h"
@@ -16,14 +13,11 @@
 #include "util/Csv.h"
 #include "util/DenseNumbering.h"
 #include "util/LineSink.h"
+#include "util/Money.h"
 
 namespace {
 
 constexpr int kStudioAccount = -1;
-
-int64_t Cents(float amount) {
-    return std::llround(static_cast<double>(amount) * 100.0);
-}
 
 // Who pays which part of an entry's fee: one payer, or the gentleman's and the lady's halves.
 struct CShare {
@@ -48,7 +42,7 @@ public:
             item = charges.coupleLabels[couple];
             item += ": ";
             AppendEntryDescription(item, store_, *entry, true);
-            const CShares shares = SharesOf(*entry, Cents(fee));
+            const CShares shares = SharesOf(*entry, fee);
             if (shares.count == 2) {
                 item += " (half)";
             }
@@ -62,11 +56,9 @@ public:
             item += " (";
             item += std::to_string(static_cast<uint32_t>(purchase->quantity));
             item += ')';
-            Charge(Payer(purchase->purchaserNumber), out_.items.Add(item),
-                   Cents(price.value_or(0.0f)));
+            Charge(Payer(purchase->purchaserNumber), out_.items.Add(item), price.value_or(0));
         }
         Collect();
-        out_.reportTotal = FormatAmount(charges.TotalDue());
     }
 
 private:
@@ -157,31 +149,6 @@ private:
     std::vector<CCharge> charges_;  // in the report's order
 };
 
-// Writes "1234.50" into `buffer`; gives its length.
-std::size_t FormatCents(char (&buffer)[24], int64_t cents) {
-    const uint64_t magnitude =
-        cents < 0 ? 0 - static_cast<uint64_t>(cents) : static_cast<uint64_t>(cents);
-    char* end = buffer;
-    if (cents < 0) {
-        *end++ = '-';
-    }
-    end = std::to_chars(end, buffer + sizeof buffer, magnitude / 100).ptr;
-    *end++ = '.';
-    *end++ = static_cast<char>('0' + magnitude % 100 / 10);
-    *end++ = static_cast<char>('0' + magnitude % 10);
-    return static_cast<std::size_t>(end - buffer);
-}
-
-// Appends "%9.2f" of the cents, as the report aligns its amounts.
-void AppendAmount9(std::string& text, int64_t cents) {
-    char buffer[24];
-    const std::size_t length = FormatCents(buffer, cents);
-    if (length < 9) {
-        text.append(9 - length, ' ');
-    }
-    text.append(buffer, length);
-}
-
 void WritePage(const CStatements& statements, const CStatement& statement, CLineSink& sink,
                std::string& text) {
     sink.PageBreak();
@@ -194,20 +161,20 @@ void WritePage(const CStatements& statements, const CStatement& statement, CLine
     sink.Line("");
     for (const CStatementLine& line : statements.LinesOf(statement)) {
         text.clear();
-        AppendAmount9(text, line.cents);
+        AppendCents9(text, line.cents);
         text += ' ';
         text += statements.items[line.item];
         sink.Line(text);
     }
     text = "Total    ";
-    AppendAmount9(text, statement.totalCents);
+    AppendCents9(text, statement.totalCents);
     sink.Line(text);
 }
 
 }  // namespace
 
 bool CStatements::AddUpToReport() const {
-    return CentsText(totalCents) == reportTotal;
+    return totalCents == reportTotalCents;
 }
 
 bool BuildStatements(CDatabase& store, CStatements& statements) {
@@ -221,15 +188,12 @@ bool BuildStatements(CDatabase& store, CStatements& statements) {
         statements.pricesHidden = true;
         return true;
     }
+    // Added up on the report's own way, so that a fault on either side shows in the check.
+    statements.reportTotalCents = SummaryReportTotal(store);
     const CLookupScope lookups(store);
     store.AssignHotelPackages();
     CStatementsBuilder(store, statements).Build(ChargesOf(store));
     return true;
-}
-
-std::string CentsText(int64_t cents) {
-    char buffer[24];
-    return std::string(buffer, FormatCents(buffer, cents));
 }
 
 void WriteStatements(const CStatements& statements, CLineSink& sink) {
@@ -250,12 +214,12 @@ void WriteStatements(const CStatements& statements, CLineSink& sink) {
     }
     sink.Line("");
     text = "Total of all statements: ";
-    text += CentsText(statements.totalCents);
+    AppendCents(text, statements.totalCents);
     sink.Line(text);
     text = statements.AddUpToReport()
                ? "Check: equal to the summary report's approximate total due, "
                : "Check failed: the summary report's approximate total due is ";
-    text += statements.reportTotal;
+    AppendCents(text, statements.reportTotalCents);
     text += '.';
     sink.Line(text);
 }
@@ -283,7 +247,7 @@ std::string StatementsCsv(const CStatements& statements) {
         for (const CStatementLine& line : statements.LinesOf(statement)) {
             csv += CsvLine({number, Cp1252ToUtf8(statement.name),
                             Cp1252ToUtf8(std::string(statements.items[line.item])),
-                            CentsText(line.cents)});
+                            FormatCents(line.cents)});
         }
     }
     return csv;

@@ -48,7 +48,7 @@ struct CStatements {
     // The lines' texts, in one piece; both halves of an entry share theirs.
     CTextTable items;
     int64_t totalCents = 0;
-    std::string reportTotal;  // the report's "Approximate total due", as it shows it
+    int64_t reportTotalCents = 0;  // the report's "Approximate total due", as it adds it up
     bool AddUpToReport() const;
     std::span<const CStatementLine> LinesOf(const CStatement& statement) const {
         return std::span(lines).subspan(statement.firstLine, statement.lineCount);
@@ -58,9 +58,6 @@ struct CStatements {
 // False without a studio (the report's message has been shown). Hotel packages are assigned in
 // the store on the way, as the report does, since they decide the surcharges.
 bool BuildStatements(CDatabase& store, CStatements& statements);
-
-// "1234.50": cents with two decimals and a point.
-std::string CentsText(int64_t cents);
 
 // One page per statement (a heading, its lines, its total); the last page ends with the total of
 // all statements and the check against the report. Only kStatementsPricesHidden when hidden.

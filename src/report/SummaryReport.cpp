@@ -7,24 +7,15 @@
 #include "data/Database.h"
 #include "data/LookupScope.h"
 #include "entries/EntryDescriptions.h"
-#include "formats/DataFileWriter.h"
 #include "platform/Ui.h"
 #include "report/Pricing.h"
 #include "report/ReportCharges.h"
 #include "report/ReportWindow.h"
 #include "util/Files.h"
 #include "util/LineSink.h"
+#include "util/Money.h"
 
 namespace {
-
-// "%9.2f": right-aligned in nine characters, "." as decimal point whatever the locale.
-std::string Amount9(double value) {
-    std::string text = FormatAmount(value);
-    if (text.size() < 9) {
-        text.insert(0, 9 - text.size(), ' ');
-    }
-    return text;
-}
 
 std::string Unsigned(int value) {
     return std::to_string(static_cast<uint32_t>(value));
@@ -32,8 +23,11 @@ std::string Unsigned(int value) {
 
 class CReportBuilder {
 public:
-    CReportBuilder(CDatabase& store, CLineSink& sink)
-        : store_(store), sink_(sink), pricesShown_(store.showDancePrices == 1) {}
+    CReportBuilder(CDatabase& store, CLineSink& sink, bool quiet = false)
+        : store_(store), sink_(sink), pricesShown_(store.showDancePrices == 1), quiet_(quiet) {}
+
+    // The "Approximate total due", as the report adds up what its lines show.
+    int64_t TotalDue() const { return totalDue_; }
 
     void Build() {
         store_.DropLoneRoomGroups();
@@ -52,8 +46,10 @@ public:
         AddPurchases();
         Add("");
         if (pricesShown_) {
-            Add("Approximate total due: " + FormatAmount(charges_.TotalDue()) +
-                ", *The final amount due will be provided by organizer invoice*");
+            line_.assign("Approximate total due: ");
+            AppendCents(line_, totalDue_);
+            line_ += ", *The final amount due will be provided by organizer invoice*";
+            Add(line_);
         }
         AddRoomingList();
     }
@@ -94,8 +90,8 @@ private:
 
     void AddEntries() {
         std::string_view previousLabel;
-        double groupSubtotal = 0;
-        double danceTotal = 0;
+        int64_t groupSubtotal = 0;
+        int64_t danceTotal = 0;
         int danceCount = 0;
         bool first = true;
         for (const auto& [entry, fee, couple] : charges_.entries) {
@@ -116,7 +112,7 @@ private:
             // Put together in one reused buffer, then copied out at its size.
             line_.clear();
             if (pricesShown_) {
-                line_ += Amount9(fee);
+                AppendCents9(line_, fee);
                 line_ += ' ';
             }
             AppendEntryDescription(line_, store_, *entry, true);
@@ -124,15 +120,19 @@ private:
         }
         if (!charges_.entries.empty() && pricesShown_) {
             AddSubtotal(groupSubtotal);
-            Add("Approximate subtotal for " + std::to_string(danceCount) + " dances, " +
-                Amount9(danceTotal));
+            line_.assign("Approximate subtotal for ");
+            line_ += std::to_string(danceCount);
+            line_ += " dances, ";
+            AppendCents9(line_, danceTotal);
+            Add(line_);
         }
+        totalDue_ += danceTotal;
     }
 
-    void AddSubtotal(double subtotal) {
+    void AddSubtotal(int64_t subtotal) {
         if (pricesShown_) {
             line_.assign("Subtotal ");
-            line_ += Amount9(subtotal);
+            AppendCents9(line_, subtotal);
             Add(line_);
         }
     }
@@ -151,14 +151,15 @@ private:
             what += " (";
             what += Unsigned(purchase->quantity);
             what += ')';
-            if (!price) {
+            if (!price && !quiet_) {
                 store_.ui.ShowMessage(
                     FormatText("Package %u for %s not found. Price will be set to zero.",
                                {Unsigned(purchase->itemNumber), what}));
             }
+            totalDue_ += price.value_or(0);
             line_.clear();
             if (pricesShown_) {
-                line_ += Amount9(price.value_or(0.0f));
+                AppendCents9(line_, price.value_or(0));
                 line_ += ' ';
             }
             line_ += what;
@@ -198,6 +199,8 @@ private:
     CDatabase& store_;
     CLineSink& sink_;
     const bool pricesShown_;
+    const bool quiet_;  // no message: the report is only added up
+    int64_t totalDue_ = 0;
     std::vector<int> roomGroups_;  // in order of first appearance
     std::unordered_map<int, std::vector<const CPersonRecord*>> roommates_;  // in person order
     CStudioCharges charges_;
@@ -227,7 +230,26 @@ bool BuildReport(CDatabase& store, CLineSink& sink) {
     return true;
 }
 
+// Lines that no one reads: the report made only for its total.
+class CDiscardingSink : public CLineSink {
+public:
+    void Line(std::string_view) override {}
+    void PageBreak() override {}
+    void ExpectLines(std::size_t) override {}
+};
+
 }  // namespace
+
+int64_t SummaryReportTotal(CDatabase& store) {
+    if (store.studioArray.empty()) {
+        return 0;
+    }
+    const CLookupScope lookups(store);
+    CDiscardingSink sink;
+    CReportBuilder builder(store, sink, true);
+    builder.Build();
+    return builder.TotalDue();
+}
 
 bool BuildSummaryReport(CDatabase& store, CStringList& lines) {
     CLinesSink sink(lines);

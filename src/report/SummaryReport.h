@@ -2,6 +2,7 @@
 // The summary report: the studio's check of its own data and the text that goes to the
 // organizer beside the data file. Persons with their entry counts, the dance entries under their
 // couples, the purchases, the approximate amount due and the rooming list.
+#include <cstdint>
 #include <string>
 
 #include "util/Text.h"
@@ -16,6 +17,11 @@ const char* PersonKind(const CPersonRecord& person);
 // roommate groups are dropped and hotel packages assigned in the store on the way, as a save
 // would do.
 bool BuildSummaryReport(CDatabase& store, CStringList& lines);
+
+// The report's "Approximate total due" in cents, added up by the report as it makes its lines,
+// with no message shown and no line kept; 0 without a studio. The statements check their own
+// total against it.
+int64_t SummaryReportTotal(CDatabase& store);
 
 // Where mode 'F' writes the report: "SummaryReport_<studio>.txt" beside the setup file.
 std::string SummaryReportPath(CDatabase& store);

@@ -17,7 +17,7 @@ CPersonRecord Person(char gender, char classLetter, uint8_t youth) {
 PriceBlock OneToTen(DATE switchDate) {
     PriceBlock block;
     for (int i = 0; i < 10; ++i) {
-        block.prices[i] = static_cast<float>(i + 1);
+        block.prices[i] = i + 1;
     }
     block.switchDate = switchDate;
     return block;

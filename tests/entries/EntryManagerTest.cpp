@@ -55,7 +55,7 @@ TEST_F(EntryManagerTest, ANewFormIsSavedAsOneEntryPerDanceAndWrittenAtOnce) {
 
     ExpectForm([this](CEntryForm& form) {
         FillTomAndAnn(form, {kRumba, kChaCha});
-        form.amount = 35;
+        form.amount = 3500;
     });
     EXPECT_EQ(manager.EditForms(), 1);
     EXPECT_EQ(Stored(),
@@ -68,7 +68,7 @@ TEST_F(EntryManagerTest, ANewFormIsSavedAsOneEntryPerDanceAndWrittenAtOnce) {
         EXPECT_EQ(entry->lady, kAnn);
         EXPECT_EQ(entry->style, 'S');
         EXPECT_EQ(entry->entryMark, 'L');
-        EXPECT_EQ(entry->amount, 35.0f);
+        EXPECT_EQ(entry->amount, 3500);
     }
     EXPECT_EQ(EntryLinesInFile(), 2);
 }

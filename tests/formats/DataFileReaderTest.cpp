@@ -64,7 +64,7 @@ TEST_F(DataFileReaderTest, APersonOnManyLinesIsStoredOnce) {
     ASSERT_EQ(db.purchaseArray.size(), 1u);
     EXPECT_EQ(db.purchaseArray[0]->purchaserNumber, 1);
     EXPECT_EQ(db.purchaseArray[0]->quantity, 1);
-    EXPECT_FLOAT_EQ(db.purchaseArray[0]->price, 25.0f);
+    EXPECT_EQ(db.purchaseArray[0]->price, 2500);
     ASSERT_EQ(bob.pCommentArray.size(), 1u);
     EXPECT_EQ(bob.pCommentArray.at(0).text, "Vegetarian");
     // The lady read only from the entry line is a youth amateur without studio of her own.
@@ -120,11 +120,11 @@ TEST_F(DataFileReaderTest, APurchaseWithoutPriceTakesNameAndPriceFromTheSetupFil
           "PU|O|99|1||Studio|Lost|0|3.27.2002.16.0.0|" + S + kNoPerson});
     ASSERT_EQ(db.purchaseArray.size(), 3u);
     EXPECT_EQ(db.purchaseArray[0]->itemName, "Full package");
-    EXPECT_EQ(db.purchaseArray[0]->price, 0.0f);
+    EXPECT_EQ(db.purchaseArray[0]->price, 0);
     EXPECT_EQ(db.purchaseArray[0]->purchaserNumber, -1);
     EXPECT_EQ(db.purchaseArray[1]->itemName, "Dinner");
     EXPECT_EQ(db.purchaseArray[2]->itemName, "");
-    EXPECT_EQ(db.purchaseArray[2]->price, -1.0f);
+    EXPECT_EQ(db.purchaseArray[2]->price, -1);
 }
 
 TEST_F(DataFileReaderTest, IdenticalPurchaseAndEntryLinesAreDistinctRecords) {
@@ -144,13 +144,13 @@ TEST_F(DataFileReaderTest, ALineRepeatingAPurchaseTheStoreHeldIsNotAddedAgain) {
     line.itemNumber = 4;
     line.purchaserName = "Ray, Bob";
     line.itemName = "Ticket";
-    line.price = 25;
+    line.price = 2500;
     line.created = MarchDate(16, 0);
     line.studioNumber = 1;
     line.purchaserNumber = 1;
     EXPECT_EQ(MergePurchase(db, line, db.purchaseArray.size()), 1);
     EXPECT_EQ(MergePurchase(db, line, db.purchaseArray.size()), 1);
-    line.price = 30;  // the price takes no part
+    line.price = 3000;  // the price takes no part
     MergePurchase(db, line, db.purchaseArray.size());
     EXPECT_EQ(db.purchaseArray.size(), 1u);
     line.itemName = "ticket";
@@ -209,10 +209,10 @@ TEST_F(DataFileReaderTest, EntriesTakeWhatTheirCategoryGives) {
     EXPECT_EQ(entry.kind, 'S');
     EXPECT_EQ(entry.entryMark, 'Q');
     EXPECT_EQ(entry.style, 'P');
-    EXPECT_EQ(entry.amount, 0.0f);
+    EXPECT_EQ(entry.amount, 0);
     EXPECT_EQ(entry.statusLetter, 'N');
     EXPECT_EQ(db.entryArray[1]->style, 'N');
-    EXPECT_EQ(db.entryArray[1]->amount, 5.0f);
+    EXPECT_EQ(db.entryArray[1]->amount, 500);
 }
 
 TEST_F(DataFileReaderTest, TheDancesOfOneFormReadBackIntoOneForm) {

@@ -159,7 +159,7 @@ private:
             entry.age = static_cast<uint8_t>(Between(0, 255));
             entry.teamName = Chance(40) ? Text(20) : "";
             entry.statusLetter = Pick<char>({'N', 'N', 'C', 0});
-            entry.amount = Chance(10) ? 0.0004f : Between(0, 99999) / 100.0f;
+            entry.amount = Between(0, 99999);
             entry.status = Between(0, 255);
             entry.created = NextTime();
             if (type == 'G' && !db.personArray.empty()) {
@@ -177,7 +177,7 @@ private:
             const int buyer = SomePerson(db);
             CFinanceRecord& purchase =
                 AddPurchase(db, Pick<char>({'P', 'O', 'O', 'X'}), Between(1, 2), buyer, Text(20),
-                            Between(0, 50000) / 100.0f);
+                            Between(0, 50000));
             purchase.quantity = Between(1, 5);
             purchase.purchaserName = buyer == -1 ? "Studio" : Text(25);
             purchase.status = Between(0, 255);

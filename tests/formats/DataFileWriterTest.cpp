@@ -5,6 +5,7 @@
 #include "formats/DataFileWriter.h"
 #include "support/ScriptedUi.h"
 #include "support/StudioFixtures.h"
+#include "util/Money.h"
 
 namespace {
 
@@ -71,7 +72,7 @@ TEST_F(DataFileWriterTest, AnEntryWithoutPersonsCarriesThreeEmptyPersons) {
     entry.level = 2;
     entry.age = 3;
     entry.teamName = "Team A";
-    entry.amount = 12.345f;
+    entry.amount = 1235;
 
     EXPECT_EQ(Write(), kStudio + "\r\n" + "EN|12|1|2|3|G|Team A|N|12.35|0|3.27.2002.15.0.0|" +
                            kStudio + kEmptyPerson + kEmptyPerson + kEmptyPerson + "\r\n");
@@ -101,8 +102,8 @@ TEST_F(DataFileWriterTest, GroupDancersComeDirectlyBeforeTheirEntry) {
 }
 
 TEST_F(DataFileWriterTest, PurchasesOfOtherTypesNeverReachTheFile) {
-    AddPurchase(db, 'O', 4, -1, "Ticket", 25.0f).quantity = 2;
-    AddPurchase(db, 'X', 5, -1, "Mystery", 1.0f);
+    AddPurchase(db, 'O', 4, -1, "Ticket", 2500).quantity = 2;
+    AddPurchase(db, 'X', 5, -1, "Mystery", 100);
     EXPECT_EQ(Write(), kStudio + "\r\n" + "PU|O|4|2|25.00|Studio|Ticket|0|3.27.2002.16.0.0|" +
                            kStudio + kEmptyPerson + "\r\n");
 }
@@ -187,17 +188,17 @@ TEST_F(DataFileWriterTest, HotelPackagesAreRecordedOnTheirBuyers) {
     db.packageArray.push_back(std::move(tickets));
     AddPersonRecord(db, 'M', 'P', 0, "Bob", "Ray");
     AddPersonRecord(db, 'F', 'P', 0, "Ann", "Lee");
-    AddPurchase(db, 'P', 7, 1, "Hotel", 100.0f);
-    AddPurchase(db, 'P', 8, 2, "Tickets", 10.0f);
+    AddPurchase(db, 'P', 7, 1, "Hotel", 10000);
+    AddPurchase(db, 'P', 8, 2, "Tickets", 1000);
     Write();
     EXPECT_EQ(db.personArray[0]->dancePackage, 7);
     EXPECT_EQ(db.personArray[1]->dancePackage, -1);
 }
 
 TEST(DataFileFormatTest, AmountsUseAPointWhateverTheLocale) {
-    EXPECT_EQ(FormatAmount(0), "0.00");
-    EXPECT_EQ(FormatAmount(1234.5), "1234.50");
-    EXPECT_EQ(FormatAmount(-1), "-1.00");
+    EXPECT_EQ(FormatCents(0), "0.00");
+    EXPECT_EQ(FormatCents(123450), "1234.50");
+    EXPECT_EQ(FormatCents(-100), "-1.00");
     EXPECT_EQ(FormatDateStamp(MakeDate({2002, 3, 27, 14, 5, 0})), "3.27.2002.14.5.0");
 }
 

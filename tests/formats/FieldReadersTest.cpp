@@ -57,13 +57,14 @@ TEST(FieldReaders, DatesAndPriceBlocks) {
     EXPECT_EQ(FormatDateText(PopDate(record)), "3.27.2002.14.5.0");
     EXPECT_EQ(PopDate(record), TodayAtNoon());
     const PriceBlock full = PopPriceBlock(record);
-    EXPECT_EQ(full.prices, (std::array<float, 10>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+    EXPECT_EQ(full.prices,
+              (std::array<int64_t, 10>{100, 200, 300, 400, 500, 600, 700, 800, 900, 1000}));
     EXPECT_EQ(FormatDateText(full.switchDate), "4.1.2025.12.0.0");
     const PriceBlock partial = PopPriceBlock(record);
-    EXPECT_EQ(partial.prices, (std::array<float, 10>{1.5f, 0, 0, 4, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(partial.prices, (std::array<int64_t, 10>{150, 0, 0, 400, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(partial.switchDate, TodayAtNoon());
     const PriceBlock missing = PopPriceBlock(record);
-    EXPECT_EQ(missing.prices, (std::array<float, 10>{}));
+    EXPECT_EQ(missing.prices, (std::array<int64_t, 10>{}));
     EXPECT_EQ(missing.switchDate, TodayAtNoon());
 }
 

@@ -64,12 +64,12 @@ TEST_F(SetupRecordsTest, ACompleteCategoryRecordFillsEveryMember) {
     EXPECT_EQ((c.pcaAges)[1].rangeText, "12-15");
     EXPECT_EQ((c.pcaAges)[1].youth, 1);
     EXPECT_EQ(c.feeBasis, 'L');
-    EXPECT_EQ(c.adultFee, 95);
-    EXPECT_EQ(c.youthFee, 75);
-    EXPECT_EQ(c.adultFeeList, (std::vector<float>{95, 110, 125.5f}));
-    EXPECT_EQ(c.youthFeeList, (std::vector<float>{75, 85, 95}));
-    EXPECT_EQ(c.adultExtraFee, 30);
-    EXPECT_EQ(c.youthExtraFee, 20);
+    EXPECT_EQ(c.adultFee, 9500);
+    EXPECT_EQ(c.youthFee, 7500);
+    EXPECT_EQ(c.adultFeeList, (std::vector<int64_t>{9500, 11000, 12550}));
+    EXPECT_EQ(c.youthFeeList, (std::vector<int64_t>{7500, 8500, 9500}));
+    EXPECT_EQ(c.adultExtraFee, 3000);
+    EXPECT_EQ(c.youthExtraFee, 2000);
     EXPECT_EQ(c.unitCountBasis, 'L');
     EXPECT_EQ(c.unitCount, 2);
     EXPECT_EQ(c.unitCountList, (std::vector<uint8_t>{2, 0, 9}));
@@ -135,12 +135,12 @@ TEST_F(SetupRecordsTest, AgeTextsSplitAtTheirLastParenthesis) {
 
 TEST_F(SetupRecordsTest, OneFeePairLeavesTheListsEmpty) {
     const CDanceCategory& c = Category("DC|0|B|1|Smooth|0|0|0|A|1|38.5|30|20|15");
-    EXPECT_FLOAT_EQ(c.adultFee, 38.5f);
-    EXPECT_FLOAT_EQ(c.youthFee, 30);
+    EXPECT_EQ(c.adultFee, 3850);
+    EXPECT_EQ(c.youthFee, 3000);
     EXPECT_TRUE(c.adultFeeList.empty());
     EXPECT_TRUE(c.youthFeeList.empty());
-    EXPECT_FLOAT_EQ(c.adultExtraFee, 20);
-    EXPECT_FLOAT_EQ(c.youthExtraFee, 15);
+    EXPECT_EQ(c.adultExtraFee, 2000);
+    EXPECT_EQ(c.youthExtraFee, 1500);
 }
 
 TEST_F(SetupRecordsTest, StyleNumberIsOneOnlyForStyleNWithFirstNumberOne) {
@@ -200,8 +200,8 @@ TEST_F(SetupRecordsTest, PriceListItemsReadTheirFieldsAndSessionNumbers) {
     EXPECT_EQ(gala.extraNumberCopy, 44);
     EXPECT_EQ(gala.extraLetter, 'E');
     EXPECT_EQ(gala.hidden, 1);
-    EXPECT_EQ(gala.prices.prices[0], 95);
-    EXPECT_EQ(gala.prices.prices[9], 85);
+    EXPECT_EQ(gala.prices.prices[0], 9500);
+    EXPECT_EQ(gala.prices.prices[9], 8500);
     EXPECT_EQ(FormatDateText(gala.prices.switchDate), "3.15.2025.12.0.0");
     EXPECT_EQ(gala.note, "");
 
@@ -214,12 +214,12 @@ TEST_F(SetupRecordsTest, PriceListItemsReadTheirFieldsAndSessionNumbers) {
 
 TEST_F(SetupRecordsTest, ShortOrMissingPriceFieldsFillWithZeroAndToday) {
     const CPriceListRecord& shortPrices = Item("PL|1|O|Pass|0|1.1.2025.0.0.0|N|1||N|35-20");
-    EXPECT_EQ(shortPrices.prices.prices[0], 35);
-    EXPECT_EQ(shortPrices.prices.prices[1], 20);
+    EXPECT_EQ(shortPrices.prices.prices[0], 3500);
+    EXPECT_EQ(shortPrices.prices.prices[1], 2000);
     EXPECT_EQ(shortPrices.prices.prices[2], 0);
     EXPECT_EQ(shortPrices.prices.switchDate, TodayAtNoon());
     const CPriceListRecord& noPrices = Item("PL|2|O|Pass");
-    EXPECT_EQ(noPrices.prices.prices, (std::array<float, 10>{}));
+    EXPECT_EQ(noPrices.prices.prices, (std::array<int64_t, 10>{}));
     EXPECT_EQ(noPrices.prices.switchDate, TodayAtNoon());
 }
 
@@ -231,7 +231,7 @@ TEST_F(SetupRecordsTest, PackagesReadPricesExtrasAndTheirItems) {
     EXPECT_EQ(p.number, 1);
     EXPECT_EQ(p.name, "Weekend with Hotel");
     EXPECT_EQ(p.coversEntries, 1);
-    EXPECT_EQ(p.prices.prices[6], 409);
+    EXPECT_EQ(p.prices.prices[6], 40900);
     EXPECT_FLOAT_EQ(p.extraValue1, 1.5f);
     EXPECT_FLOAT_EQ(p.extraValue3, 3);
     EXPECT_EQ(p.itemNumbers, (std::vector<int32_t>{1, 2, 6}));

@@ -273,8 +273,8 @@ TEST_F(PersonDialogTest, TheListAddsEditsAndDeletesWithPurchasesAndEntries) {
     AddPersonRecord(db, 'F', 'A', 0, "Ann", "Lee");
     AddEntry(db, 10, 1, 'F', 1, 2);
     AddEntry(db, 10, 1, 'M', 1, -1, 2);  // Ann is only the coach here
-    AddPurchase(db, 'O', 5, 2, "Banquet", 40.0f);
-    AddPurchase(db, 'O', 5, 1, "Banquet", 40.0f);
+    AddPurchase(db, 'O', 5, 2, "Banquet", 4000);
+    AddPurchase(db, 'O', 5, 1, "Banquet", 4000);
 
     ui.ExpectDialog<CPersonListDialog>([&](CPersonListDialog& list) {
         EXPECT_EQ(Lines(list.persons), (std::vector<std::string>{"Lee, Ann [2]", "ray, Bob [1]"}));

@@ -47,7 +47,7 @@ protected:
         bob.roommateGroup = 1;
         AddPersonRecord(other, 0, 0, 0, "Cy", "Oak", MarchDate(9, 10));
         AddEntry(other, 5, 1, 'f', bob.number, ann.number);
-        AddPurchase(other, 'O', 1, ann.number, "Program book", 10);
+        AddPurchase(other, 'O', 1, ann.number, "Program book", 1000);
         EXPECT_TRUE(WriteDataFile(other, other.dataFileName));
         return other.dataFileName;
     }

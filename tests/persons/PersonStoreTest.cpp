@@ -98,9 +98,9 @@ TEST_F(PersonStoreTest, DeletingAPersonTakesHisEntriesAndPurchasesAlong) {
     AddEntry(db, 12, 1, 'A', 3, 2, 1);  // Bob only coaches
     AddEntry(db, 12, 1, 'F', 2, 1);     // Bob as the lady's partner
     AddEntry(db, 12, 1, 'G', -1, -1).dancers = {1, 3};
-    AddPurchase(db, 'O', 1, 1, "Ticket", 10);
-    AddPurchase(db, 'O', 1, 2, "Ticket", 10);
-    AddPurchase(db, 'O', 1, 1, "Dinner", 10);
+    AddPurchase(db, 'O', 1, 1, "Ticket", 1000);
+    AddPurchase(db, 'O', 1, 2, "Ticket", 1000);
+    AddPurchase(db, 'O', 1, 1, "Dinner", 1000);
 
     EXPECT_EQ(DeletePerson(db, 1), 1);
     ASSERT_EQ(db.entryArray.size(), 2u);

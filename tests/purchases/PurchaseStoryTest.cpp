@@ -21,10 +21,11 @@ constexpr int kWeekend = 7;
 constexpr int kRay = 1, kLee = 2;
 
 // Prices on and after the switch date: adult amateur, youth amateur, professional, other
-// person, no person; the five before it are never due here.
-PriceBlock Prices(float adult, float youth, float pro, float other, float none) {
+// person, no person; the five before it are never due here. Whole units, kept in cents.
+PriceBlock Prices(int adult, int youth, int pro, int other, int none) {
     PriceBlock block;
-    block.prices = {adult, youth, pro, other, none, 99, 99, 99, 99, 99};
+    block.prices = {adult * 100, youth * 100, pro * 100, other * 100, none * 100,
+                    9900,        9900,        9900,      9900,        9900};
     block.switchDate = MarchDate(12, 0);
     return block;
 }
@@ -155,7 +156,7 @@ TEST_F(PurchaseStoryTest, APersonFoundByTypingBuysThreeDayPassesAndTwoPackages) 
     EXPECT_EQ(passes.type, 'O');
     EXPECT_EQ(passes.itemNumber, kDayPass);
     EXPECT_EQ(passes.quantity, 3);
-    EXPECT_EQ(passes.price, 10.0f);
+    EXPECT_EQ(passes.price, 1000);
     EXPECT_EQ(passes.purchaserNumber, kLee);
     EXPECT_EQ(passes.purchaserName, "Ann Lee");
     EXPECT_EQ(passes.studioNumber, 4);
@@ -165,14 +166,14 @@ TEST_F(PurchaseStoryTest, APersonFoundByTypingBuysThreeDayPassesAndTwoPackages) 
     EXPECT_EQ(packages.type, 'P');
     EXPECT_EQ(packages.itemNumber, kWeekend);
     EXPECT_EQ(packages.quantity, 2);
-    EXPECT_EQ(packages.price, 300.0f);
+    EXPECT_EQ(packages.price, 30000);
     EXPECT_NE(FileText().find("PU|O|1|3|10.00|Ann Lee|Day Pass|0|"), std::string::npos);
     EXPECT_NE(FileText().find("PU|P|7|2|300.00|Ann Lee|Weekend|0|"), std::string::npos);
 }
 
 TEST_F(PurchaseStoryTest, AStudioPurchaseAfterADeletionTakesTheNextNumber) {
     for (int i = 0; i < 4; ++i) {
-        AddPurchase(db, 'O', kDayPass, kRay, "Day Pass", 12);
+        AddPurchase(db, 'O', kDayPass, kRay, "Day Pass", 1200);
     }
     db.purchaseArray[1]->quantity = 2;
     ui.ExpectDialog<CPurchaseListDialog>([&](CPurchaseListDialog& list) {
@@ -220,7 +221,7 @@ TEST_F(PurchaseStoryTest, AStudioPurchaseAfterADeletionTakesTheNextNumber) {
     EXPECT_EQ(night.number, 5);
     EXPECT_EQ(night.purchaserNumber, -1);
     EXPECT_EQ(night.purchaserName, "Studio");
-    EXPECT_EQ(night.price, 84.0f);
+    EXPECT_EQ(night.price, 8400);
     EXPECT_NE(FileText().find("PU|O|2|1|84.00|Studio|Hotel Night|"), std::string::npos);
     // A number that no purchase has changes nothing.
     std::filesystem::remove(db.dataFileName);
@@ -254,7 +255,7 @@ TEST_F(PurchaseStoryTest, APersonAddedFromTheDialogCanBuyAtOnceAtHerPrice) {
     ASSERT_EQ(db.purchaseArray.size(), 1u);
     EXPECT_EQ(db.purchaseArray[0]->purchaserNumber, 3);
     EXPECT_EQ(db.purchaseArray[0]->purchaserName, "Kim Hart");
-    EXPECT_EQ(db.purchaseArray[0]->price, 250.0f);
+    EXPECT_EQ(db.purchaseArray[0]->price, 25000);
     EXPECT_NE(FileText().find("PU|P|7|1|250.00|Kim Hart|Weekend|"), std::string::npos);
     EXPECT_NE(FileText().find("PR|f2|A|Kim|Hart|"), std::string::npos);
 }
@@ -288,11 +289,11 @@ TEST_F(PurchaseStoryTest, PricesFollowThePurchaserAddUpAsTheReportPricesAndCance
     ui.ExpectQuestion("Discard your changes?", false);
     EXPECT_FALSE(MayDiscardChanges(dialog, ui));
     ASSERT_TRUE(dialog.OnOK());
-    float stored = 0;
+    int64_t stored = 0;
     for (const auto& purchase : db.purchaseArray) {
-        stored += PurchasePrice(db, *purchase).value_or(-1000);
+        stored += PurchasePrice(db, *purchase).value_or(-100000);
     }
-    EXPECT_EQ(stored, 320.0f);
+    EXPECT_EQ(stored, 32000);
 
     // A setup file that hides prices shows none.
     db.showDancePrices = 0;

@@ -9,12 +9,13 @@ namespace {
 
 class PricingTest : public ::testing::Test, public CReportTestStore {
 protected:
-    float Price(const CEntryRecord& entry) {
-        return EntryPrice(db, *db.FindCategory(kLatin), entry);
+    // In whole units: the store's fees are whole.
+    int64_t Price(const CEntryRecord& entry) {
+        return EntryPrice(db, *db.FindCategory(kLatin), entry) / 100;
     }
     // Buys the hotel package for the person and records it as a save would.
     void BuyHotel(int person) {
-        AddPurchase(db, 'P', kHotelPackage, person, "Weekend with Hotel", 400);
+        AddPurchase(db, 'P', kHotelPackage, person, "Weekend with Hotel", 40000);
         db.AssignHotelPackages();
     }
 };
@@ -27,22 +28,22 @@ TEST_F(PricingTest, SurchargeRulesForProAmAndCouples) {
     const CEntryRecord& team = AddLatin(1, 'G', -1, -1);
 
     // Nobody has a package: T charges the lady's teacher, S the couples, N charges everyone.
-    EXPECT_FLOAT_EQ(Price(ladyProAm), 58);
-    EXPECT_FLOAT_EQ(Price(gentProAm), 45);  // youth fee 30 + youth surcharge 15
-    EXPECT_FLOAT_EQ(Price(amateurs), 58);
-    EXPECT_FLOAT_EQ(Price(professionals), 58);
-    EXPECT_FLOAT_EQ(Price(team), 38);
+    EXPECT_EQ(Price(ladyProAm), 58);
+    EXPECT_EQ(Price(gentProAm), 45);  // youth fee 30 + youth surcharge 15
+    EXPECT_EQ(Price(amateurs), 58);
+    EXPECT_EQ(Price(professionals), 58);
+    EXPECT_EQ(Price(team), 38);
 
     // The student's package does not help under T: the teacher is the gentleman of an F entry.
     BuyHotel(kCollins);
-    EXPECT_FLOAT_EQ(Price(ladyProAm), 58);
+    EXPECT_EQ(Price(ladyProAm), 58);
     // Rule S for couples: one of the two is not enough; rule N: one is enough.
-    EXPECT_FLOAT_EQ(Price(amateurs), 58);
+    EXPECT_EQ(Price(amateurs), 58);
     BuyHotel(kTurner);
-    EXPECT_FLOAT_EQ(Price(ladyProAm), 38);
-    EXPECT_FLOAT_EQ(Price(professionals), 38);
+    EXPECT_EQ(Price(ladyProAm), 38);
+    EXPECT_EQ(Price(professionals), 38);
     db.professionalPackageRule = 'S';
-    EXPECT_FLOAT_EQ(Price(professionals), 58);
+    EXPECT_EQ(Price(professionals), 58);
 
     // Under S pro/am charges when the student has none; in an m entry the lady is the teacher.
     db.proAmPackageRule = 'S';
@@ -50,12 +51,12 @@ TEST_F(PricingTest, SurchargeRulesForProAmAndCouples) {
     EXPECT_EQ(SetNPInc(db, kTurner, kCollins, 'M'), 0);
     EXPECT_EQ(SetNPInc(db, kPark, kChen, 'm'), 1);
     BuyHotel(kPark);
-    EXPECT_FLOAT_EQ(Price(gentProAm), 30);
-    EXPECT_FLOAT_EQ(Price(amateurs), 38);
+    EXPECT_EQ(Price(gentProAm), 30);
+    EXPECT_EQ(Price(amateurs), 38);
     db.proAmPackageRule = 'T';
-    EXPECT_FLOAT_EQ(Price(gentProAm), 45);
+    EXPECT_EQ(Price(gentProAm), 45);
     db.proAmPackageRule = 'N';
-    EXPECT_FLOAT_EQ(Price(gentProAm), 30);
+    EXPECT_EQ(Price(gentProAm), 30);
     // An unknown rule letter never charges.
     db.proAmPackageRule = 'X';
     EXPECT_EQ(SetNPInc(db, -1, -1, 'F'), 0);
@@ -76,11 +77,11 @@ TEST_F(PricingTest, SurchargeRulesForProAmAndCouples) {
 }
 
 TEST_F(PricingTest, PurchasesExpandIntoTheirItemsAllAtOnceOrPieceByPiece) {
-    AddPurchase(db, 'P', kHotelPackage, kTurner, "Weekend with Hotel", 400).quantity = 2;
-    AddPurchase(db, 'O', kRoom, kKim, "Hotel Room", 250);
-    AddPurchase(db, 'O', 77, kKim, "Gone", 10);
-    AddPurchase(db, 'P', 77, kKim, "Gone too", 10);
-    AddPurchase(db, 'X', kRoom, kKim, "Unknown kind", 10);
+    AddPurchase(db, 'P', kHotelPackage, kTurner, "Weekend with Hotel", 40000).quantity = 2;
+    AddPurchase(db, 'O', kRoom, kKim, "Hotel Room", 25000);
+    AddPurchase(db, 'O', 77, kKim, "Gone", 1000);
+    AddPurchase(db, 'P', 77, kKim, "Gone too", 1000);
+    AddPurchase(db, 'X', kRoom, kKim, "Unknown kind", 1000);
     db.FindPackage(kHotelPackage)->itemNumbers.push_back(78);  // an item the setup lacks
 
     const auto summary = [](const CItemLineList& lines) {

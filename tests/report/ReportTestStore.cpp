@@ -4,9 +4,9 @@
 
 namespace {
 
-PriceBlock SamePrice(float price) {
+PriceBlock SamePrice(int64_t cents) {
     PriceBlock block;
-    block.prices.fill(price);
+    block.prices.fill(cents);
     return block;
 }
 
@@ -20,32 +20,32 @@ CReportTestStore::CReportTestStore() {
 
     CDanceCategory& latin = AddCategory(db, kLatin, "Latin", {{1, "Cha Cha"}, {2, "Rumba"}},
                                         {{1, "Bronze"}}, {{1, "Adult"}});
-    latin.adultFee = 38;
-    latin.youthFee = 30;
-    latin.adultExtraFee = 20;
-    latin.youthExtraFee = 15;
+    latin.adultFee = 3800;  // cents, as every amount
+    latin.youthFee = 3000;
+    latin.adultExtraFee = 2000;
+    latin.youthExtraFee = 1500;
     CDanceCategory& formation =
         AddCategory(db, kFormation, "Formation", {}, {{8, "Open"}}, {{3, "Adult Teams"}});
     formation.kind = 'G';
     formation.style = 'T';
-    formation.adultFee = 240;
+    formation.adultFee = 24000;
 
     auto room = std::make_unique<CPriceListRecord>();
     room->number = kRoom;
     room->kind = 'R';
     room->name = "Hotel Room";
-    room->prices = SamePrice(250);
+    room->prices = SamePrice(25000);
     db.priceListArray.push_back(std::move(room));
     auto pass = std::make_unique<CPriceListRecord>();
     pass->number = kDayPass;
     pass->name = "Day Pass";
-    pass->prices = SamePrice(35);
+    pass->prices = SamePrice(3500);
     db.priceListArray.push_back(std::move(pass));
     auto package = std::make_unique<CPackageRecord>();
     package->number = kHotelPackage;
     package->name = "Weekend with Hotel";
     package->coversEntries = 1;
-    package->prices = SamePrice(400);
+    package->prices = SamePrice(40000);
     package->itemNumbers = {kDayPass, kRoom};
     db.packageArray.push_back(std::move(package));
 

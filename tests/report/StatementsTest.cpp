@@ -10,6 +10,7 @@
 #include "report/StatementsWindow.h"
 #include "report/SummaryReport.h"
 #include "support/StudioFixtures.h"
+#include "util/Money.h"
 
 namespace {
 
@@ -24,8 +25,8 @@ protected:
     void SetUp() override {
         AddPersonRecord(db, 'F', 'P', 0, "Laura", "Bennett");
         AddPersonRecord(db, 'M', 'A', 1, "Jacob", "Miller");
-        db.FindCategory(kLatin)->adultExtraFee = 20.25f;
-        db.FindCategory(kLatin)->youthExtraFee = 15.01f;
+        db.FindCategory(kLatin)->adultExtraFee = 2025;
+        db.FindCategory(kLatin)->youthExtraFee = 1501;
 
         AddLatin(1, 'F', kTurner, kCollins);  // 38.00, Collins pays (teacher has a package)
         AddLatin(2, 'M', kPark, kBennett);    // 58.25, Park pays (teacher has none)
@@ -40,11 +41,11 @@ protected:
         team.age = 3;
         team.teamName = "Starlight Stars";
 
-        AddPurchase(db, 'P', kHotelPackage, kTurner, "Weekend with Hotel", 400);
-        AddPurchase(db, 'O', kRoom, kKim, "Hotel Room", 250);
-        AddPurchase(db, 'O', kDayPass, -1, "Day Pass", 35).quantity = 3;
-        AddPurchase(db, 'O', kDayPass, 42, "Day Pass", 35);
-        AddPurchase(db, 'O', 77, kCollins, "Gala", 60);  // no longer listed: 0
+        AddPurchase(db, 'P', kHotelPackage, kTurner, "Weekend with Hotel", 40000);
+        AddPurchase(db, 'O', kRoom, kKim, "Hotel Room", 25000);
+        AddPurchase(db, 'O', kDayPass, -1, "Day Pass", 3500).quantity = 3;
+        AddPurchase(db, 'O', kDayPass, 42, "Day Pass", 3500);
+        AddPurchase(db, 'O', 77, kCollins, "Gala", 6000);  // no longer listed: 0
     }
 };
 
@@ -164,7 +165,7 @@ TEST_F(StatementsTest, ASecondRecordOfAPersonsNumberGetsNoStatement) {
               (CStringList{"Turner, Michael 2", "Collins, Sarah 3", "Kim, Grace 1", "Park, David 3",
                            "Chen, Emily 1", "Bennett, Laura 1", "Miller, Jacob 1", "Studio 5"}));
     EXPECT_TRUE(statements.AddUpToReport());
-    EXPECT_EQ(CentsText(statements.totalCents), "1363.76");
+    EXPECT_EQ(FormatCents(statements.totalCents), "1363.76");
 }
 
 }  // namespace

@@ -28,10 +28,10 @@ protected:
             db.FindPerson(person)->roommateGroup = 7;
         }
         db.FindPerson(kPark)->roommateGroup = 9;
-        AddPurchase(db, 'P', kHotelPackage, kTurner, "Weekend with Hotel", 400);
-        AddPurchase(db, 'O', kRoom, kKim, "Hotel Room", 250);
-        AddPurchase(db, 'O', kDayPass, -1, "Day Pass", 35).quantity = 3;
-        AddPurchase(db, 'O', 77, kCollins, "Gala", 60);
+        AddPurchase(db, 'P', kHotelPackage, kTurner, "Weekend with Hotel", 40000);
+        AddPurchase(db, 'O', kRoom, kKim, "Hotel Room", 25000);
+        AddPurchase(db, 'O', kDayPass, -1, "Day Pass", 3500).quantity = 3;
+        AddPurchase(db, 'O', 77, kCollins, "Gala", 6000);
     }
 
     CStringList Build() {

@@ -97,7 +97,7 @@ CEntryRecord& AddEntry(CDatabase& db, int categoryCode, uint8_t dance, char type
 }
 
 CFinanceRecord& AddPurchase(CDatabase& db, char type, int itemNumber, int purchaser,
-                            const std::string& itemName, float price) {
+                            const std::string& itemName, int64_t priceCents) {
     auto purchase = std::make_unique<CFinanceRecord>();
     purchase->number = NextNumber(db.purchaseArray);
     purchase->type = type;
@@ -105,7 +105,7 @@ CFinanceRecord& AddPurchase(CDatabase& db, char type, int itemNumber, int purcha
     purchase->purchaserNumber = purchaser;
     purchase->purchaserName = purchaser == -1 ? "Studio" : "";
     purchase->itemName = itemName;
-    purchase->price = price;
+    purchase->price = priceCents;
     purchase->created = MarchDate(16, 0);
     return AppendRecord(db.purchaseArray, std::move(purchase));
 }

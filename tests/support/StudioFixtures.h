@@ -47,4 +47,4 @@ CPersonRecord& AddPersonRecord(CDatabase& db, char gender, char classLetter, uin
 CEntryRecord& AddEntry(CDatabase& db, int categoryCode, uint8_t dance, char type, int gentleman,
                        int lady, int coach = -1);
 CFinanceRecord& AddPurchase(CDatabase& db, char type, int itemNumber, int purchaser,
-                            const std::string& itemName, float price);
+                            const std::string& itemName, int64_t priceCents);

@@ -60,7 +60,7 @@ void FillStore(CDatabase& db, const QTemporaryDir& dir) {
     db.fieldSeparator = "|";
     db.dataFileName = dir.filePath(QStringLiteral("Spring_Star.tvr")).toStdString();
     db.showDancePrices = 1;
-    AddCategory(db, kLatin, "Latin", 'C', 'S').adultFee = 25;
+    AddCategory(db, kLatin, "Latin", 'C', 'S').adultFee = 2500;  // cents
     AddCategory(db, kShowcase, "Showcase", 'S', 'S').pcaDances = {{0, "", ""}};
     AddCategory(db, kFormation, "Formation team match", 'G', 'T');
     auto studio = std::make_unique<CStudioRecord>();
