@@ -3,6 +3,7 @@
 // overlapping; the fields refuse what the data file cannot keep.
 #include <QComboBox>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -221,7 +222,11 @@ private slots:
         WhenModalOpens([&](QWidget* view) {
             auto* first = FindControl<QLineEdit>(view, CPersonDialog::kFirstNameId);
             first->setFocus();
-            QTest::keyClicks(first, QString::fromUtf8("\xC5\x81ukasz"));  // Łukasz
+            // Ł as a keyboard that has it types it, then the rest.
+            QKeyEvent letter(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier,
+                             QString::fromUtf8("\xC5\x81"));
+            QApplication::sendEvent(first, &letter);
+            QTest::keyClicks(first, QStringLiteral("ukasz"));
             QTRY_VERIFY(!QToolTip::text().isEmpty());
             typedTip = QToolTip::text();
             typedFirst = first->text();
@@ -230,7 +235,7 @@ private slots:
             auto* last = FindControl<QLineEdit>(view, CPersonDialog::kLastNameId);
             last->setFocus();
             last->insert(QString::fromUtf8("W\xC3\xB3jcik-\xC5\x91z"));  // Wójcik-őz
-            QTRY_VERIFY(!QToolTip::text().isEmpty());
+            QTRY_VERIFY(QToolTip::text().startsWith(QString::fromUtf8("\xC5\x91")));
             pastedTip = QToolTip::text();
             pastedLast = last->text();
             SaveScreenshot(view, QStringLiteral("person-dialog-refused-letter"));

@@ -10,6 +10,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QtTest>
@@ -291,7 +292,9 @@ private slots:
                 for (const QString& line : shown.split(QLatin1Char('\n'))) {
                     longest = std::max(longest, text->fontMetrics().horizontalAdvance(line));
                 }
-                QVERIFY2(longest <= text->viewport()->width(),
+                // (A screen narrower than the longest line scrolls it instead.)
+                const int room = window->screen()->availableGeometry().width() - 40;
+                QVERIFY2(longest <= text->viewport()->width() || window->width() >= room,
                          qPrintable(QStringLiteral("%1 > %2").arg(longest).arg(
                              text->viewport()->width())));
                 QCOMPARE(text->lineWrapMode(), QPlainTextEdit::NoWrap);
