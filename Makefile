@@ -4,7 +4,8 @@ CMAKE_FLAGS ?=
 JOBS ?= 2
 CTEST_ARGS ?=
 
-.PHONY: all deps configure build test run demo package clean format windows-test
+.PHONY: all deps configure build test run demo package clean format windows-test windows-package \
+	windows-install-check
 
 all: build
 
@@ -30,9 +31,18 @@ package: deps
 	@cmake --build build-package -j$(JOBS)
 	@cd build-package && cpack
 
-# The core, tavorin-cli and the core tests built for Windows and the tests run under Wine.
+# Tavorin built for Windows with Qt for Windows (in build-windows/), its tests run under Wine.
 windows-test:
 	@JOBS=$(JOBS) tools/windows-test.sh
+
+# The setup program build-windows/tavorin-VERSION-setup.exe, from the build of windows-test.
+windows-package:
+	@JOBS=$(JOBS) tools/windows-package.sh
+
+# The setup program installed silently under Wine, the installed program started on the sample
+# competition, then uninstalled.
+windows-install-check:
+	@tools/windows-install-check.sh
 
 run: build
 	@tools/run-example.sh $(BUILD)

@@ -1,4 +1,4 @@
-# Cross-building the core, tavorin-cli and the core tests for 64-bit Windows with Debian's
+# Cross-building Tavorin for 64-bit Windows with Debian's
 # MinGW-w64. The -posix compilers carry the threads of the C++ library (std::thread, std::mutex).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
@@ -9,9 +9,9 @@ set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-# The compiler's own libraries linked in, so the programs run without any DLL beside them.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+# BOTH: Qt for Windows is found through CMAKE_PREFIX_PATH, outside the MinGW root, and its host
+# tools (moc, rcc) through QT_HOST_PATH.
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE BOTH)
 # The tests run under Wine.
 find_program(TAVORIN_WINE NAMES wine64 wine PATHS /usr/lib/wine)
 if(TAVORIN_WINE)

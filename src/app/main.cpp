@@ -8,6 +8,7 @@
 
 #include "app/Application.h"
 #include "qt/AppIcon.h"
+#include "qt/QtPath.h"
 #include "qt/QtUi.h"
 #include "shell/Startup.h"
 #include "util/Files.h"
@@ -45,7 +46,6 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(TavorinIcon());
     CQtUi ui;
     const QStringList arguments = QApplication::arguments();
-    const std::string argument =
-        arguments.size() > 1 ? arguments.at(1).toLocal8Bit().toStdString() : std::string();
+    const std::string argument = arguments.size() > 1 ? PathFromQt(arguments.at(1)) : std::string();
     return RunTavorin(ui, argument, DirectoryOf(ProgramPath()));
 }

@@ -17,6 +17,7 @@
 #include "dialogs/DialogModel.h"
 #include "qt/DialogViewRegistry.h"
 #include "qt/HelpWindow.h"
+#include "qt/QtPath.h"
 #include "qt/QtText.h"
 
 QString MessageBoxCaption() {
@@ -164,7 +165,7 @@ std::string CQtUi::AskForSetupFile() {
         return {};
     }
     settings.setValue(QStringLiteral("lastSetupFolder"), QFileInfo(chosen).absolutePath());
-    return QFile::encodeName(chosen).toStdString();
+    return PathFromQt(chosen);
 }
 
 namespace {
@@ -174,7 +175,7 @@ const QString kRecentCompetitionsKey = QStringLiteral("recentCompetitions");
 std::vector<std::string> CQtUi::RecentCompetitions() {
     std::vector<std::string> paths;
     for (const QString& path : QSettings().value(kRecentCompetitionsKey).toStringList()) {
-        paths.push_back(QFile::encodeName(path).toStdString());
+        paths.push_back(PathFromQt(path));
     }
     return paths;
 }
@@ -182,7 +183,7 @@ std::vector<std::string> CQtUi::RecentCompetitions() {
 void CQtUi::KeepRecentCompetitions(const std::vector<std::string>& setupPaths) {
     QStringList paths;
     for (const std::string& path : setupPaths) {
-        paths << QFile::decodeName(path.c_str());
+        paths << PathToQt(path);
     }
     QSettings().setValue(kRecentCompetitionsKey, paths);
 }
@@ -200,7 +201,7 @@ std::string CQtUi::RunFileDialog(QFileDialog& dialog, const std::vector<std::str
             ? QFile::decodeName(startFolder.c_str())
             : settings.value(QStringLiteral("lastPersonsFolder"), QDir::homePath()).toString());
     if (!suggestedName.empty()) {
-        dialog.selectFile(QFile::decodeName(suggestedName.c_str()));
+        dialog.selectFile(PathToQt(suggestedName));
     }
     CWaitCursorPause pause(waitDepth_);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
@@ -208,7 +209,7 @@ std::string CQtUi::RunFileDialog(QFileDialog& dialog, const std::vector<std::str
     }
     const QString chosen = dialog.selectedFiles().front();
     settings.setValue(QStringLiteral("lastPersonsFolder"), QFileInfo(chosen).absolutePath());
-    return QFile::encodeName(chosen).toStdString();
+    return PathFromQt(chosen);
 }
 
 std::string CQtUi::AskForFileToOpen(const std::string& caption,

@@ -1,6 +1,5 @@
 #include "report/StatementsWindowView.h"
 
-#include <QFile>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
@@ -12,6 +11,7 @@
 
 #include "platform/Ui.h"
 #include "qt/ControlNames.h"
+#include "qt/QtPath.h"
 #include "qt/QtText.h"
 #include "report/ReportPrintView.h"
 #include "report/StatementsWindow.h"
@@ -95,6 +95,6 @@ void CStatementsWindowView::OnSavePdf() {
         return;
     }
     model_.OnPdfWritten(
-        path, WriteReportPdf(QFile::decodeName(path.c_str()),
-                             QString::fromLatin1(CStatementsWindow::kCaption), model_.Pages()));
+        path, WriteReportPdf(PathToQt(path), QString::fromLatin1(CStatementsWindow::kCaption),
+                             model_.Pages()));
 }

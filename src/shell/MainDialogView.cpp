@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDesktopServices>
-#include <QFile>
 #include <QFontInfo>
 #include <QLabel>
 #include <QMenu>
@@ -18,6 +17,7 @@
 #include "platform/Ui.h"
 #include "qt/AppIcon.h"
 #include "qt/ControlNames.h"
+#include "qt/QtPath.h"
 #include "qt/QtText.h"
 #include "shell/MainDialog.h"
 
@@ -237,8 +237,7 @@ void CMainDialogView::OnButton(int id) {
 
 void CMainDialogView::OnMenuCommand(int command) {
     if (command == CMainMenu::kOpenStudioFolderCommand && model_.IsCommandEnabled(command)) {
-        QDesktopServices::openUrl(
-            QUrl::fromLocalFile(QFile::decodeName(model_.StudioFolder().c_str())));
+        QDesktopServices::openUrl(QUrl::fromLocalFile(PathToQt(model_.StudioFolder())));
     }
     if (model_.OnMenuCommand(command)) {
         done(model_.result);
