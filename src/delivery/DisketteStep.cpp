@@ -17,6 +17,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The main window's help topic, whose step-6 section tells what the drive letters stand for.
+constexpr int kStepsTopicResource = 102;
+
 // The drive's directory when it is there to be written to, else an empty text.
 std::string ReadyDriveDirectory(char drive) {
     const std::string directory = DriveDirectory(drive);
@@ -93,7 +96,7 @@ bool MayDeleteOthers(CUi& ui, char drive, const std::string& directory, const CS
         return true;
     }
     const bool one = others.size() == 1;
-    return ui.AskYesNo(
+    return ui.AskYesNoDefaultNo(
         FormatText(one ? "Drive %c: (%s) holds 1 file: %s. Delete it before copying?"
                        : "Drive %c: (%s) holds %s files: %s. Delete them before copying?",
                    one ? CStringList{std::string(1, drive), directory, NamesText(others)}
@@ -118,10 +121,14 @@ void MakeDisketteStep(CDatabase& store) {
     if (!SaveAndReview(store)) {
         return;
     }
-    const std::string answer = AskText(ui, "Drive", 1, "A", 'U');
-    if (answer.empty()) {
+    CTextDialog drivePrompt("Drive", 1, "A", 'U');
+    drivePrompt.fieldLabel = "Drive letter (A is the first removable disk):";
+    // The steps' topic tells what the letters stand for, and how a folder can stand for one.
+    drivePrompt.helpContext = CDialogModel::HelpContextFor(kStepsTopicResource);
+    if (ui.RunDialog(drivePrompt) != IDOK || drivePrompt.text.empty()) {
         return;
     }
+    const std::string answer = drivePrompt.text;
     const char drive = answer.front();
     const std::string dataFile = store.dataFileName;
     std::string directory;

@@ -10,12 +10,17 @@
 
 namespace {
 
-std::string NoMailProgramText(const CMailer& mailer) {
-    return FormatText(
+std::string NoMailProgramText(const CDatabase& store, const CMailer& mailer) {
+    std::string text = FormatText(
         "No e-mail program was found on this computer (Tavorin opens one through %s), so no "
         "message was prepared.\nPlease e-mail the files to the organizer yourself, the data file "
         "ATTACHED to the message.",
         {mailer.MailSystemName()});
+    // Sent by hand, the message needs the organizer's address as much as the files.
+    if (!store.organizerAddress.empty()) {
+        text += FormatText("\nThe organizer's e-mail address is %s.", {store.organizerAddress});
+    }
+    return text;
 }
 constexpr const char* kAttachmentNotTaken =
     "Your e-mail program was opened with the message to the organizer, but it may not have "
@@ -93,7 +98,7 @@ int SendMailWithDialog(CDatabase& store, CMailer& mailer, const CMailMessage& me
                      [&] { result = mailer.SendMail(message); });
     const bool withAttachments = !message.attachments.empty();
     if (result.code == kMailNoProgram) {
-        TellWhereTheFilesAre(store, NoMailProgramText(mailer));
+        TellWhereTheFilesAre(store, NoMailProgramText(store, mailer));
     } else if (result.code == kMailSuccess && withAttachments && !result.attachmentsTaken) {
         TellWhereTheFilesAre(store, kAttachmentNotTaken);
     } else if (const std::string text = MailResultText(result.code, withAttachments);
@@ -117,7 +122,7 @@ void EmailDataStep(CDatabase& store, CMailer& mailer) {
     SummaryReport(store, 'T', reportText);
     const CMailMessage message = OrganizerMessage(store, reportText);
     if (mailer.LoadMailLibrary() != kMailReady) {
-        TellWhereTheFilesAre(store, NoMailProgramText(mailer));
+        TellWhereTheFilesAre(store, NoMailProgramText(store, mailer));
         return;
     }
     SendMailWithDialog(store, mailer, message);

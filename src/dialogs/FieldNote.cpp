@@ -17,6 +17,12 @@ std::string RefusedCharacterNote(char refused) {
     return shown + " cannot be used here";
 }
 
+std::string UnstorableLetterNote(const std::string& letterUtf8) {
+    return letterUtf8 +
+           " cannot be stored: the organizer's files hold only the letters of Western European "
+           "languages";
+}
+
 std::string LengthLimitNote(int maxLength) {
     return "At most " + std::to_string(maxLength) + " characters";
 }

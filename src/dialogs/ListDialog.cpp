@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/Ui.h"
+#include "util/Collation.h"
 #include "util/Text.h"
 
 namespace {
@@ -64,7 +65,7 @@ void CListDialog::Open() {
         list.SetTip(list.AddString(texts[i], keys[i]), tips[i]);
     }
     if (IsSorted()) {
-        SortShownLines(LessIgnoringCase);
+        SortShownLines(CollatesBefore);
     }
     // A multiple-selection list opens with nothing selected, so that OK alone adds nobody.
     if (!IsMultiple()) {

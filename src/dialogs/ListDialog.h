@@ -66,7 +66,7 @@ public:
     // Opening: fills the shown list (sorted when asked) and selects the initial line. Run does
     // this before the dialog appears.
     void Open();
-    // Re-sorts the shown lines with the view's collation, keeping each line's selection.
+    // Re-sorts the shown lines, keeping each line's selection.
     void SortShownLines(const std::function<bool(const std::string&, const std::string&)>& less);
 
     // Handlers; each returns the value the dialog closes with.

@@ -3,6 +3,7 @@
 #include "dialogs/ListModel.h"
 #include "dialogs/TextDialog.h"
 #include "platform/Ui.h"
+#include "util/Collation.h"
 #include "util/Text.h"
 
 int SearchList(CUi& ui, CListModel& list, int current) {
@@ -25,8 +26,10 @@ int SearchListAgain(CUi& ui, CListModel& list, int current) {
 
 int FindNextInList(CUi& ui, CListModel& list, int current) {
     const std::string& wanted = ui.lastSearchText;
+    // "Castano" finds "Castaño" and "René" finds "RENE": letters match without their accents.
+    const std::string plainWanted = MatchingForm(wanted);
     for (int i = current < 0 ? 0 : current + 1; i < list.GetCount(); ++i) {
-        if (ToUpperCodePage(list.GetText(i)).find(wanted) != std::string::npos) {
+        if (MatchingForm(list.GetText(i)).find(plainWanted) != std::string::npos) {
             list.SetCurSel(i);
             return i;
         }

@@ -31,6 +31,10 @@ public:
     int maxLength;
     std::string text;
     char mode;  // 'U' upper case, 'L' lower case, anything else as typed
+    // The label by the field; empty, the caption stands there.
+    std::string fieldLabel;
+    // Not 0: a Help button opens this help context.
+    unsigned helpContext = 0;
 
 private:
     int initialLength_;

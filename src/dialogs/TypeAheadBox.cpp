@@ -1,5 +1,6 @@
 #include "dialogs/TypeAheadBox.h"
 
+#include "util/Collation.h"
 #include "util/Text.h"
 
 namespace {
@@ -18,8 +19,10 @@ char TypedCharacter(int virtualKey) {
     return 0;
 }
 
-bool BeginsWithIgnoringCase(const std::string& text, const std::string& start) {
-    return text.size() >= start.size() && EqualsIgnoringCase(text.substr(0, start.size()), start);
+// "Ab" begins "Åberg" and "n" begins "Ñúñez": the user may not have the accented key.
+bool BeginsWithLetters(const std::string& text, const std::string& start) {
+    return text.size() >= start.size() &&
+           MatchingForm(text.substr(0, start.size())) == MatchingForm(start);
 }
 
 }  // namespace
@@ -37,18 +40,37 @@ bool CTypeAheadBox::OnKeyDown(int virtualKey, bool wholeTextMarked) {
     } else {
         typed += c;
     }
+    Type(std::move(typed));
+    return true;
+}
+
+bool CTypeAheadBox::OnAccentedLetter(char letter, bool wholeTextMarked) {
+    // Only the code page's letters above ASCII: the plain ones come as letter keys.
+    const auto byte = static_cast<unsigned char>(letter);
+    const bool isLetter = (byte >= 0xC0 && byte != 0xD7 && byte != 0xF7) || byte == 0x8A ||
+                          byte == 0x8C || byte == 0x8E || byte == 0x9A || byte == 0x9C ||
+                          byte == 0x9E || byte == 0x9F;
+    if (!isLetter) {
+        return false;
+    }
+    std::string typed = wholeTextMarked ? std::string() : list.EditText();
+    typed += ToUpperCodePage(std::string(1, letter));
+    Type(std::move(typed));
+    return true;
+}
+
+void CTypeAheadBox::Type(std::string typed) {
     list.SetEditText(typed);
     topLineMatches_ = false;
     if (!typed.empty()) {
         for (int i = 0; i < list.GetCount(); ++i) {
-            if (BeginsWithIgnoringCase(list.GetText(i), typed)) {
+            if (BeginsWithLetters(list.GetText(i), typed)) {
                 topLine_ = i;
                 topLineMatches_ = true;
                 break;
             }
         }
     }
-    return true;
 }
 
 long CTypeAheadBox::DataOfText() const {

@@ -18,12 +18,18 @@ public:
     // in any edit field. true when the box took the key: the drop-down is to be opened and to
     // show the new text and TopLine(); false when the key goes on to the control as usual.
     bool OnKeyDown(int virtualKey, bool wholeTextMarked = false);
+    // A letter of the code page beyond ASCII typed on a keyboard that has it (Å, Ñ, é): no
+    // virtual-key code names it, so the view passes the letter itself. Taken as OnKeyDown takes
+    // a letter key; false for anything that is no such letter.
+    bool OnAccentedLetter(char letter, bool wholeTextMarked = false);
 
     // The line the drop-down shows at its top: the first line beginning with the typed text
-    // (ignoring case); it stays where it was when no line begins so, or nothing is typed.
+    // (ignoring case and accents); it stays where it was when no line begins so, or nothing is
+    // typed.
     int TopLine() const { return topLine_; }
     // Whether the typed text begins TopLine(): the drop-down then marks that line, so that Down
-    // moves on from it and Enter takes it.
+    // moves on from it and Enter takes it. When it does not, no line is marked: Enter then
+    // takes nobody and the typed text stays, so that the box's text decides.
     bool TopLineMatches() const { return topLineMatches_; }
     // The item data of the line whose text equals the box's text: exactly, else ignoring case;
     // -1 when none does.
@@ -33,6 +39,8 @@ public:
     CListModel list;
 
 private:
+    void Type(std::string typed);
+
     int topLine_ = 0;
     bool topLineMatches_ = false;
 };

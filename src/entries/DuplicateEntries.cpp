@@ -44,7 +44,8 @@ bool AllowDuplicates(CDatabase& store, const CEntryRecord& newEntry) {
         const char* question = sameMan && sameLady ? "Duplicate couple in %s. Allow it?"
                                : sameMan           ? "Duplicate gentleman in %s. Allow it?"
                                                    : "Duplicate lady in %s. Allow it?";
-        if (!store.ui.AskYesNo(FormatText(question, {DescribeEntry(store, newEntry, true)}))) {
+        if (!store.ui.AskYesNoDefaultNo(
+                FormatText(question, {DescribeEntry(store, newEntry, true)}))) {
             return false;
         }
     }

@@ -7,6 +7,7 @@
 #include "persons/PersonLists.h"
 #include "persons/PersonOperations.h"
 #include "platform/Ui.h"
+#include "util/Collation.h"
 #include "util/Money.h"
 
 namespace {
@@ -223,10 +224,31 @@ std::string CEntryFormDialog::CostText() const {
     if (codes.size() > 1 && !sameFee) {
         text.append(" for ").append(std::to_string(codes.size())).append(" dances");
     }
-    if (!codes.empty() && SetNPInc(store, entry.gentleman, entry.lady, entry.type) == 1) {
-        text.append(" (with the surcharge for dancers without a hotel package)");
+    if (!codes.empty()) {
+        text.append(SurchargeNote(entry));
     }
     return text;
+}
+
+std::string CEntryFormDialog::SurchargeNote(const CEntryRecord& entry) const {
+    if (SetNPInc(store, entry.gentleman, entry.lady, entry.type) != 1) {
+        return {};
+    }
+    // Who brings it, so that the user knows whose package to look at.
+    CStringList names;
+    for (const int number :
+         PersonsBringingSurcharge(store, entry.gentleman, entry.lady, entry.type)) {
+        if (const CPersonRecord* person = store.FindReferencedPerson(number)) {
+            names.push_back(person->firstName.empty() ? person->lastName
+                                                      : person->firstName + " " + person->lastName);
+        }
+    }
+    if (names.empty()) {
+        return " (with the surcharge for dancers without a hotel package)";
+    }
+    const std::string who =
+        names.size() == 1 ? names[0] + " has" : names[0] + " and " + names[1] + " have";
+    return " (with the surcharge: " + who + " no hotel package)";
 }
 
 void CEntryFormDialog::FillCategoryLists() {
@@ -329,8 +351,23 @@ void CEntryFormDialog::FillPersonBoxes() {
         const std::string shown = box.list.EditText();
         FillPersonCombo(store, box.list, type, held, true, withNone);
         if (withNone) {
-            // The coach box offers professional gentlemen and ladies alike.
+            // The coach box offers professional gentlemen and ladies alike, together by name
+            // after "<None>".
             FillPersonCombo(store, box.list, 1, held, false, false);
+            std::vector<CListItem> persons(box.list.Items().begin() + 1, box.list.Items().end());
+            std::stable_sort(persons.begin(), persons.end(),
+                             [](const CListItem& a, const CListItem& b) {
+                                 return CollatesBefore(a.text, b.text);
+                             });
+            box.list.ResetContent();
+            box.list.AddString("<None>", -1);
+            for (const CListItem& person : persons) {
+                const int line = box.list.AddString(person.text, person.data);
+                box.list.SetTip(line, person.tip);
+                if (person.data == held) {
+                    box.list.SetCurSel(line);
+                }
+            }
         }
         if (!shown.empty()) {
             box.list.SetEditText(shown);
@@ -471,12 +508,13 @@ bool CEntryFormDialog::Validate() {
 }
 
 bool CEntryFormDialog::IsChanged() const {
-    return copy.owner != form.owner || copy.gentleman != form.gentleman || copy.lady != form.lady ||
-           copy.coach != form.coach || copy.level != form.level || copy.age != form.age ||
-           copy.carriedNumber != form.carriedNumber || copy.dances != form.dances ||
-           copy.dancers != form.dancers || copy.statusLetter != form.statusLetter ||
-           copy.amount != form.amount || copy.carriedLetter != form.carriedLetter ||
-           copy.carriedNumber2 != form.carriedNumber2 || copy.text != form.text;
+    return unsaved || copy.owner != form.owner || copy.gentleman != form.gentleman ||
+           copy.lady != form.lady || copy.coach != form.coach || copy.level != form.level ||
+           copy.age != form.age || copy.carriedNumber != form.carriedNumber ||
+           copy.dances != form.dances || copy.dancers != form.dancers ||
+           copy.statusLetter != form.statusLetter || copy.amount != form.amount ||
+           copy.carriedLetter != form.carriedLetter || copy.carriedNumber2 != form.carriedNumber2 ||
+           copy.text != form.text;
 }
 
 std::optional<int> CEntryFormDialog::OnAction(int action) {

@@ -16,6 +16,7 @@
 #include "entries/EntryForm.h"
 
 class CDatabase;
+class CEntryRecord;
 
 class CEntryFormDialog : public CDialogModel {
 public:
@@ -97,6 +98,10 @@ public:
     int ResourceId() const override { return kResourceId; }
     std::string ToolTipOf(int controlId) const override;
 
+    // The form comes back after a save that kept none of its dances: what it shows is not
+    // stored, so leaving it asks first and its save buttons save it again.
+    bool unsaved = false;
+
     // Whether the control (or label) `id` is shown for this form.
     bool IsShown(int id) const;
     // The control Alt+`letter` moves to: A the ages, D the dances, L the levels, each while
@@ -127,8 +132,8 @@ public:
     // Whether the dialog's copy differs from the manager's form.
     bool IsChanged() const;
     // What the form will cost as the controls stand, priced as the summary report prices its
-    // entries: "Cost: 3 x 25.00 = 75.00", with a note when the surcharge applies; empty when the
-    // setup file hides prices.
+    // entries: "Cost: 3 x 25.00 = 75.00", with a note when the surcharge applies that names
+    // whose missing hotel package brings it; empty when the setup file hides prices.
     std::string CostText() const;
 
     CDatabase& store;
@@ -171,6 +176,8 @@ public:
 private:
     void DecideParts();
     void FillCategoryLists();
+    // " (with the surcharge: Marco Rossi has no hotel package)", or "" without a surcharge.
+    std::string SurchargeNote(const CEntryRecord& entry) const;
     // The boxes' texts, the lists' selections and the text box, to tell a change by.
     std::string ControlsState() const;
     void PlaceControls();

@@ -4,13 +4,16 @@
 #include <memory>
 
 #include "data/Database.h"
+#include "dialogs/DeleteQuestion.h"
 #include "dialogs/ListDialog.h"
 #include "entries/DuplicateEntries.h"
+#include "entries/EntryDescriptions.h"
 #include "entries/EntryFormDialog.h"
 #include "entries/EntryStore.h"
 #include "entries/EntryTypeDialog.h"
 #include "entries/FormsList.h"
 #include "platform/Ui.h"
+#include "util/Text.h"
 
 namespace {
 
@@ -33,16 +36,23 @@ void CEntryManager::SetCategory(int categoryCode) {
 }
 
 int CEntryManager::EditForms() {
+    bool unsaved = false;
     for (;;) {
         // A category gone from the setup file has no dances, levels or ages to show.
         if (form.category == nullptr) {
             return CEntryFormDialog::kFormUnchanged;
         }
         CEntryFormDialog dialog(store, form);
+        dialog.unsaved = unsaved;
         const auto result = static_cast<unsigned>(store.ui.RunDialog(dialog));
         const int saveFlag = static_cast<int>(result & 0xFFFFu);
-        if (saveFlag == CEntryFormDialog::kFormChanged) {
-            SaveEntryForm();
+        unsaved = false;
+        if (saveFlag == CEntryFormDialog::kFormChanged && !SaveEntryForm() &&
+            LastSaveRefusedEveryDance()) {
+            // Every dance was left out as a duplicate: the form comes back as it was typed, so
+            // that the level, the age or the couple can be changed.
+            unsaved = true;
+            continue;
         }
         if (!StartFollowUpForm(static_cast<int>(result >> 16))) {
             return saveFlag;
@@ -155,6 +165,7 @@ void CEntryManager::FillEntry(CEntryRecord& entry, uint8_t dance) const {
 }
 
 bool CEntryManager::SaveEntryForm() {
+    everyDanceRefused_ = false;
     if (form.category == nullptr) {
         return false;
     }
@@ -166,6 +177,7 @@ bool CEntryManager::SaveEntryForm() {
     }
     const size_t count = form.category->DanceCount() == 0 ? 1 : form.dances.size();
     std::vector<int> kept;
+    CStringList leftOut;
     for (size_t i = 0; i < count; ++i) {
         const uint8_t dance = i < form.dances.size() ? form.dances[i] : 0;
         CEntryRecord* stored = nullptr;
@@ -188,10 +200,22 @@ bool CEntryManager::SaveEntryForm() {
         entry->number = NextNumber(store.entryArray);
         entry->owner = static_cast<int32_t>(store.studioArray.size());
         if (!AllowDuplicates(store, *entry)) {
+            leftOut.push_back(DescribeEntry(store, *entry, true));
             continue;
         }
         kept.push_back(entry->number);
         AppendRecord(store.entryArray, std::move(entry));
+    }
+    if (kept.empty() && !leftOut.empty()) {
+        // Nothing is changed: the entries the form had stay until a save keeps something.
+        everyDanceRefused_ = true;
+        if (newForm) {
+            form.formCode = -1;
+        }
+        store.ui.ShowMessage(
+            "Nothing was saved: every dance of this form was left out as a duplicate.\nChange "
+            "the level, the age or the persons and save again, or cancel the form.");
+        return false;
     }
     for (auto i = form.formEntries.size(); i-- > 0;) {
         const int number = form.formEntries[i];
@@ -202,6 +226,15 @@ bool CEntryManager::SaveEntryForm() {
     // The form now stands for the entries just saved, so saving it again updates them.
     form.formEntries = kept;
     WriteStudioDataFile(store);
+    if (!leftOut.empty()) {
+        std::string lines;
+        for (const std::string& line : leftOut) {
+            lines += "\n" + line;
+        }
+        store.ui.ShowInformation(FormatText(
+            "%s of the form's %s dances were saved. Left out as duplicates:%s",
+            {std::to_string(kept.size()), std::to_string(kept.size() + leftOut.size()), lines}));
+    }
     return true;
 }
 
@@ -256,7 +289,10 @@ void CEntryManager::FormsForStudioOrPerson(char mode, int id) {
         const int chosen = dialog.Run(store.ui);
         if (chosen == CListDialog::kExtraResult) {
             const int key = dialog.resultKey;
-            if (store.ui.AskYesNo("Are you sure you want to delete entry?") &&
+            const auto line = std::find_if(lines.begin(), lines.end(),
+                                           [key](const auto& l) { return l.entryNumber == key; });
+            if (AskBeforeDeleting(store.ui, "Are you sure you want to delete entry?",
+                                  line != lines.end() ? line->text : std::string()) &&
                 key != CListDialog::kNoChoice) {
                 if (const CEntryRecord* entry = store.FindEntry(key)) {
                     DeleteEntryForm(store, entry->formCode);

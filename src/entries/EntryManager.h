@@ -18,9 +18,13 @@ public:
     // follow-up forms the user asks for. The last dialog's save flag: 1 saved, 2 not. A form
     // without a category is not opened (2).
     int EditForms();
-    // Writes the form into the store as one entry per dance and rewrites the data file. false
-    // when the form has no category to describe its entries by (nothing is changed then).
+    // Writes the form into the store as one entry per dance and rewrites the data file, saying
+    // which dances were left out as duplicates. false, changing nothing, when the form has no
+    // category to describe its entries by, or when every dance was left out.
     bool SaveEntryForm();
+    // Whether the last SaveEntryForm stored nothing because the user refused every dance as a
+    // duplicate: the form is then to be shown again as it was typed.
+    bool LastSaveRefusedEveryDance() const { return everyDanceRefused_; }
     // Loads the form that `entry` belongs to. false, leaving the form as it was, when the
     // entry's category is no longer in the setup file.
     bool BuildEntryformFromProgramRecord(const CEntryRecord& entry);
@@ -42,4 +46,6 @@ private:
     // The next form with only its persons kept.
     void ClearChoices();
     void FillEntry(CEntryRecord& entry, uint8_t dance) const;
+
+    bool everyDanceRefused_ = false;
 };

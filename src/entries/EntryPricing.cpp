@@ -80,3 +80,32 @@ bool HasHotelPackage(const CDatabase& store, int personNumber) {
     const CPackageRecord* package = store.FindPackage(person->dancePackage);
     return package != nullptr && (package->coversEntries == 1 || package->coversEntries == '1');
 }
+
+std::vector<int> PersonsBringingSurcharge(const CDatabase& store, int gentleman, int lady,
+                                          char entryType) {
+    if (SetNPInc(store, gentleman, lady, entryType) != 1) {
+        return {};
+    }
+    std::vector<int> persons;
+    const auto nameIfWithout = [&](int person) {
+        if (!HasHotelPackage(store, person)) {
+            persons.push_back(person);
+        }
+    };
+    const bool ladyProAm = entryType == 'F' || entryType == 'f';
+    const bool gentlemanProAm = entryType == 'M' || entryType == 'm';
+    if (ladyProAm || gentlemanProAm) {
+        const int teacher = ladyProAm ? gentleman : lady;
+        const int student = ladyProAm ? lady : gentleman;
+        if (store.proAmPackageRule != 'S') {
+            nameIfWithout(teacher);
+        }
+        if (store.proAmPackageRule != 'T') {
+            nameIfWithout(student);
+        }
+    } else {
+        nameIfWithout(gentleman);
+        nameIfWithout(lady);
+    }
+    return persons;
+}

@@ -87,6 +87,14 @@ bool CEntryTypeDialog::IsTypeEnabled(char type) const {
     return false;
 }
 
+void CEntryTypeDialog::ChooseAsBefore(char type, int code) {
+    if (!IsTypeEnabled(type)) {
+        return;
+    }
+    OnTypeClicked(type);
+    categories.SetCurSel(categories.FindItemData(code));
+}
+
 void CEntryTypeDialog::PreselectPerson(long value) {
     personsPreselection = static_cast<int>(value);
     persons.SetCurSel(value == -1 ? -1 : persons.FindItemData(value));

@@ -65,6 +65,9 @@ public:
     int ResourceId() const override { return kResourceId; }
 
     bool IsTypeEnabled(char type) const;
+    // Marks `type` and chooses category `code` among its categories, as the user left them the
+    // last time; a type that cannot be chosen, or a category no longer listed, is left alone.
+    void ChooseAsBefore(char type, int code);
 
     // Selects the persons-list line whose item data is `value` (-1: none).
     void PreselectPerson(long value);

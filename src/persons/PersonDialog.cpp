@@ -7,6 +7,7 @@
 #include "dialogs/ListDialog.h"
 #include "dialogs/TextDialog.h"
 #include "platform/Ui.h"
+#include "util/Collation.h"
 #include "util/Text.h"
 
 namespace {
@@ -82,8 +83,8 @@ CPersonDialog::CPersonDialog(CDatabase& store, CPersonRecord& person)
     }
     openedType_ = types.EditText();
     openedMealPreference_ = mealPreference;
-    roommates.SortBy(LessIgnoringCase);
-    comments.SortBy(LessIgnoringCase);
+    roommates.SortBy(CollatesBefore);
+    comments.SortBy(CollatesBefore);
     FillRoommates();
     FillComments();
 }
@@ -178,7 +179,7 @@ bool CPersonDialog::SecondOfTheNameAllowed() const {
         });
     const std::string name = firstName.empty() ? lastName : firstName + " " + lastName;
     return !taken ||
-           store.ui.AskYesNo("There is already a person named " + name + ". Add another?");
+           store.ui.AskYesNoDefaultNo("There is already a person named " + name + ". Add another?");
 }
 
 void CPersonDialog::FillRoommates() {

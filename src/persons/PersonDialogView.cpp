@@ -12,7 +12,6 @@
 
 #include "persons/PersonDialog.h"
 #include "platform/Ui.h"
-#include "qt/CollatedOrder.h"
 #include "qt/ControlNames.h"
 #include "qt/FieldTextValidator.h"
 #include "qt/ListWidgets.h"
@@ -44,8 +43,6 @@ QPushButton* MakeButton(const char* text, QWidget* parent) {
 CPersonDialogView::CPersonDialogView(CPersonDialog& model, CUi& ui, QWidget* parent)
     : CDialogView(model, ui, parent), model_(model) {
     setWindowTitle(QString::fromLatin1(CPersonDialog::kTitle));
-    model_.roommates.SortBy(CollatedOrder());
-    model_.comments.SortBy(CollatedOrder());
     // Widgets are made in the order the keyboard visits them.
     QList<QWidget*> tabOrder;
 

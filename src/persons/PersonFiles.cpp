@@ -61,7 +61,7 @@ void ExportPersonsAsked(CDatabase& store) {
         return;
     }
     const std::size_t count = store.personArray.size();
-    store.ui.ShowMessage(
+    store.ui.ShowInformation(
         (count == 1 ? std::string("1 person") : std::to_string(count) + " persons") +
         " written to " + path + ".");
 }

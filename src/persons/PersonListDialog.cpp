@@ -1,13 +1,15 @@
 #include "persons/PersonListDialog.h"
 
 #include "data/Database.h"
+#include "dialogs/DeleteQuestion.h"
 #include "persons/PersonFiles.h"
 #include "persons/PersonOperations.h"
 #include "persons/RosterCsv.h"
 #include "platform/Ui.h"
+#include "util/Collation.h"
 
 CPersonListDialog::CPersonListDialog(CDatabase& store) : store_(store) {
-    persons.SortBy(LessIgnoringCase);
+    persons.SortBy(CollatesBefore);
     Fill();
 }
 
@@ -40,7 +42,8 @@ void CPersonListDialog::OnEdit() {
 
 void CPersonListDialog::OnDelete() {
     const long number = ListSelectionData(store_.ui, persons, "No person selected");
-    if (number < 0 || !store_.ui.AskYesNo(kDeleteQuestion)) {
+    if (number < 0 ||
+        !AskBeforeDeleting(store_.ui, kDeleteQuestion, persons.GetText(persons.GetCurSel()))) {
         return;
     }
     if (DeletePerson(store_, static_cast<int>(number)) == 1) {

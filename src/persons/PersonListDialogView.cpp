@@ -7,7 +7,6 @@
 
 #include "persons/PersonListDialog.h"
 #include "platform/Ui.h"
-#include "qt/CollatedOrder.h"
 #include "qt/ControlNames.h"
 #include "qt/ListSearchKeys.h"
 #include "qt/ListWidgets.h"
@@ -15,7 +14,6 @@
 CPersonListDialogView::CPersonListDialogView(CPersonListDialog& model, CUi& ui, QWidget* parent)
     : CDialogView(model, ui, parent), model_(model) {
     setWindowTitle(QString::fromLatin1(CPersonListDialog::kTitle));
-    model_.persons.SortBy(CollatedOrder());
 
     list_ = new QListWidget(this);
     // The list has no label of its own: the dialog's title says what it holds.

@@ -7,6 +7,7 @@
 #include "dialogs/ListModel.h"
 #include "persons/RosterCsv.h"
 #include "platform/Ui.h"
+#include "util/Collation.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ int SelectPerson(CDatabase& store, char classFilter, char genderFilter, std::vec
         }
     }
     std::stable_sort(shown.begin(), shown.end(), [](const auto* a, const auto* b) {
-        return LessIgnoringCase(ListText(*a), ListText(*b));
+        return CollatesBefore(ListText(*a), ListText(*b));
     });
     CListDialog dialog("Select person", 'M', 'N', CListDialog::kNoChoice, 0, "", "", "");
     for (const CPersonRecord* person : shown) {
@@ -60,10 +61,17 @@ void FillPersonCombo(const CDatabase& store, CListModel& combo, int categoryFilt
     if (addNone) {
         combo.AddString("<None>", -1);
     }
+    // By name, as every person list: a type-ahead box's matches then stand together.
+    std::vector<const CPersonRecord*> shown;
     for (const auto& person : store.personArray) {
-        if (categoryFilter != 7 && person->PersonTypeCode() != categoryFilter) {
-            continue;
+        if (categoryFilter == 7 || person->PersonTypeCode() == categoryFilter) {
+            shown.push_back(person.get());
         }
+    }
+    std::stable_sort(shown.begin(), shown.end(), [](const auto* a, const auto* b) {
+        return CollatesBefore(ListText(*a), ListText(*b));
+    });
+    for (const CPersonRecord* person : shown) {
         const int line = combo.AddString(ListText(*person), person->number);
         combo.SetTip(line, PersonTypeText(*person));
         if (person->number == numberToSelect) {

@@ -30,6 +30,9 @@ public:
     virtual void ShowInformation(const std::string& text) { ShowMessage(text); }
     // A modal Yes/No question; true for Yes.
     virtual bool AskYesNo(const std::string& text) = 0;
+    // The same for a question whose Yes deletes or duplicates something: No is the default
+    // button, so that Enter keeps everything as it was.
+    virtual bool AskYesNoDefaultNo(const std::string& text) { return AskYesNo(text); }
     virtual void BeginWaitCursor() = 0;
     virtual void EndWaitCursor() = 0;
     // Runs `work`, which must not use this port, away from the screen's own thread where there is
@@ -51,11 +54,14 @@ public:
     virtual std::string AskForSetupFile() { return {}; }
     // The system's file dialog for a file to read or to write. `filters` are lines such as
     // "CSV files (*.csv)", the first one chosen at the start; `suggestedName` is the name a
-    // new file starts with. "" when the user cancelled or there is no such dialog.
+    // new file starts with; `startFolder`, when given, is the folder the dialog opens in.
+    // "" when the user cancelled or there is no such dialog.
     virtual std::string AskForFileToOpen(const std::string& caption,
-                                         const std::vector<std::string>& filters) {
+                                         const std::vector<std::string>& filters,
+                                         const std::string& startFolder = {}) {
         (void)caption;
         (void)filters;
+        (void)startFolder;
         return {};
     }
     virtual std::string AskForFileToSave(const std::string& caption,

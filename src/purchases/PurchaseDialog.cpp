@@ -17,7 +17,7 @@ constexpr const char* kNoItemSelected = "No item selected";
 
 }  // namespace
 
-CPurchaseDialog::CPurchaseDialog(CDatabase& store) : lineOrder(LessIgnoringCase), store_(store) {
+CPurchaseDialog::CPurchaseDialog(CDatabase& store) : store_(store) {
     FillPurchaserBox();
     for (const auto& item : store_.priceListArray) {
         if (item->hidden == 0) {
@@ -35,11 +35,6 @@ bool CPurchaseDialog::HasChanges() const {
 
 void CPurchaseDialog::FillPurchaserBox() {
     FillPersonCombo(store_, purchaserBox.list, 7, -1, true, true);
-    SortLines();
-}
-
-void CPurchaseDialog::SortLines() {
-    purchaserBox.list.SortBy(lineOrder);
 }
 
 void CPurchaseDialog::OnPutItem() {

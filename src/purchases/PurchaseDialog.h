@@ -83,10 +83,6 @@ public:
     bool OnOK();
     void OnHelp();
 
-    // Orders the purchaser box; a view sets the platform's collation and calls SortLines.
-    CTextLess lineOrder;
-    void SortLines();
-
     const std::vector<CSelectedLine>& Lines() const { return lines_; }
 
     // Prices as the report gives them, for the purchaser the box names now (a person's own

@@ -11,7 +11,6 @@
 
 #include "platform/Ui.h"
 #include "purchases/PurchaseDialog.h"
-#include "qt/CollatedOrder.h"
 #include "qt/ControlNames.h"
 #include "qt/ListWidgets.h"
 #include "qt/QtText.h"
@@ -53,9 +52,6 @@ void FitWidthToLines(QListWidget* list, int least, int most) {
 CPurchaseDialogView::CPurchaseDialogView(CPurchaseDialog& model, CUi& ui, QWidget* parent)
     : CDialogView(model, ui, parent), model_(model) {
     setWindowTitle(QString::fromLatin1(Dialog::kTitle));
-    model_.lineOrder = CollatedOrder();
-    model_.SortLines();
-
     auto* purchaserLabel = new QLabel(QString::fromLatin1(Dialog::kPurchaserLabel), this);
     purchaser_ = new CTypeAheadComboBox(model_.purchaserBox, this);
     TAVORIN_NAME_CONTROL(purchaser_, Dialog::kPurchaserId, purchaserLabel);

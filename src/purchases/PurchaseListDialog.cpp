@@ -1,12 +1,13 @@
 #include "purchases/PurchaseListDialog.h"
 
 #include "data/Database.h"
+#include "dialogs/DeleteQuestion.h"
 #include "platform/Ui.h"
 #include "purchases/PurchaseOperations.h"
+#include "util/Collation.h"
 #include "util/Text.h"
 
-CPurchaseListDialog::CPurchaseListDialog(CDatabase& store)
-    : lineOrder(LessIgnoringCase), store_(store) {
+CPurchaseListDialog::CPurchaseListDialog(CDatabase& store) : store_(store) {
     Fill();
 }
 
@@ -23,7 +24,7 @@ void CPurchaseListDialog::Fill() {
     for (const auto& purchase : store_.purchaseArray) {
         purchases.AddString(LineText(store_, *purchase), purchase->number);
     }
-    purchases.SortBy(lineOrder);
+    purchases.SortBy(CollatesBefore);
 }
 
 void CPurchaseListDialog::OnAdd() {
@@ -34,7 +35,8 @@ void CPurchaseListDialog::OnAdd() {
 
 void CPurchaseListDialog::OnDelete() {
     const int index = ListSelection(store_.ui, purchases, "No purchase selected");
-    if (index < 0 || !store_.ui.AskYesNo("Are you sure you want to delete purchase?")) {
+    if (index < 0 || !AskBeforeDeleting(store_.ui, "Are you sure you want to delete purchase?",
+                                        purchases.GetText(index))) {
         return;
     }
     if (DeletePurchase(store_, static_cast<int>(purchases.GetItemData(index))) == 1) {

@@ -33,8 +33,6 @@ public:
     void OnDelete();
     void OnHelp();
 
-    // Orders the lines; a view sets the platform's collation and calls Fill.
-    CTextLess lineOrder;
     void Fill();
 
     // One line per purchase, the purchase number as item data.

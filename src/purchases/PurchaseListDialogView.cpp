@@ -6,16 +6,14 @@
 #include <QVBoxLayout>
 
 #include "platform/Ui.h"
-#include "qt/CollatedOrder.h"
+#include "purchases/PurchaseListDialog.h"
 #include "qt/ControlNames.h"
 #include "qt/ListWidgets.h"
-#include "purchases/PurchaseListDialog.h"
 
 CPurchaseListDialogView::CPurchaseListDialogView(CPurchaseListDialog& model, CUi& ui,
                                                  QWidget* parent)
     : CDialogView(model, ui, parent), model_(model) {
     setWindowTitle(QString::fromLatin1(CPurchaseListDialog::kTitle));
-    model_.lineOrder = CollatedOrder();
     model_.Fill();
 
     list_ = new QListWidget(this);

@@ -120,6 +120,16 @@ bool CEnterKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     }
     QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
     QCoreApplication::sendEvent(focus, &tab);
+    // On past the controls Enter does not stop at; bounded, should they be all there is.
+    for (int passed = 0; passed < 8; ++passed) {
+        QWidget* reached = QApplication::focusWidget();
+        if (reached == nullptr || reached == focus ||
+            !reached->property(kPassedByEnterProperty).toBool()) {
+            break;
+        }
+        QKeyEvent again(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QCoreApplication::sendEvent(reached, &again);
+    }
     return true;
 }
 

@@ -17,6 +17,10 @@ public:
     static constexpr const char* kOwnEnterKeyProperty = "ownEnterKey";
     // A top-level widget that is not a QDialog can opt in with this property set to true.
     static constexpr const char* kEnterMovesOnProperty = "enterMovesOn";
+    // A control with this property set to true is reached by Tab, its mnemonic or the mouse,
+    // never by Enter moving on: a button that opens something besides the form's own walk
+    // ("Copy from...") must not be pressed by the next Enter of a user typing the form through.
+    static constexpr const char* kPassedByEnterProperty = "passedByEnter";
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 

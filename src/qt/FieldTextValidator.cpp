@@ -6,9 +6,11 @@
 #include <QPointer>
 #include <QTimer>
 #include <QToolTip>
+#include <algorithm>
 
 #include "dialogs/FieldNote.h"
 #include "qt/QtText.h"
+#include "util/CodePage.h"
 
 namespace {
 
@@ -19,7 +21,7 @@ bool BreaksALine(QChar c) {
 // A beep and the note just below the field, where the eyes are.
 void TellByTheField(QLineEdit* edit, const std::string& note) {
     QApplication::beep();
-    QToolTip::showText(edit->mapToGlobal(QPoint(0, edit->height())), ToQt(note), edit);
+    QToolTip::showText(edit->mapToGlobal(QPoint(0, edit->height())), MessageToQt(note), edit);
 }
 
 // A key typed into a full field would vanish: the field says why instead.
@@ -48,21 +50,33 @@ private:
 }  // namespace
 
 QValidator::State CFieldTextValidator::validate(QString& input, int& position) const {
-    QChar refused;
-    for (qsizetype i = input.size() - 1; i >= 0; --i) {
-        if (BreaksALine(input[i]) || alsoRefused_.contains(input[i])) {
-            refused = input[i];
-            input.remove(i, 1);
-            if (i < position) {
-                --position;
+    // Walked from the end, whole characters at a time (a letter beyond the first plane is two
+    // UTF-16 units), so that removing one leaves the places before it as they were.
+    std::string note;
+    for (qsizetype end = input.size(); end > 0;) {
+        qsizetype begin = end - 1;
+        if (begin > 0 && input[begin].isLowSurrogate() && input[begin - 1].isHighSurrogate()) {
+            --begin;
+        }
+        const QString character = input.mid(begin, end - begin);
+        const char32_t codePoint = character.toUcs4().value(0);
+        const bool separator = character.size() == 1 &&
+                               (BreaksALine(character[0]) || alsoRefused_.contains(character[0]));
+        if (separator || !Cp1252Holds(codePoint)) {
+            // The file would hold "?" instead of a letter the user meant.
+            note = separator ? RefusedCharacterNote(static_cast<char>(character[0].toLatin1()))
+                             : UnstorableLetterNote(character.toStdString());
+            input.remove(begin, end - begin);
+            if (begin < position) {
+                position -= static_cast<int>(std::min<qsizetype>(end, position) - begin);
             }
         }
+        end = begin;
     }
     // Told after the edit has taken the text back: a tip shown from inside the check would
     // be hidden again by the edit's own repaint.
-    if (!refused.isNull()) {
+    if (!note.empty()) {
         if (auto* edit = qobject_cast<QLineEdit*>(parent())) {
-            const std::string note = RefusedCharacterNote(static_cast<char>(refused.toLatin1()));
             QTimer::singleShot(0, edit, [edit = QPointer<QLineEdit>(edit), note] {
                 if (edit) {
                     TellByTheField(edit, note);

@@ -6,7 +6,6 @@
 
 #include "dialogs/ListDialog.h"
 #include "platform/Ui.h"
-#include "qt/CollatedOrder.h"
 #include "qt/ControlNames.h"
 #include "qt/ListSearchKeys.h"
 #include "qt/PixelDialogFont.h"
@@ -101,9 +100,6 @@ CListDialogView::CListDialogView(CListDialog& model, CUi& ui, QWidget* parent)
 }
 
 void CListDialogView::Fill() {
-    if (model_.IsSorted()) {
-        model_.SortShownLines(CollatedOrder());
-    }
     showing_ = true;
     list_->clear();
     for (const auto& line : model_.list.Items()) {

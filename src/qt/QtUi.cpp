@@ -71,9 +71,17 @@ void CQtUi::ShowInformation(const std::string& text) {
 }
 
 bool CQtUi::AskYesNo(const std::string& text) {
+    return Ask(text, QMessageBox::Yes);
+}
+
+bool CQtUi::AskYesNoDefaultNo(const std::string& text) {
+    return Ask(text, QMessageBox::No);
+}
+
+bool CQtUi::Ask(const std::string& text, QMessageBox::StandardButton defaultButton) {
     QMessageBox box(QMessageBox::Question, MessageBoxCaption(), MessageToQt(text),
                     QMessageBox::Yes | QMessageBox::No, CurrentParent());
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setDefaultButton(defaultButton);
     CWaitCursorPause pause(waitDepth_);
     return box.exec() == QMessageBox::Yes;
 }
@@ -241,7 +249,7 @@ void CQtUi::KeepRecentCompetitions(const std::vector<std::string>& setupPaths) {
 }
 
 std::string CQtUi::RunFileDialog(QFileDialog& dialog, const std::vector<std::string>& filters,
-                                 const std::string& suggestedName) {
+                                 const std::string& suggestedName, const std::string& startFolder) {
     QSettings settings;
     QStringList names;
     for (const auto& filter : filters) {
@@ -249,7 +257,9 @@ std::string CQtUi::RunFileDialog(QFileDialog& dialog, const std::vector<std::str
     }
     dialog.setNameFilters(names);
     dialog.setDirectory(
-        settings.value(QStringLiteral("lastPersonsFolder"), QDir::homePath()).toString());
+        !startFolder.empty()
+            ? QFile::decodeName(startFolder.c_str())
+            : settings.value(QStringLiteral("lastPersonsFolder"), QDir::homePath()).toString());
     if (!suggestedName.empty()) {
         dialog.selectFile(PathToQt(suggestedName));
     }
@@ -263,11 +273,12 @@ std::string CQtUi::RunFileDialog(QFileDialog& dialog, const std::vector<std::str
 }
 
 std::string CQtUi::AskForFileToOpen(const std::string& caption,
-                                    const std::vector<std::string>& filters) {
+                                    const std::vector<std::string>& filters,
+                                    const std::string& startFolder) {
     QFileDialog dialog(CurrentParent(), ToQt(caption));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    return RunFileDialog(dialog, filters, {});
+    return RunFileDialog(dialog, filters, {}, startFolder);
 }
 
 std::string CQtUi::AskForFileToSave(const std::string& caption,

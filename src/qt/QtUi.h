@@ -1,5 +1,6 @@
 #pragma once
 // The user-interface port on Qt: message boxes, the wait cursor, the dialogs and the help.
+#include <QMessageBox>
 #include <QString>
 #include <memory>
 
@@ -17,6 +18,7 @@ public:
     void ShowMessage(const std::string& text) override;
     void ShowInformation(const std::string& text) override;
     bool AskYesNo(const std::string& text) override;
+    bool AskYesNoDefaultNo(const std::string& text) override;
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
     // The work runs on a thread of its own while an event loop without user input keeps the
@@ -32,7 +34,8 @@ public:
     std::vector<std::string> RecentCompetitions() override;
     void KeepRecentCompetitions(const std::vector<std::string>& setupPaths) override;
     std::string AskForFileToOpen(const std::string& caption,
-                                 const std::vector<std::string>& filters) override;
+                                 const std::vector<std::string>& filters,
+                                 const std::string& startFolder = {}) override;
     std::string AskForFileToSave(const std::string& caption,
                                  const std::vector<std::string>& filters,
                                  const std::string& suggestedName) override;
@@ -43,10 +46,13 @@ public:
     static QWidget* CurrentParent();
 
 private:
+    bool Ask(const std::string& text, QMessageBox::StandardButton defaultButton);
     // Runs `dialog` with the filters and returns the chosen path; "" after Cancel. The folder of
-    // the last roster or studio file chosen is where the next one starts.
+    // the last roster or studio file chosen is where the next one starts, unless `startFolder`
+    // names one.
     std::string RunFileDialog(QFileDialog& dialog, const std::vector<std::string>& filters,
-                              const std::string& suggestedName);
+                              const std::string& suggestedName,
+                              const std::string& startFolder = {});
 
     int waitDepth_ = 0;
     // Made at the first Help press and reused, so that its history lasts.

@@ -25,11 +25,13 @@ CTextDialogView::CTextDialogView(CTextDialog& model, CUi& ui, QWidget* parent)
     setWindowTitle(ToQt(model_.caption));
 
     const int a = TextAreaWidth(model_.maxLength);
+    const bool withHelp = model_.helpContext != 0;
+    const QString promptText = model_.fieldLabel.empty() ? windowTitle() : ToQt(model_.fieldLabel);
     // The prompt stands above the field: the title bar may cut a short dialog's title.
     const int width = std::max(
-        a + 135,
-        std::max(kMinimumWidth, fontMetrics().horizontalAdvance(windowTitle()) + kTitleBarExtra));
-    auto* prompt = new QLabel(windowTitle(), this);
+        {a + (withHelp ? 199 : 135), fontMetrics().horizontalAdvance(promptText) + 8,
+         std::max(kMinimumWidth, fontMetrics().horizontalAdvance(windowTitle()) + kTitleBarExtra)});
+    auto* prompt = new QLabel(promptText, this);
     prompt->setGeometry(2, 2, width - 4, kPromptHeight - 4);
     edit_ = new QLineEdit(this);
     TAVORIN_NAME_CONTROL(edit_, CTextDialog::kEditId, prompt);
@@ -54,6 +56,14 @@ CTextDialogView::CTextDialogView(CTextDialog& model, CUi& ui, QWidget* parent)
     cancel->setAutoDefault(false);
     cancel->setGeometry(a + 68, kPromptHeight + 2, 60, 20);
     connect(cancel, &QPushButton::clicked, this, &CTextDialogView::reject);
+
+    if (withHelp) {
+        auto* help = new QPushButton(QStringLiteral("Help"), this);
+        NameControl(help, "IDHELP", kHelpButtonId, help->text());
+        help->setAutoDefault(false);
+        help->setGeometry(a + 132, kPromptHeight + 2, 60, 20);
+        connect(help, &QPushButton::clicked, this, [this] { Ui().OpenHelp(model_.helpContext); });
+    }
 
     SetSizeAndCentre(width, kPromptHeight + 50);
     edit_->setFocus();

@@ -17,6 +17,8 @@ public:
     static constexpr int kPromptHeight = 18;
     static constexpr int kMinimumWidth = 240;
     static constexpr int kTitleBarExtra = 120;
+    // The Help button's id, shown when the dialog names a help context.
+    static constexpr int kHelpButtonId = 1021;
 
     void accept() override;
 

@@ -1,10 +1,13 @@
 #pragma once
 // The type-ahead person box on screen: a combo box whose text the user types into. Letters,
-// digits, blank, comma and Backspace change the typed text, open the drop-down and scroll it to
-// the first name beginning with that text; the chosen line stays as it was.
+// digits, blank, comma, Backspace and the accented letters of the keyboard change the typed text,
+// open the drop-down and scroll it to the first name beginning with that text (accents aside);
+// the chosen line stays as it was. Enter takes a marked line only; with none marked, Enter and
+// Tab close the drop-down on the typed text.
 #include <QComboBox>
 
 class CTypeAheadBox;
+class QKeyEvent;
 
 class CTypeAheadComboBox : public QComboBox {
     Q_OBJECT
@@ -20,5 +23,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool LeaveWithTypedText(const QKeyEvent& key);
+
     CTypeAheadBox& box_;
 };

@@ -1,7 +1,7 @@
 #pragma once
 // Finding a text in the report's lines, as the report window's Find does: letters match in
-// either case (the lines' code page, Windows-1252, decides what a letter is), and the search
-// goes on from the top when it reaches the end.
+// either case and with or without their accents (the lines' code page, Windows-1252, decides
+// what a letter is), and the search goes on from the top when it reaches the end.
 #include <cstddef>
 #include <optional>
 #include <string_view>

@@ -114,7 +114,7 @@ void CReportWindow::Save(const std::string& path, const std::string& bytes) {
         ui_.ShowMessage("The report could not be written to " + path + " (" + whyNot + ").");
         return;
     }
-    ui_.ShowMessage("The report was written to " + path + ".");
+    ui_.ShowInformation("The report was written to " + path + ".");
 }
 
 void CReportWindow::OnStatements() {

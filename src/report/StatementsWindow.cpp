@@ -3,6 +3,7 @@
 #include "formats/FileReplace.h"
 #include "platform/Ui.h"
 #include "report/StatementDocuments.h"
+#include "util/Csv.h"
 #include "util/PdfWriter.h"
 
 CStatementsWindow::CStatementsWindow(CUi& ui, CStatements statements)
@@ -23,11 +24,12 @@ void CStatementsWindow::OnSaveCsv() {
         return;
     }
     std::string whyNot;
-    if (!ReplaceFileContents(path, StatementsCsv(statements_), whyNot)) {
+    // The mark tells a spreadsheet opened by a double click that the file is UTF-8.
+    if (!ReplaceFileContents(path, kUtf8ByteOrderMark + StatementsCsv(statements_), whyNot)) {
         ui_.ShowMessage("The statements could not be written to " + path + " (" + whyNot + ").");
         return;
     }
-    ui_.ShowMessage("The statements were written to " + path + ".");
+    ui_.ShowInformation("The statements were written to " + path + ".");
 }
 
 std::string CStatementsWindow::AskPdfFile() {
@@ -42,10 +44,11 @@ CPageDocument CStatementsWindow::Document(CPaper paper) const {
 
 void CStatementsWindow::SavePdf(const std::string& path, CPaper paper) {
     std::string whyNot;
-    const bool written = ReplaceFileContents(path, PdfBytes(Document(paper)), whyNot);
-    ui_.ShowMessage(written
-                        ? "The statements were written to " + path + "."
-                        : "The statements could not be written to " + path + " (" + whyNot + ").");
+    if (ReplaceFileContents(path, PdfBytes(Document(paper)), whyNot)) {
+        ui_.ShowInformation("The statements were written to " + path + ".");
+    } else {
+        ui_.ShowMessage("The statements could not be written to " + path + " (" + whyNot + ").");
+    }
 }
 
 void CStatementsWindow::OnSaveEachPdf(CPaper paper) {

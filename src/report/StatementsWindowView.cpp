@@ -4,7 +4,10 @@
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "platform/Ui.h"
 #include "qt/ControlNames.h"
@@ -66,8 +69,20 @@ CStatementsWindowView::CStatementsWindowView(CStatementsWindow& model, CUi& ui, 
     connect(pdf, &QPushButton::clicked, this, &CStatementsWindowView::OnSavePdf);
     connect(each, &QPushButton::clicked, this, [this] { model_.OnSaveEachPdf(UserPaper()); });
     connect(csv, &QPushButton::clicked, this, [this] { model_.OnSaveCsv(); });
+    // Wide enough for the longest line, so that no charge breaks onto a second line (a
+    // "(half)" standing alone); a line beyond the screen scrolls instead of wrapping.
+    text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    int longest = 0;
+    for (const QString& line : text->toPlainText().split(QLatin1Char('\n'))) {
+        longest = std::max(longest, text->fontMetrics().horizontalAdvance(line));
+    }
     const CDialogUnits units = Units();
-    SetSizeAndCentre(units.X(kWidth), units.Y(kHeight));
+    int width = std::max(units.X(kWidth), longest + 2 * text->frameWidth() +
+                                              text->verticalScrollBar()->sizeHint().width() + 40);
+    if (const QScreen* screen = this->screen()) {
+        width = std::min(width, screen->availableGeometry().width() - 40);
+    }
+    SetSizeAndCentre(width, units.Y(kHeight));
     ok->setFocus();
 }
 

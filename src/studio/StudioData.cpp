@@ -29,9 +29,24 @@ std::string DataFileNameForStudio(const CDatabase& store, const std::string& stu
     return WithSetupExtensionReplaced(store.setupFileName, ending);
 }
 
+namespace {
+
+// The folder that holds the competition's folder (each competition has a folder of its own).
+std::string CompetitionsAbove(const std::string& setupFileName) {
+    if (setupFileName.empty()) {
+        return {};
+    }
+    std::error_code ignored;
+    const auto folder = std::filesystem::absolute(setupFileName, ignored).parent_path();
+    return folder.has_parent_path() ? folder.parent_path().string() : folder.string();
+}
+
+}  // namespace
+
 int NewStudio(CDatabase& store) {
     auto record = std::make_unique<CStudioRecord>();
     CStudioDialog dialog(store.ui, *record);
+    dialog.copyFromFolder = CompetitionsAbove(store.setupFileName);
     // Another studio of the same name already has its file here; writing the new, empty
     // studio over it would lose that studio's persons and entries. Anything else of that name
     // (a folder, say) could not be saved over either.

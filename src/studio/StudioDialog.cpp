@@ -162,8 +162,9 @@ void CStudioDialog::OnCopyFrom() {
     if (!nameEditable) {
         return;
     }
-    const std::string path = ui_.AskForFileToOpen(
-        "Copy studio data from", {"Studio data files (*.tvr *.TVR)", "All files (*)"});
+    const std::string path =
+        ui_.AskForFileToOpen("Copy studio data from",
+                             {"Studio data files (*.tvr *.TVR)", "All files (*)"}, copyFromFolder);
     if (!path.empty()) {
         CopyStudioFromFile(*this, ui_, path);
     }

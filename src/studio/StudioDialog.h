@@ -71,6 +71,9 @@ public:
     // Called with the name about to be stored for a new studio; false refuses it (the check
     // shows its own message) and keeps the dialog open.
     std::function<bool(const std::string& storedName)> acceptName;
+    // Where "Copy from..." opens its file dialog: the folder above the competition's, where
+    // last year's competition usually is; "" for the file dialog's own choice.
+    std::string copyFromFolder;
 
     std::string name, nameAgain, invoiceName, invoiceNameAgain;
     std::string address1, address2, city, state, zip, country, phone, fax, email;

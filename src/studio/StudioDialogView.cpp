@@ -10,6 +10,7 @@
 
 #include "platform/Ui.h"
 #include "qt/ControlNames.h"
+#include "qt/EnterKeyFilter.h"
 #include "qt/FieldTextValidator.h"
 #include "qt/QtText.h"
 #include "studio/StudioDialog.h"
@@ -110,8 +111,10 @@ CStudioDialogView::CStudioDialogView(CStudioDialog& model, CUi& ui, QWidget* par
         auto* copyFrom = new QPushButton(QStringLiteral("Copy from..."), this);
         TAVORIN_NAME_CONTROL(copyFrom, CStudioDialog::kCopyFromId, copyFrom->text());
         copyFrom->setAutoDefault(false);
+        copyFrom->setProperty(CEnterKeyFilter::kPassedByEnterProperty, true);
         buttons->insertWidget(0, copyFrom);
-        // Tab reaches it where it stands: after the last field, before OK.
+        // Tab reaches it where it stands: after the last field, before OK; Enter from the last
+        // field goes on to OK.
         setTabOrder(edits_.at(CStudioDialog::kEmailId), copyFrom);
         connect(copyFrom, &QPushButton::clicked, this, [this] {
             // What was typed stays when the user cancels the file dialog.

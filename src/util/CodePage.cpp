@@ -131,6 +131,10 @@ std::string Utf8ToCp1252(const std::string& text) {
     return out;
 }
 
+bool Cp1252Holds(char32_t character) {
+    return character == '?' || Cp1252Of(character) != '?';
+}
+
 bool IsValidUtf8(const std::string& text) {
     for (size_t pos = 0; pos < text.size();) {
         char32_t c = 0;

@@ -23,3 +23,5 @@ bool DecodeUtf8At(const std::string& text, size_t pos, char32_t& c, size_t& leng
 bool Cp1252ByteOf(char32_t c, char& byte);
 // `c` in UTF-8.
 std::string Utf8Of(char32_t c);
+// Whether the code page holds the character (Unicode code point), so that a field can keep it.
+bool Cp1252Holds(char32_t character);

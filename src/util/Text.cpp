@@ -94,13 +94,6 @@ bool EqualsIgnoringCase(const std::string& a, const std::string& b) {
     return a.size() == b.size() && ToUpperCodePage(a) == ToUpperCodePage(b);
 }
 
-bool LessIgnoringCase(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) <
-               std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
 void ReplaceAll(std::string& text, const std::string& search, const std::string& replacement,
                 int caseSensitive) {
     if (text.empty() || search.empty()) {

@@ -41,8 +41,6 @@ std::string ToUpperAscii(std::string text);
 std::string ToUpperCodePage(std::string text);
 // Whether two names or list lines are equal ignoring the case of the code page's letters.
 bool EqualsIgnoringCase(const std::string& a, const std::string& b);
-// The sort order of the lists: ASCII letters ignoring case.
-bool LessIgnoringCase(const std::string& a, const std::string& b);
 std::string TrimRight(const std::string& text);
 
 // Leading-digit decimal readers: a text that is not a number reads as 0. Only plain decimal

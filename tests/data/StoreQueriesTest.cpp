@@ -44,8 +44,12 @@ TEST_F(StoreQueriesTest, NoneLeadsTheComboButIsNotSelected) {
     EXPECT_EQ(combo.GetText(0), "<None>");
     EXPECT_EQ(combo.GetItemData(0), -1);
     EXPECT_EQ(combo.GetCurSel(), -1);
-    // Filter 7 lists everyone, the non-competitor included.
-    EXPECT_EQ(combo.GetText(3), "Guest, Cy");
+    // Filter 7 lists everyone by name, the non-competitor included; the data follow the lines.
+    EXPECT_EQ(combo.GetText(1), "Fox, Dot");
+    EXPECT_EQ(combo.GetText(2), "Guest, Cy");
+    EXPECT_EQ(combo.GetText(3), "Lee, Ann");
+    EXPECT_EQ(combo.GetText(4), "Ray, Bob");
+    EXPECT_EQ(combo.GetItemData(2), 3);
 }
 
 TEST_F(StoreQueriesTest, WithoutResetTheComboGrows) {

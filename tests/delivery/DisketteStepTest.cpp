@@ -38,6 +38,9 @@ protected:
                 EXPECT_EQ(drive.caption, "Drive");
                 EXPECT_EQ(drive.maxLength, 1);
                 EXPECT_EQ(drive.text, "A");
+                // Its field is labelled, and its Help opens the steps' topic.
+                EXPECT_EQ(drive.fieldLabel, "Drive letter (A is the first removable disk):");
+                EXPECT_EQ(drive.helpContext, 0x20000u + 102u);
                 drive.SetText(typed);
                 return result;
             });
@@ -102,6 +105,7 @@ TEST_F(DisketteStepTest, NoDeletesNothingAndACopyNotMadeClaimsNoSuccess) {
     AnswerDrive("q");
     ui.ExpectQuestion(question, false);
     MakeDisketteStep(db);
+    EXPECT_EQ(ui.defaultNoQuestions, std::vector<std::string>{question});
     EXPECT_EQ(std::distance(fs::directory_iterator(disk.Path()), fs::directory_iterator()), 14);
     EXPECT_EQ(ReadFileBytes(disk.File("Spring_Star_Dance.tvr")), ReadFileBytes(dataFile));
     ASSERT_EQ(ui.messages.size(), 1u);

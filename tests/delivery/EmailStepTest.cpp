@@ -73,7 +73,8 @@ TEST_F(EmailStepTest, WithoutAMailProgramTheUserLearnsWhereTheFilesAre) {
     const std::string noProgram =
         "No e-mail program was found on this computer (Tavorin opens one through xdg-email, "
         "from the package xdg-utils), so no message was prepared.\nPlease e-mail the files to "
-        "the organizer yourself, the data file ATTACHED to the message.";
+        "the organizer yourself, the data file ATTACHED to the message.\nThe organizer's e-mail "
+        "address is org@example.org.";
     mailer.loadResult = kNoMailSystem;
     EXPECT_EQ(SendWith({kMailSuccess, true}), noProgram + WhereTheFilesAre());
     EXPECT_TRUE(mailer.sent.empty());

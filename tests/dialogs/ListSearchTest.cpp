@@ -100,3 +100,23 @@ TEST_F(ListSearch, AccentedLettersMatchTheirCapitals) {
     EXPECT_EQ(SearchList(ui, list, list.GetCurSel()), 3);
     EXPECT_TRUE(ui.messages.empty());
 }
+
+// The list's lines hold small accented letters; the search finds them typed with or without
+// their accents, in either case, and says "Not found:" with the text as typed in capitals.
+TEST_F(ListSearch, AccentedNamesAreFoundWithOrWithoutTheirAccents) {
+    list.AddString("Dubois, Ren\xE9");  // Dubois, René
+    list.AddString("CASTANO, PILAR");
+    list.AddString("Casta\xF1o, Ana");  // Castaño, Ana
+    UserTypes("Ren\xE9");
+    EXPECT_EQ(SearchList(ui, list, list.GetCurSel()), 3);
+    EXPECT_EQ(ui.lastSearchText, "REN\xC9");
+    list.SetCurSel(0);
+    UserTypes("rene");
+    EXPECT_EQ(SearchList(ui, list, list.GetCurSel()), 3);
+    UserTypes("casta\xF1o");
+    EXPECT_EQ(SearchList(ui, list, list.GetCurSel()), 4);
+    UserTypes("Castano");
+    EXPECT_EQ(SearchList(ui, list, list.GetCurSel()), 5);
+    EXPECT_EQ(SearchListAgain(ui, list, list.GetCurSel()), -1);
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"Not found:CASTANO"});
+}

@@ -97,3 +97,55 @@ TEST(TypeAheadBox, AnExactNameWinsOverOneThatDiffersInCase) {
     box.list.SetEditText("M\xDCLLER, J\xD6RG");
     EXPECT_EQ(box.DataOfText(), 3);
 }
+
+// A roster of accented names: the plain letters reach them, the accented keys too, and letters
+// that begin no name mark nothing, so that Enter cannot book the line marked before.
+TEST(TypeAheadBox, PlainOrAccentedLettersReachAccentedNamesAndAMissMarksNothing) {
+    CTypeAheadBox box;
+    box.list.AddString(
+        "\xC5"
+        "berg, Lars",
+        1);                                        // Åberg
+    box.list.AddString("Dubois, Fran\xE7ois", 2);  // Dubois, François
+    box.list.AddString(
+        "\xD1\xFA\xF1"
+        "ez, Luis",
+        3);  // Ñúñez
+    box.list.AddString("Nash, Bo", 4);
+    box.list.SetCurSel(1);
+
+    EXPECT_TRUE(box.OnKeyDown('A', true));
+    EXPECT_TRUE(box.OnKeyDown('B'));
+    EXPECT_EQ(box.TopLine(), 0);
+    EXPECT_TRUE(box.TopLineMatches());
+    EXPECT_TRUE(box.OnKeyDown('N', true));
+    EXPECT_EQ(box.TopLine(), 2);
+    EXPECT_TRUE(box.TopLineMatches());
+    // "NU" reaches Ñúñez; "NA" the plain Nash after it.
+    EXPECT_TRUE(box.OnKeyDown('U'));
+    EXPECT_EQ(box.TopLine(), 2);
+    EXPECT_TRUE(box.OnKeyDown(CTypeAheadBox::kBackspaceKey));
+    EXPECT_TRUE(box.OnKeyDown('A'));
+    EXPECT_EQ(box.TopLine(), 3);
+
+    // The keyboard's own Å and ñ type themselves and scroll as their plain letters do.
+    EXPECT_TRUE(box.OnAccentedLetter('\xE5', true));  // å
+    EXPECT_EQ(box.list.EditText(), "\xC5");
+    EXPECT_EQ(box.TopLine(), 0);
+    EXPECT_TRUE(box.OnAccentedLetter('\xF1', true));  // ñ
+    EXPECT_EQ(box.TopLine(), 2);
+    // Signs are no letters: × goes on to the control.
+    EXPECT_FALSE(box.OnAccentedLetter('\xD7'));
+
+    // "Ab" after Dubois was chosen: Åberg is marked, not Dubois.
+    box.list.SetEditText("");
+    box.OnKeyDown('D');
+    EXPECT_EQ(box.TopLine(), 1);
+    EXPECT_TRUE(box.TopLineMatches());
+    box.OnKeyDown('X');
+    // "DX" begins no line: the list stays where it was, and nothing is marked for Enter.
+    EXPECT_EQ(box.TopLine(), 1);
+    EXPECT_FALSE(box.TopLineMatches());
+    EXPECT_EQ(box.DataOfText(), -1);
+    EXPECT_EQ(box.list.GetCurSel(), 1);
+}

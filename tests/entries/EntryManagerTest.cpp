@@ -9,6 +9,10 @@
 
 namespace {
 
+constexpr const char* kEveryDanceRefused =
+    "Nothing was saved: every dance of this form was left out as a duplicate.\nChange the level, "
+    "the age or the persons and save again, or cancel the form.";
+
 class EntryManagerTest : public EntryTest {
 protected:
     // (entry number, dance, level) of each stored entry, in store order.
@@ -101,9 +105,16 @@ TEST_F(EntryManagerTest, ALevelChangeMakesNewEntriesWithQuestionsAndRemovesTheOl
     CEntryManager manager(db);
     ASSERT_TRUE(manager.BuildEntryformFromProgramRecord(*db.entryArray[0]));
     ExpectForm([](CEntryForm& form) { form.level = kSilver; });
-    // No drops only the Rumba; the Cha Cha is saved and both Bronze entries go.
+    // No drops only the Rumba; the Cha Cha is saved and both Bronze entries go, as the closing
+    // says.
     ui.ExpectQuestion("Duplicate gentleman in Latin, Adult, Silver, Rumba. Allow it?", false);
+    expectedMessages = {
+        "1 of the form's 2 dances were saved. Left out as duplicates:\nLatin, "
+        "Adult, Silver, Rumba"};
     manager.EditForms();
+    EXPECT_EQ(
+        ui.defaultNoQuestions,
+        std::vector<std::string>{"Duplicate gentleman in Latin, Adult, Silver, Rumba. Allow it?"});
     EXPECT_EQ(Stored(),
               (std::vector<CStoredEntry>{{3, 2, kRumba, kSilver}, {4, 1, kChaCha, kSilver}}));
     EXPECT_EQ(EntryLinesInFile(), 2);
@@ -200,8 +211,17 @@ TEST_F(EntryManagerTest, LadyAndGentlemanProAmShareAnEventOnlyWhenTheCategoryRun
     SaveNewForm(kLatin, 'M', kTom, kAnn, kBronze, kAdult, {kChaCha});
     ui.ExpectQuestion("Duplicate lady in Latin, Adult, Bronze, Cha Cha. Allow it?", true)
         .ExpectQuestion("Duplicate couple in Latin, Adult, Bronze, Cha Cha. Allow it?", false);
-    SaveNewForm(kLatin, 'M', kTom, kAnn, kBronze, kAdult, {kChaCha});
+    CEntryManager refused(db);
+    refused.NewForm(kLatin, 'M');
+    refused.form.gentleman = kTom;
+    refused.form.lady = kAnn;
+    refused.form.level = kBronze;
+    refused.form.age = kAdult;
+    refused.form.dances = {kChaCha};
+    EXPECT_FALSE(refused.SaveEntryForm());
+    EXPECT_TRUE(refused.LastSaveRefusedEveryDance());
     EXPECT_EQ(db.entryArray.size(), 3u);
+    expectedMessages = {kEveryDanceRefused};
 }
 
 TEST_F(EntryManagerTest, ProficiencyLevelsStarredAgesAndOtherTypesAreNeverQuestioned) {
@@ -421,6 +441,79 @@ TEST_F(EntryManagerTest, AFollowUpFormWithoutTheCoupleStartsWithoutThePreviousCo
         EXPECT_EQ(db.entryArray.back()->coach, kBob) << "the first form keeps its coach";
     }
     EXPECT_EQ(db.entryArray.size(), 3u);
+}
+
+}  // namespace
+
+namespace {
+
+// Answering No to every duplicate question of a form keeps the form open with all that was
+// typed, stores nothing and says so; a form that keeps some dances names those left out.
+TEST_F(EntryManagerTest, AFormWhoseDancesAreAllRefusedStaysOpenAndAPartOneSaysWhatWasLeftOut) {
+    SaveNewForm(kLatin, 'A', kTom, kKim, kBronze, kAdult, {kRumba, kChaCha});
+    ui.messages.clear();
+
+    CEntryManager manager(db);
+    manager.NewForm(kLatin, 'A');
+    ExpectForm([this](CEntryForm& form) { FillTomAndAnn(form, {kRumba, kChaCha}); });
+    ui.ExpectQuestion("Duplicate gentleman in Latin, Adult, Bronze, Rumba. Allow it?", false)
+        .ExpectQuestion("Duplicate gentleman in Latin, Adult, Bronze, Cha Cha. Allow it?", false);
+    // The same form comes back as typed, marked unsaved; the user moves it to Silver.
+    bool keptAsTyped = false;
+    bool markedUnsaved = false;
+    ui.ExpectDialog<CEntryFormDialog>([&](CEntryFormDialog& dialog) {
+        keptAsTyped = dialog.form.gentleman == kTom && dialog.form.lady == kAnn &&
+                      dialog.form.level == kBronze &&
+                      dialog.form.dances == std::vector<uint8_t>{kRumba, kChaCha};
+        markedUnsaved = dialog.IsChanged();
+        dialog.form.level = kSilver;
+        return CEntryFormDialog::Result(CEntryFormDialog::kActionExit, true);
+    });
+    EXPECT_EQ(manager.EditForms(), 1);
+    EXPECT_TRUE(keptAsTyped);
+    EXPECT_TRUE(markedUnsaved);
+    EXPECT_EQ(ui.messages, CStringList{kEveryDanceRefused});
+    EXPECT_EQ(Stored(), (std::vector<CStoredEntry>{{1, 1, kRumba, kBronze},
+                                                   {2, 1, kChaCha, kBronze},
+                                                   {3, 2, kRumba, kSilver},
+                                                   {4, 2, kChaCha, kSilver}}));
+    EXPECT_EQ(EntryLinesInFile(), 4);
+
+    // Tom with Eve in Bronze: the Rumba is refused, the Samba kept, and the closing says so.
+    ui.messages.clear();
+    CEntryManager next(db);
+    next.NewForm(kLatin, 'A');
+    ExpectForm([this](CEntryForm& form) {
+        FillTomAndAnn(form, {kRumba, kSamba});
+        form.lady = kEve;
+    });
+    ui.ExpectQuestion("Duplicate gentleman in Latin, Adult, Bronze, Rumba. Allow it?", false);
+    EXPECT_EQ(next.EditForms(), 1);
+    expectedMessages = {
+        "1 of the form's 2 dances were saved. Left out as duplicates:\nLatin, "
+        "Adult, Bronze, Rumba"};
+    ASSERT_EQ(db.entryArray.size(), 5u);
+    EXPECT_EQ(db.entryArray.back()->dance, kSamba);
+    EXPECT_EQ(db.entryArray.back()->lady, kEve);
+}
+
+// An edited form whose every new dance is refused keeps the entries it had.
+TEST_F(EntryManagerTest, AnEditedFormWhoseNewDancesAreAllRefusedKeepsItsEntries) {
+    SaveNewForm(kLatin, 'A', kTom, kKim, kSilver, kAdult, {kRumba});
+    SaveNewForm(kLatin, 'A', kTom, kAnn, kBronze, kAdult, {kRumba});
+    CEntryManager manager(db);
+    ASSERT_TRUE(manager.BuildEntryformFromProgramRecord(*db.entryArray[1]));
+    ExpectForm([](CEntryForm& form) { form.level = kSilver; });
+    ui.ExpectQuestion("Duplicate gentleman in Latin, Adult, Silver, Rumba. Allow it?", false);
+    // Cancelled when it comes back: the Bronze entry is still there, in the file too.
+    ui.ExpectDialog<CEntryFormDialog>([](CEntryFormDialog&) {
+        return CEntryFormDialog::Result(CEntryFormDialog::kActionExit, false);
+    });
+    manager.EditForms();
+    EXPECT_EQ(Stored(),
+              (std::vector<CStoredEntry>{{1, 1, kRumba, kSilver}, {2, 2, kRumba, kBronze}}));
+    EXPECT_EQ(EntryLinesInFile(), 2);
+    expectedMessages = {kEveryDanceRefused};
 }
 
 }  // namespace

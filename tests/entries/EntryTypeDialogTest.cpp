@@ -131,17 +131,23 @@ TEST_F(EntryTypeDialogTest, TheEntriesStepRunsFormAfterFormUntilTheUserLeaves) {
         form.ages.SetCurSel(form.ages.FindItemData(kAdult));
         return *form.OnAction(CEntryFormDialog::kActionExit);
     });
-    // A fresh choice after the form; leaving it ends the step.
+    // Tom already dances the Jive with Kim: the user allows the second one.
+    ui.ExpectQuestion("Duplicate gentleman in Latin, Adult, Bronze, Jive. Allow it?", true);
+    // Back at the choice after the form and its question, the type and the category stay
+    // where the user left them; leaving it ends the step.
     ui.ExpectDialog<CEntryTypeDialog>([](CEntryTypeDialog& choice) {
-        EXPECT_EQ(choice.entryType, 'F');
+        EXPECT_EQ(choice.mode, CEntryTypeDialog::kFreeChoice);
+        EXPECT_EQ(choice.entryType, 'A');
+        EXPECT_EQ(choice.categories.GetCurSel(), choice.categories.FindItemData(kLatin));
         return IDCANCEL;
     });
+    SaveNewForm(kLatin, 'A', kTom, kKim, kBronze, kAdult, {kJive});
     EditDanceEntries(db);
-    ASSERT_EQ(db.entryArray.size(), 2u);
-    EXPECT_EQ(db.entryArray[0]->dance, kRumba);
-    EXPECT_EQ(db.entryArray[1]->dance, kJive);
-    EXPECT_EQ(db.entryArray[0]->formCode, db.entryArray[1]->formCode);
-    EXPECT_EQ(EntryLinesInFile(), 2);
+    ASSERT_EQ(db.entryArray.size(), 3u);
+    EXPECT_EQ(db.entryArray[1]->dance, kRumba);
+    EXPECT_EQ(db.entryArray[2]->dance, kJive);
+    EXPECT_EQ(db.entryArray[1]->formCode, db.entryArray[2]->formCode);
+    EXPECT_EQ(EntryLinesInFile(), 3);
 }
 
 }  // namespace

@@ -53,7 +53,7 @@ TEST_F(FormsListTest, TheStudioOpensAndDeletesWholeFormsFromItsList) {
         Choose(d, bobAndAnn);
         return d.OnExtra();
     });
-    ui.ExpectQuestion("Are you sure you want to delete entry?", true);
+    ui.ExpectQuestion("Are you sure you want to delete entry?\n\n" + bobAndAnn, true);
     ExpectFormsList([this](CListDialog& d) {
         EXPECT_EQ(d.list.GetCount(), 3);
         EXPECT_EQ(EntryLinesInFile(), 3);
@@ -70,12 +70,16 @@ TEST_F(FormsListTest, TheStudioOpensAndDeletesWholeFormsFromItsList) {
         Choose(d, tomAndAnn);
         return d.OnExtra();
     });
-    ui.ExpectQuestion("Are you sure you want to delete entry?", false);
+    ui.ExpectQuestion("Are you sure you want to delete entry?\n\n" + tomAndAnn, false);
     ExpectFormsList([](CListDialog& d) { return d.OnCancel(); });
 
     CEntryManager(db).FormsForStudioOrPerson('S', 1);
     EXPECT_EQ(db.entryArray.size(), 4u);
     EXPECT_EQ(EntryLinesInFile(), 4);
+    // Both delete questions had No as their default: Enter deletes nothing.
+    EXPECT_EQ(ui.defaultNoQuestions,
+              (std::vector<std::string>{"Are you sure you want to delete entry?\n\n" + bobAndAnn,
+                                        "Are you sure you want to delete entry?\n\n" + tomAndAnn}));
 }
 
 TEST_F(FormsListTest, APersonsListNamesOnlyThePartnersAndSelectWithoutALineLeaves) {
@@ -105,7 +109,7 @@ TEST_F(FormsListTest, AFormOfAVanishedCategoryStaysListedAndDeletableButIsNotOpe
         Choose(d, line);
         return d.OnExtra();
     });
-    ui.ExpectQuestion("Are you sure you want to delete entry?", true);
+    ui.ExpectQuestion("Are you sure you want to delete entry?\n\n" + line, true);
     ExpectFormsList([](CListDialog& d) {
         EXPECT_EQ(d.list.GetCount(), 0);
         return d.OnCancel();
@@ -141,7 +145,7 @@ TEST_F(FormsListTest, CouplesWronglySharingAFormCodeAreKeptApart) {
         Choose(d, tomAndAnn);
         return d.OnExtra();
     });
-    ui.ExpectQuestion("Are you sure you want to delete entry?", true);
+    ui.ExpectQuestion("Are you sure you want to delete entry?\n\n" + tomAndAnn, true);
     ExpectFormsList([&](CListDialog& d) {
         EXPECT_EQ(Lines(d), std::vector<std::string>{bobAndKim});
         return d.OnCancel();

@@ -133,6 +133,7 @@ TEST_F(PersonDialogTest, ASecondPersonOfTheSameNameIsAskedAbout) {
     });
     EXPECT_EQ(AddPerson(db), 1);
     ASSERT_EQ(db.personArray.size(), 2u);
+    EXPECT_EQ(ui.defaultNoQuestions, (std::vector<std::string>{question, question}));
     EXPECT_EQ(db.personArray[1]->nickname, "Annie");
     // Editing either of the two without renaming asks nothing.
     ui.ExpectDialog<CPersonDialog>([](CPersonDialog& dialog) {
@@ -295,12 +296,16 @@ TEST_F(PersonDialogTest, TheListAddsEditsAndDeletesWithPurchasesAndEntries) {
         EXPECT_EQ(list.persons.Items()[2].tip, "Gentleman professional");
 
         // Ann goes with her entry and her purchase; the entry she coaches stays.
+        // The question names her, and its default is No: Enter keeps her.
         list.persons.SetCurSel(list.persons.FindStringExact("Lee, Ann [2]"));
-        ui.ExpectQuestion(CPersonListDialog::kDeleteQuestion, false);
+        const std::string question =
+            std::string(CPersonListDialog::kDeleteQuestion) + "\n\nLee, Ann [2]";
+        ui.ExpectQuestion(question, false);
         list.OnDelete();
         EXPECT_EQ(db.personArray.size(), 3u);
-        ui.ExpectQuestion(CPersonListDialog::kDeleteQuestion, true);
+        ui.ExpectQuestion(question, true);
         list.OnDelete();
+        EXPECT_EQ(ui.defaultNoQuestions, (std::vector<std::string>{question, question}));
         EXPECT_EQ(Lines(list.persons), (std::vector<std::string>{"Adams, Cy [3]", "ray, Bob [1]"}));
         return IDOK;
     });

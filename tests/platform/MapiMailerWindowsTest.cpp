@@ -86,7 +86,8 @@ TEST(MapiMailer, WithoutAMailSystemTheUserIsToldToSendTheFilesByHand) {
                   "Windows mail interface Simple MAPI, which a mail program such as Outlook or "
                   "Thunderbird provides when it is set as the default mail program), so no "
                   "message was prepared.\nPlease e-mail the files to the organizer yourself, the "
-                  "data file ATTACHED to the message.\n\nThe data file is: " +
+                  "data file ATTACHED to the message.\nThe organizer's e-mail address is "
+                  "org@example.org.\n\nThe data file is: " +
                   studio.dataFile + "\nThe report file is: " + studio.reportFile});
     ::WriteProfileStringW(L"MAIL", L"MAPI", had > 0 ? kept : nullptr);
 }

@@ -179,11 +179,15 @@ TEST_F(PurchaseStoryTest, AStudioPurchaseAfterADeletionTakesTheNextNumber) {
     ui.ExpectDialog<CPurchaseListDialog>([&](CPurchaseListDialog& list) {
         EXPECT_EQ(list.purchases.GetCount(), 4);
         Select(list.purchases, "Ray, Bob - Day Pass (2)");
-        ui.ExpectQuestion("Are you sure you want to delete purchase?", false);
+        // The question names the purchase that would go, and Enter (No) keeps it.
+        const std::string question =
+            "Are you sure you want to delete purchase?\n\nRay, Bob - Day Pass (2)";
+        ui.ExpectQuestion(question, false);
         list.OnDelete();
+        EXPECT_EQ(ui.defaultNoQuestions, std::vector<std::string>{question});
         EXPECT_EQ(db.purchaseArray.size(), 4u);
         EXPECT_FALSE(std::filesystem::exists(db.dataFileName));
-        ui.ExpectQuestion("Are you sure you want to delete purchase?", true);
+        ui.ExpectQuestion(question, true);
         list.OnDelete();
         EXPECT_EQ(list.purchases.GetCount(), 3);
         EXPECT_EQ(list.purchases.FindItemData(2), -1);

@@ -86,6 +86,34 @@ TEST(ReportWindow, FindGoesOnRoundToTheTopSaysWhenThereIsNoneAndSearchesTheWrapp
     EXPECT_EQ(shown.substr(window.Match()->offset, 5), "Rumba");
 }
 
+// Find meets a name with or without its accents, both ways, and marks it where it stands.
+TEST(ReportWindow, FindMatchesLettersWithAndWithoutTheirAccents) {
+    CScriptedUi ui;
+    const CStringList lines = {"Star Dance",
+                               "CASTA\xD1O, PILAR / \xC5"
+                               "berg, Lars",
+                               "    38.00 Latin, Casta\xF1o, Ana"};
+    CReportWindow window(ui, "Summary report", lines);
+    window.wrap = false;
+    window.Open(CCharacterMeasure(), 1000);
+    const auto offsetOf = [&lines](std::size_t line, std::size_t column) {
+        for (std::size_t i = 0; i < line; ++i) {
+            column += lines[i].size() + 1;
+        }
+        return column;
+    };
+    ASSERT_TRUE(window.FindNext("Castano"));
+    EXPECT_EQ(window.Match()->offset, offsetOf(1, 0));
+    EXPECT_EQ(window.Match()->length, 7u);
+    ASSERT_TRUE(window.FindNext("castano"));
+    EXPECT_EQ(window.Match()->offset, offsetOf(2, 17));
+    ASSERT_TRUE(window.FindNext("abERG"));
+    EXPECT_EQ(window.Match()->offset, offsetOf(1, 17));
+    ASSERT_TRUE(window.FindNext("CASTA\xD1O, A"));
+    EXPECT_EQ(window.Match()->offset, offsetOf(2, 17));
+    EXPECT_TRUE(ui.messages.empty());
+}
+
 TEST(ReportWindow, SavedAsTextInUtf8OrAsPdfAndAFailedSaveLeavesNoFile) {
     CTempDir dir;
     CScriptedUi ui;
@@ -103,7 +131,8 @@ TEST(ReportWindow, SavedAsTextInUtf8OrAsPdfAndAFailedSaveLeavesNoFile) {
               "Star Dance\r\nSarah Collins/Michael Turner\r\n"
               "    38.00 Latin, Adult, Bronze, Cha Cha\r\nZo\xC3\xAB Walker, lady amateur\r\n"
               "    38.00 Latin, Adult, Silver, Rumba\r\n");
-    EXPECT_EQ(ui.messages.back(), "The report was written to " + dir.File("report.txt") + ".");
+    EXPECT_EQ(ui.log.back(),
+              "information: The report was written to " + dir.File("report.txt") + ".");
 
     // A folder that is not there: the user learns why, and no file stands anywhere.
     const std::string missing = dir.File("gone/report.txt");
@@ -119,7 +148,8 @@ TEST(ReportWindow, SavedAsTextInUtf8OrAsPdfAndAFailedSaveLeavesNoFile) {
     EXPECT_EQ(ui.lastSuggestedName, "SummaryReport_Star_Dance.pdf");
     window.OnPdfMade(dir.File("report.pdf"), "%PDF-1.4 pages", true);
     EXPECT_EQ(ReadFileBytes(dir.File("report.pdf")), "%PDF-1.4 pages");
-    EXPECT_EQ(ui.messages.back(), "The report was written to " + dir.File("report.pdf") + ".");
+    EXPECT_EQ(ui.log.back(),
+              "information: The report was written to " + dir.File("report.pdf") + ".");
 
     // A PDF that could not be laid out does not replace the good one already there.
     window.OnPdfMade(dir.File("report.pdf"), "%PDF-1.4 half", false);

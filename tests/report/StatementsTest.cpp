@@ -126,13 +126,15 @@ TEST_F(StatementsTest, TheReportWindowOpensThemAndTheyAreSavedAsCsv) {
     SummaryReport(db, 'S', unused);
     EXPECT_EQ(ui.lastSuggestedName, "Star_Dance_Statements.csv");
     const std::string csv = ReadFileBytes(dir.File("out.csv"));
+    // Saved for a spreadsheet: the byte order mark first, so that accents show right.
     EXPECT_EQ(csv.substr(0, csv.find("2,\"Collins")),
-              "person,name,item,amount\r\n"
+              "\xEF\xBB\xBFperson,name,item,amount\r\n"
               "1,\"Turner, Michael\",\"Michael Turner/Laura Bennett: Latin, Adult, Bronze, Rumba "
               "(half)\",19.00\r\n"
               "1,\"Turner, Michael\",Weekend with Hotel (1),400.00\r\n");
     EXPECT_NE(csv.find("\r\n,Studio,Day Pass (1),35.00\r\n"), std::string::npos) << csv;
-    EXPECT_EQ(ui.messages.back(), "The statements were written to " + dir.File("out.csv") + ".");
+    EXPECT_EQ(ui.log.back(),
+              "information: The statements were written to " + dir.File("out.csv") + ".");
 
     // Where the organizer hides the prices there is nothing to bill.
     db.showDancePrices = 0;

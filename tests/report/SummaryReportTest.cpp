@@ -160,7 +160,8 @@ TEST_F(SummaryReportTest, AFormShowsItsCostAsTheReportWillChargeIt) {
     ASSERT_LT(subtotal, lines.end());
     EXPECT_EQ(*subtotal, "Subtotal    116.00");
     EXPECT_EQ(shown,
-              "Cost: 2 x 58.00 = 116.00 (with the surcharge for dancers without a hotel package)");
+              "Cost: 2 x 58.00 = 116.00 (with the surcharge: David Park and Sarah Collins have no "
+              "hotel package)");
 
     // With her teacher, whose hotel package spares the surcharge, the dance costs less.
     manager.NewForm(kLatin, 'F');

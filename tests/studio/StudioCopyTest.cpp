@@ -1,6 +1,8 @@
 // A new studio takes its name and address from last competition's studio data file.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "data/Database.h"
 #include "formats/DataFileWriter.h"
 #include "studio/StudioData.h"
@@ -61,6 +63,9 @@ TEST_F(StudioCopyTest, ANewStudioIsFilledFromLastCompetitionsFileAndConfirmedWit
     ASSERT_EQ(NewStudio(db), 1);
     EXPECT_EQ(ui.log, (std::vector<std::string>{"dialog: 211", "open file: Copy studio data from",
                                                 "open file: Copy studio data from"}));
+    // The file dialog opens beside the competition's folder, where last year's one stands.
+    EXPECT_EQ(ui.lastStartFolder,
+              std::filesystem::path(dir.File("Fall.stu")).parent_path().parent_path().string());
     const CStudioRecord& studio = *db.studioArray.front();
     EXPECT_EQ(studio.name, "Star Dance <J. Smith>");
     EXPECT_EQ(studio.kind, 'I');

@@ -58,7 +58,10 @@ std::string CFormEditSession::Step() {
     } else if (!ChooseFreeCouple(form)) {
         return {};
     }
-    return manager.SaveEntryForm() ? std::string() : "a changed form was not saved";
+    // Every dance refused as a duplicate changes nothing, which the file check below confirms.
+    return manager.SaveEntryForm() || manager.LastSaveRefusedEveryDance()
+               ? std::string()
+               : "a changed form was not saved";
 }
 
 std::string CFormEditSession::AddForm() {
@@ -76,7 +79,9 @@ std::string CFormEditSession::AddForm() {
     } else {
         ChooseDances(form);
     }
-    return manager.SaveEntryForm() ? std::string() : "a new form was not saved";
+    return manager.SaveEntryForm() || manager.LastSaveRefusedEveryDance()
+               ? std::string()
+               : "a new form was not saved";
 }
 
 void CFormEditSession::ChooseDances(CEntryForm& form) {

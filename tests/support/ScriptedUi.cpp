@@ -71,6 +71,11 @@ bool CScriptedUi::AskYesNo(const std::string& text) {
     return step.yes;
 }
 
+bool CScriptedUi::AskYesNoDefaultNo(const std::string& text) {
+    defaultNoQuestions.push_back(text);
+    return AskYesNo(text);
+}
+
 int CScriptedUi::RunDialog(CDialogModel& model) {
     log.push_back("dialog: " + std::to_string(model.ResourceId()));
     if (script_.empty() || script_.front().isQuestion) {
@@ -109,7 +114,9 @@ std::string CScriptedUi::NextFileAnswer(const std::string& event,
 }
 
 std::string CScriptedUi::AskForFileToOpen(const std::string& caption,
-                                          const std::vector<std::string>& filters) {
+                                          const std::vector<std::string>& filters,
+                                          const std::string& startFolder) {
+    lastStartFolder = startFolder;
     return NextFileAnswer("open file: " + caption, filters);
 }
 

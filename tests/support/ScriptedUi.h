@@ -32,6 +32,8 @@ public:
     // Kept among the messages, and marked in the log as "information: ...".
     void ShowInformation(const std::string& text) override;
     bool AskYesNo(const std::string& text) override;
+    // Answered from the same script; the text also goes to `defaultNoQuestions`.
+    bool AskYesNoDefaultNo(const std::string& text) override;
     void BeginWaitCursor() override { ++waitDepth; }
     void EndWaitCursor() override { --waitDepth; }
     // Logs "busy: <what>" and runs the work in place, counted in `busyDepth` meanwhile.
@@ -50,7 +52,8 @@ public:
     // The file dialogs answer from `fileAnswers` in order ("" plays Cancel); none left, the
     // dialog was not expected.
     std::string AskForFileToOpen(const std::string& caption,
-                                 const std::vector<std::string>& filters) override;
+                                 const std::vector<std::string>& filters,
+                                 const std::string& startFolder = {}) override;
     std::string AskForFileToSave(const std::string& caption,
                                  const std::vector<std::string>& filters,
                                  const std::string& suggestedName) override;
@@ -67,6 +70,8 @@ public:
     // "open file: <caption>", "save file: <caption>", "folder: <caption>".
     std::vector<std::string> log;
     std::vector<std::string> messages;
+    // The questions asked with No as their default button, in order.
+    std::vector<std::string> defaultNoQuestions;
     std::vector<unsigned> helpContexts;
     std::optional<std::string> setupFileAnswer;
     std::deque<std::string> fileAnswers;
@@ -74,6 +79,8 @@ public:
     // What the last file dialog offered.
     std::vector<std::string> lastFileFilters;
     std::string lastSuggestedName;
+    // The folder the last file dialog for a file to read was to open in ("" for the default).
+    std::string lastStartFolder;
     int waitDepth = 0;
     int busyDepth = 0;
 

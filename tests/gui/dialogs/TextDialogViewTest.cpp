@@ -63,6 +63,33 @@ private slots:
         QCOMPARE(QString::fromStdString(model.text), QStringLiteral("D"));
     }
 
+    // The drive prompt of step 6: a label by its field that a screen reader speaks, and a Help
+    // button that opens its topic, all of it in view.
+    void ThePromptWithALabelAndHelpShowsThemWhole() {
+        CQtUi ui;
+        CTextDialog model("Drive", 1, "A", 'U');
+        model.fieldLabel = "Drive letter (A is the first removable disk):";
+        model.helpContext = 131174;
+        QString spoken;
+        bool help = false;
+        WhenModalOpens([&](QWidget* view) {
+            auto* edit = FindControl<QLineEdit>(view, CTextDialog::kEditId);
+            spoken = edit->accessibleName();
+            // The label shows whole, and the Help button stands inside the dialog.
+            for (const QLabel* label : view->findChildren<QLabel*>()) {
+                QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->text()));
+            }
+            const QWidget* helpButton = FindControlById(view, CTextDialogView::kHelpButtonId);
+            QVERIFY(helpButton != nullptr && view->rect().contains(helpButton->geometry()));
+            SaveScreenshot(view, QStringLiteral("drive-prompt"));
+            help = FindControl<QPushButton>(view, CTextDialogView::kHelpButtonId) != nullptr;
+            FindControl<QPushButton>(view, IDOK)->click();
+        });
+        QCOMPARE(ui.RunDialog(model), IDOK);
+        QCOMPARE(spoken, QStringLiteral("Drive letter (A is the first removable disk):"));
+        QVERIFY(help);
+    }
+
     void AStoredTextLongerThanTheLimitIsShownWhole() {
         CQtUi ui;
         const std::string stored = std::string(60, 'c') + " and a stored tail";

@@ -4,9 +4,11 @@
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -250,6 +252,80 @@ private slots:
         QCOMPARE(int(db.entryArray[1]->dance), 3);
         QCOMPARE(int(db.entryArray[0]->level), 1);
         QCOMPARE(int(db.entryArray[0]->age), 2);
+    }
+
+    // The box's text decides: letters that begin no name leave nobody marked, so Enter books
+    // nobody and the form's own check asks for a name; accented names are reached with or
+    // without their accents, and by the keyboard's own accented keys.
+    void EnterAfterLettersThatBeginNoNameBooksNobody() {
+        QTemporaryDir dir;
+        CQtUi ui;
+        CDatabase db(ui);
+        FillStore(db, dir);
+        AddPerson(db, 'M', 'A', "Lars",
+                  "\xC5"
+                  "berg");                                 // Åberg
+        AddPerson(db, 'M', 'A', "Fran\xE7ois", "Dubois");  // François
+        CEntryManager manager(db);
+        manager.NewForm(kLatin, 'A');
+        Form model(db, manager.form);
+        QString chosenFirst, afterMiss, refusal, accentedTop;
+        int plainRow = -1, accentedRow = -1;
+        bool markAfterMiss = true, popupAfterMiss = true, stillOpen = false;
+        WhenModalOpens([&](QWidget* form) {
+            auto* gentleman = FindControl<QComboBox>(form, Form::kGentlemanId);
+            QCOMPARE(QApplication::focusWidget(), gentleman);
+            // Dubois is marked by "D" and taken by Enter.
+            Key(form, Qt::Key_D);
+            Key(form, Qt::Key_Return);
+            chosenFirst = gentleman->currentText();
+            // Back in the box: "AB" reaches Åberg, first among the A's.
+            gentleman->setFocus();
+            gentleman->lineEdit()->selectAll();
+            Key(form, Qt::Key_A);
+            Key(form, Qt::Key_B);
+            plainRow = gentleman->view()->currentIndex().row();
+            Key(form, Qt::Key_Backspace);
+            Key(form, Qt::Key_Backspace);
+            // The keyboard's own å types itself and marks Åberg too.
+            QKeyEvent aring(QEvent::KeyPress, Qt::Key_Aring, Qt::NoModifier,
+                            QString::fromUtf8("\xC3\xA5"));
+            QApplication::sendEvent(QApplication::focusWidget(), &aring);
+            accentedRow = gentleman->view()->currentIndex().row();
+            accentedTop = gentleman->currentText();
+            // "ÅQ" begins no name: nothing is marked, and Enter leaves the letters in the box.
+            Key(form, Qt::Key_Q);
+            markAfterMiss = gentleman->view()->currentIndex().isValid();
+            Key(form, Qt::Key_Return);
+            popupAfterMiss = gentleman->view()->isVisible();
+            afterMiss = gentleman->currentText();
+            SaveScreenshot(form, QStringLiteral("entry-form-unmatched-letters"));
+            // Saving asks for a valid gentleman; the form stays open.
+            CloseNextMessageBox(&refusal);
+            Key(form, Qt::Key_X, Qt::AltModifier);
+            QTRY_VERIFY(!refusal.isEmpty());
+            stillOpen = form->isVisible();
+            // Leaving with Escape is asked about; Yes leaves.
+            WhenModalOpens([](QWidget* question) {
+                auto* box = qobject_cast<QMessageBox*>(question);
+                if (box != nullptr) {
+                    box->button(QMessageBox::Yes)->click();
+                }
+            });
+            Key(form, Qt::Key_Escape);
+        });
+        ui.RunDialog(model);
+        QCOMPARE(chosenFirst, QString::fromUtf8("Dubois, Fran\xC3\xA7ois"));
+        QCOMPARE(plainRow, 0);
+        QCOMPARE(accentedRow, 0);
+        QCOMPARE(accentedTop, QString::fromUtf8("\xC3\x85"));
+        QVERIFY(!markAfterMiss);
+        QVERIFY(!popupAfterMiss);
+        QCOMPARE(afterMiss, QString::fromUtf8("\xC3\x85Q"));
+        QCOMPARE(refusal, QStringLiteral("Valid male name required"));
+        QVERIFY(stillOpen);
+        QCOMPARE(manager.form.gentleman, -1);
+        QVERIFY(db.entryArray.empty());
     }
 
     void EachKindOfFormFitsItsControls_data() {

@@ -3,6 +3,7 @@
 // overlapping; the fields refuse what the data file cannot keep.
 #include <QComboBox>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -212,6 +213,47 @@ private slots:
         QCOMPARE(meal, QStringLiteral("F"));
         QCOMPARE(ann->mealPreference, 'F');
         QCOMPARE(QString::fromStdString(ann->lastName), last);
+    }
+
+    void ALetterTheFileCannotHoldIsRefusedWithItsName() {
+        CPersonRecord person;
+        CPersonDialog model(*store_, person);
+        QString typedFirst, pastedLast, typedTip, pastedTip;
+        WhenModalOpens([&](QWidget* view) {
+            auto* first = FindControl<QLineEdit>(view, CPersonDialog::kFirstNameId);
+            first->setFocus();
+            // Ł as a keyboard that has it types it, then the rest.
+            QKeyEvent letter(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier,
+                             QString::fromUtf8("\xC5\x81"));
+            QApplication::sendEvent(first, &letter);
+            QTest::keyClicks(first, QStringLiteral("ukasz"));
+            QTRY_VERIFY(!QToolTip::text().isEmpty());
+            typedTip = QToolTip::text();
+            typedFirst = first->text();
+            QToolTip::hideText();
+            // Pasted text is checked as typed text is: the letters the file holds are kept.
+            auto* last = FindControl<QLineEdit>(view, CPersonDialog::kLastNameId);
+            last->setFocus();
+            last->insert(QString::fromUtf8("W\xC3\xB3jcik-\xC5\x91z"));  // Wójcik-őz
+            QTRY_VERIFY(QToolTip::text().startsWith(QString::fromUtf8("\xC5\x91")));
+            pastedTip = QToolTip::text();
+            pastedLast = last->text();
+            SaveScreenshot(view, QStringLiteral("person-dialog-refused-letter"));
+            first->setText(QStringLiteral("Lukasz"));
+            FindControl<QComboBox>(view, CPersonDialog::kTypeId)->setCurrentIndex(1);
+            FindControl<QPushButton>(view, CPersonDialog::kOkId)->click();
+        });
+        QCOMPARE(ui_.RunDialog(model), IDOK);
+        QCOMPARE(typedTip,
+                 QString::fromUtf8("\xC5\x81 cannot be stored: the organizer's files "
+                                   "hold only the letters of Western European languages"));
+        QCOMPARE(typedFirst, QStringLiteral("ukasz"));
+        QVERIFY2(pastedTip.startsWith(QString::fromUtf8("\xC5\x91 cannot be stored")),
+                 qPrintable(pastedTip));
+        QCOMPARE(pastedLast, QString::fromUtf8("W\xC3\xB3jcik-z"));
+        // Nothing became "?": the stored name holds what the field showed.
+        QCOMPARE(person.lastName, std::string("W\xF3jcik-z"));
+        QCOMPARE(person.firstName, std::string("Lukasz"));
     }
 
     void cleanup() { store_.reset(); }

@@ -108,6 +108,30 @@ private slots:
                     QCOMPARE(box->currentText(), QStringLiteral("Chen, Emily"));
                     QVERIFY(!box->view()->isVisible());
 
+                    // Letters that begin no name after Chen was chosen: nothing is marked, Enter
+                    // books nobody and keeps the letters, and OK warns again.
+                    box->lineEdit()->selectAll();
+                    QTest::keyClicks(box, QStringLiteral("chx"));
+                    QVERIFY(box->view()->isVisible());
+                    QVERIFY(!box->view()->currentIndex().isValid());
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                    QVERIFY(!box->view()->isVisible());
+                    QCOMPARE(box->currentText(), QStringLiteral("CHX"));
+                    QString again;
+                    WhenModalOpens([&again](QWidget* question) {
+                        auto* message = qobject_cast<QMessageBox*>(question);
+                        QVERIFY(message != nullptr);
+                        again = message->text();
+                        message->button(QMessageBox::Yes)->click();
+                    });
+                    ClickControl(dialog, Dialog::kOkId);
+                    QCOMPARE(again, warning);
+                    QVERIFY(dialog->isVisible());
+                    box->lineEdit()->selectAll();
+                    QTest::keyClicks(box, QStringLiteral("ch"));
+                    ClickDropDownLine(box, QStringLiteral("Chen, Emily"));
+                    QCOMPARE(box->currentText(), QStringLiteral("Chen, Emily"));
+
                     // A gala ticket chosen by a click and the arrow button, another by a
                     // double click; a day pass by keyboard.
                     auto* priceList = FindControl<QListWidget>(dialog, Dialog::kPriceListId);

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QtTest>
 
@@ -22,6 +24,7 @@
 #include "purchases/PurchaseDialog.h"
 #include "purchases/PurchaseListDialog.h"
 #include "qt/QtUi.h"
+#include "qt/TextDialogView.h"
 #include "report/ReportWindow.h"
 #include "report/StatementsWindow.h"
 #include "shell/MainDialog.h"
@@ -112,6 +115,8 @@ private slots:
         CListDialog list("Select", 0, 0, 0, 0, "", "", "");
         list.AddItem(0, "Spring Open");
         CTextDialog text("Search for:", 60, "", 0);
+        CTextDialog drive("Drive", 1, "A", 'U');
+        drive.helpContext = CDialogModel::HelpContextFor(CMainDialog::kResourceId);
         const struct {
             CDialogModel* model;
             int helpButtonId;  // 0: the dialog has none, F1 opens its help
@@ -129,6 +134,7 @@ private slots:
             {&statements, 0, "131203.html"},
             {&list, 0, "131356.html"},
             {&text, 0, "131331.html"},
+            {&drive, CTextDialogView::kHelpButtonId, "131174.html"},
         };
         for (const auto& dialog : dialogs) {
             QCOMPARE(TopicShownByHelpOf(ui, *dialog.model, dialog.helpButtonId),
@@ -170,6 +176,30 @@ private slots:
         QCOMPARE(browser->source().fileName(), QStringLiteral("131292.html"));
         HelpButton("helpBack")->click();
         QCOMPARE(browser->source().fileName(), QStringLiteral("131283.html"));
+        browser->window()->close();
+    }
+
+    // The contents' link to step 6 opens the section itself, far down its long topic.
+    void TheStepSixLinkOpensItsSection() {
+        CQtUi ui;
+        ui.OpenHelp(CDialogModel::HelpContextFor(CMainDialog::kResourceId));
+        QTextBrowser* browser = ShownHelp();
+        QVERIFY(browser != nullptr);
+        browser->setSource(browser->source().resolved(QUrl(QStringLiteral("index.html"))));
+        const QRegularExpression link(
+            QStringLiteral("href=\"([^\"]*)\">Sending your data to the organizer \\(step 6\\)"));
+        QFile contents(QStringLiteral(":/help/index.html"));
+        QVERIFY(contents.open(QIODevice::ReadOnly));
+        const QRegularExpressionMatch match = link.match(QString::fromUtf8(contents.readAll()));
+        QVERIFY2(match.hasMatch(), "no step-6 link in the contents");
+        QCOMPARE(QUrl(match.captured(1)).fragment(), QStringLiteral("step6"));
+        browser->setSource(browser->source().resolved(QUrl(match.captured(1))));
+        QCOMPARE(browser->source().fileName(), QStringLiteral("131174.html"));
+        QTRY_VERIFY(browser->verticalScrollBar()->value() > 0);
+        const QTextCursor top = browser->cursorForPosition(QPoint(4, 4));
+        QVERIFY2(top.block().text().contains(QLatin1String("step 6")) ||
+                     top.block().next().text().contains(QLatin1String("step 6")),
+                 qPrintable(top.block().text()));
         browser->window()->close();
     }
 

@@ -10,6 +10,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QtTest>
@@ -284,8 +285,19 @@ private slots:
             QCOMPARE(statements->geometry(), CDialogUnits(view->font()).Rect(271, 249, 50, 14));
             WhenModalOpens([&](QWidget* window) {
                 QCOMPARE(window->windowTitle(), QStringLiteral("Statements"));
-                shown =
-                    FindControl<QPlainTextEdit>(window, CStatementsWindow::kTextId)->toPlainText();
+                auto* text = FindControl<QPlainTextEdit>(window, CStatementsWindow::kTextId);
+                shown = text->toPlainText();
+                // Every line shows whole on one line: no "(half)" of its own below a charge.
+                int longest = 0;
+                for (const QString& line : shown.split(QLatin1Char('\n'))) {
+                    longest = std::max(longest, text->fontMetrics().horizontalAdvance(line));
+                }
+                // (A screen narrower than the longest line scrolls it instead.)
+                const int room = window->screen()->availableGeometry().width() - 40;
+                QVERIFY2(longest <= text->viewport()->width() || window->width() >= room,
+                         qPrintable(QStringLiteral("%1 > %2").arg(longest).arg(
+                             text->viewport()->width())));
+                QCOMPARE(text->lineWrapMode(), QPlainTextEdit::NoWrap);
                 for (const int id : {CStatementsWindow::kPrintId, CStatementsWindow::kSavePdfId,
                                      CStatementsWindow::kSaveEachPdfId,
                                      CStatementsWindow::kSaveCsvId, CStatementsWindow::kOkId}) {

@@ -112,6 +112,45 @@ private slots:
         QCOMPARE(record.kind, 'I');
     }
 
+    // A new studio typed through with Enter after every field: Enter passes "Copy from..." by
+    // and reaches OK, and Enter there saves the studio.
+    void EnterWalksANewStudioToOk() {
+        CQtUi ui;
+        CStudioRecord record;
+        CStudioDialog model(ui, record);
+        QList<int> visited;
+        bool reachedOk = false;
+        WhenModalOpens([&](QWidget* view) {
+            QWidget* copyFrom = FindControlById(view, CStudioDialog::kCopyFromId);
+            QWidget* ok = FindControlById(view, CStudioDialog::kOkId);
+            FindControlById(view, CStudioDialog::kNameId)->setFocus();
+            for (int step = 0; step < 20; ++step) {
+                QWidget* focus = QApplication::focusWidget();
+                if (focus == ok || focus == copyFrom) {
+                    break;
+                }
+                visited << focus->property("controlId").toInt();
+                const int id = focus->property("controlId").toInt();
+                if (id == CStudioDialog::kNameId || id == CStudioDialog::kNameAgainId) {
+                    QTest::keyClicks(focus, QStringLiteral("Star Dance"));
+                }
+                QTest::keyClick(focus, Qt::Key_Return);
+            }
+            reachedOk = QApplication::focusWidget() == ok;
+            SaveScreenshot(view, QStringLiteral("studio-dialog-enter-at-ok"));
+            if (reachedOk) {
+                QTest::keyClick(ok, Qt::Key_Return);
+            } else {
+                view->close();
+            }
+        });
+        const int result = ui.RunDialog(model);
+        QVERIFY2(reachedOk, "Enter stopped at Copy from... or never reached OK");
+        QCOMPARE(result, IDOK);
+        QVERIFY(visited.contains(CStudioDialog::kEmailId));
+        QCOMPARE(QString::fromStdString(record.name), QStringLiteral("Star Dance"));
+    }
+
     void AStoredNameIsShownFixed() {
         CQtUi ui;
         CStudioRecord record;

@@ -193,6 +193,9 @@ void Entries(CWalkDriver& walk) {
     walk.Answer(QStringLiteral("Duplicate couple in American Smooth - Single Dances, Adult, "
                                "Bronze, Waltz. Allow it?"),
                 QMessageBox::No);
+    walk.Answer(QStringLiteral("1 of the form's 2 dances were saved. Left out as duplicates:\n"
+                               "American Smooth - Single Dances, Adult, Bronze, Waltz"),
+                QMessageBox::Ok);
 
     // An amateur couple in Latin, then through F7 the same couple in the Rhythm championship.
     ChooseType(walk, Type::kAdultAmateurId, QStringLiteral("International Latin - Single Dances"));
