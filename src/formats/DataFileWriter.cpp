@@ -13,6 +13,7 @@
 #include "formats/FileReplace.h"
 #include "platform/Ui.h"
 #include "util/Money.h"
+#include "util/SystemPath.h"
 
 namespace {
 
@@ -148,7 +149,7 @@ namespace {
 std::size_t ExpectedFileSize(const std::string& path, const std::string& dataFileName) {
     for (const std::string* file : {&path, &dataFileName}) {
         std::error_code error;
-        const auto size = std::filesystem::file_size(*file, error);
+        const auto size = std::filesystem::file_size(SystemPath(*file), error);
         if (!error) {
             return static_cast<std::size_t>(size + size / 16 + 4096);
         }
@@ -262,7 +263,7 @@ bool WriteDataFile(CDatabase& store, const std::string& path) {
 
     std::string reason;
     std::error_code ignored;
-    const bool hadPreviousCopy = std::filesystem::exists(path, ignored);
+    const bool hadPreviousCopy = std::filesystem::exists(SystemPath(path), ignored);
     if (!ReplaceFileContents(path, bytes, reason)) {
         store.ui.ShowMessage(DataFileNotSavedMessage(path, reason, hadPreviousCopy));
         return false;

@@ -237,7 +237,7 @@ void ImportFromCsv(CDatabase& store, const std::string& path, CImportSummary& su
 }
 
 bool IsCsvName(const std::string& path) {
-    const std::string extension = std::filesystem::path(path).extension().string();
+    const std::string extension = PathText(SystemPath(path).extension());
     return EqualsIgnoringCase(extension, ".csv");
 }
 
@@ -245,7 +245,7 @@ bool IsCsvName(const std::string& path) {
 
 CImportSummary ImportPersons(CDatabase& store, const std::string& path) {
     CImportSummary summary;
-    summary.fileName = std::filesystem::path(path).filename().string();
+    summary.fileName = PathText(SystemPath(path).filename());
     if (IsCsvName(path)) {
         ImportFromCsv(store, path, summary);
     } else {
