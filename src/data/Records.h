@@ -7,7 +7,6 @@
 
 #include "data/PriceBlock.h"
 #include "util/Dates.h"
-#include "util/SlabPool.h"
 
 class CDanceCategory;
 
@@ -38,7 +37,6 @@ public:
 
 class CPersonRecord {
 public:
-    TAVORIN_POOLED_RECORD(CPersonRecord)
     virtual ~CPersonRecord() = default;
 
     // Order flag 1: "Last, First"; otherwise "First Last". The outputs receive the parts.
@@ -74,7 +72,6 @@ public:
 // One purchase of a price-list item ('O') or a package ('P').
 class CFinanceRecord {
 public:
-    TAVORIN_POOLED_RECORD(CFinanceRecord)
     virtual ~CFinanceRecord() = default;
 
     int32_t index = 0;
@@ -100,7 +97,6 @@ public:
 // One dance of one entry form.
 class CEntryRecord {
 public:
-    TAVORIN_POOLED_RECORD(CEntryRecord)
     virtual ~CEntryRecord() = default;
 
     // 'P' for a proficiency level or an age whose name holds "*", else the category's style.

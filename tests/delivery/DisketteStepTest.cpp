@@ -116,6 +116,26 @@ TEST_F(DisketteStepTest, NoDeletesNothingAndACopyNotMadeClaimsNoSuccess) {
     EXPECT_TRUE(FileExists(disk.File("photo10.jpg")));
 }
 
+// The report cannot be written beside the data file (a folder holds its name): the disk gets
+// the data file, the user is told which file is missing, and no message claims both are there.
+TEST_F(DisketteStepTest, AReportThatCannotBeWrittenBringsNoSuccessAndIsNamedAsMissing) {
+    fs::create_directory(reportFile);
+    AnswerDrive("q");
+    ui.ExpectQuestion("Drive Q: (" + disk.Path().string() +
+                          ") holds 2 files: Fall_Old_Studio.tvr, notes.doc. Delete them before "
+                          "copying?",
+                      false);
+    MakeDisketteStep(db);
+    EXPECT_EQ(ReadFileBytes(disk.File("Spring_Star_Dance.tvr")), ReadFileBytes(dataFile));
+    EXPECT_FALSE(fs::exists(disk.File("SummaryReport_Star_Dance.txt")));
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{"The summary report could not be written to " +
+                                                     reportFile + "."}));
+    for (const std::string& line : ui.log) {
+        EXPECT_EQ(line.find("are on drive"), std::string::npos) << line;
+        EXPECT_NE(line.rfind("information: ", 0), 0u) << line;
+    }
+}
+
 TEST_F(DisketteStepTest, ADriveThatIsNotThereIsANotReadyDeviceAndNothingIsDeleted) {
     const std::string notReady =
         "Device not ready in copying " + dataFile + " to R:Spring_Star_Dance.tvr.\nTry again?";

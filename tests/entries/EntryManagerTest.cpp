@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "dialogs/ListDialog.h"
 #include "entries/EntryTestStore.h"
 #include "entries/FormsList.h"
 #include "formats/DataFileReader.h"
@@ -336,6 +337,90 @@ TEST_F(EntryManagerTest, NewFormButtonsCarryOverTheChosenPersonsAndCancelEndsThe
     EXPECT_EQ(db.entryArray[2]->type, 'P');
     EXPECT_EQ(db.entryArray[2]->lady, kEve);
     EXPECT_EQ(db.NextFormCode(), 4);
+}
+
+// Two teams of one studio in one event are two entries, not a duplicate couple: neither has a
+// gentleman or a lady, and the file gets both.
+TEST_F(EntryManagerTest, TwoTeamsInOneEventAreSavedWithoutADuplicateQuestion) {
+    SaveNewForm(kSolo, 'G', -1, -1, kBronze, kAdult, {}, "Stars");
+    SaveNewForm(kSolo, 'G', -1, -1, kBronze, kAdult, {}, "Comets");
+    ASSERT_EQ(db.entryArray.size(), 2u);
+    EXPECT_EQ(db.entryArray[0]->teamName, "Stars");
+    EXPECT_EQ(db.entryArray[1]->teamName, "Comets");
+    EXPECT_NE(db.entryArray[0]->formCode, db.entryArray[1]->formCode);
+    EXPECT_EQ(EntryLinesInFile(), 2);
+}
+
+// The same couple's Cha Cha entered three times, each duplicate allowed: three forms of their
+// own, each listed, and deleting one deletes that one alone.
+TEST_F(EntryManagerTest, ThreeAllowedDuplicatesOfOneDanceAreThreeFormsEachDeletedAlone) {
+    SaveNewForm(kLatin, 'A', kTom, kAnn, kBronze, kAdult, {kChaCha});
+    ui.ExpectQuestion("Duplicate couple in Latin, Adult, Bronze, Cha Cha. Allow it?", true);
+    SaveNewForm(kLatin, 'A', kTom, kAnn, kBronze, kAdult, {kChaCha});
+    ui.ExpectQuestion("Duplicate couple in Latin, Adult, Bronze, Cha Cha. Allow it?", true)
+        .ExpectQuestion("Duplicate couple in Latin, Adult, Bronze, Cha Cha. Allow it?", true);
+    SaveNewForm(kLatin, 'A', kTom, kAnn, kBronze, kAdult, {kChaCha});
+    ASSERT_EQ(db.entryArray.size(), 3u);
+    EXPECT_NE(db.entryArray[0]->formCode, db.entryArray[1]->formCode);
+    EXPECT_NE(db.entryArray[1]->formCode, db.entryArray[2]->formCode);
+    EXPECT_NE(db.entryArray[0]->formCode, db.entryArray[2]->formCode);
+
+    const std::string tomAndAnn = "Latin, Adult, Bronze, with Tom Fox and Ann Lee";
+    ui.ExpectDialog<CListDialog>([&](CListDialog& d) {
+        EXPECT_EQ(d.list.GetCount(), 3);
+        for (int line = 0; line < d.list.GetCount(); ++line) {
+            EXPECT_EQ(d.list.GetText(line), tomAndAnn);
+        }
+        d.list.SetCurSel(1);
+        return d.OnExtra();
+    });
+    ui.ExpectQuestion("Are you sure you want to delete entry?", true);
+    ui.ExpectDialog<CListDialog>([&](CListDialog& d) {
+        EXPECT_EQ(d.list.GetCount(), 2);
+        return d.OnCancel();
+    });
+    CEntryManager(db).FormsForStudioOrPerson('S', 1);
+    EXPECT_EQ(db.entryArray.size(), 2u);
+    EXPECT_EQ(EntryLinesInFile(), 2);
+}
+
+// A follow-up form for the same man, the same lady or no persons leaves the coach behind with
+// the partner; only the same couple keeps him.
+TEST_F(EntryManagerTest, AFollowUpFormWithoutTheCoupleStartsWithoutThePreviousCoach) {
+    const std::pair<int, uint8_t> followUps[] = {{CEntryFormDialog::kActionSameMan, kChaCha},
+                                                 {CEntryFormDialog::kActionSameLady, kRumba},
+                                                 {CEntryFormDialog::kActionNoPersons, kSamba}};
+    for (const auto& [action, dance] : followUps) {
+        CEntryManager manager(db);
+        manager.NewForm(kLatin, 'A');
+        ExpectForm(
+            [dance](CEntryForm& form) {
+                form.gentleman = kTom;
+                form.lady = kAnn;
+                form.coach = kBob;
+                form.level = kBronze;
+                form.age = kAdult;
+                form.dances = {dance};
+            },
+            action);
+        ExpectTypeDialog([](CEntryTypeDialog& d) {
+            d.entryType = 'A';
+            d.categoryCode = kLatin;
+            return IDOK;
+        });
+        ExpectForm(
+            [action](CEntryForm& form) {
+                EXPECT_EQ(form.coach, -1) << action;
+                EXPECT_EQ(form.gentleman, action == CEntryFormDialog::kActionSameMan ? kTom : -1)
+                    << action;
+                EXPECT_EQ(form.lady, action == CEntryFormDialog::kActionSameLady ? kAnn : -1)
+                    << action;
+            },
+            CEntryFormDialog::kActionExit, false);
+        manager.EditForms();
+        EXPECT_EQ(db.entryArray.back()->coach, kBob) << "the first form keeps its coach";
+    }
+    EXPECT_EQ(db.entryArray.size(), 3u);
 }
 
 }  // namespace

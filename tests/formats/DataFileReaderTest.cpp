@@ -45,6 +45,41 @@ TEST_F(DataFileReaderTest, ANameInCapitalsWithAccentsIsTheSamePerson) {
     EXPECT_EQ(db.personArray[0]->pCommentArray.size(), 1u);
 }
 
+// A later program writes its persons as version 3: the record is laid out as version 2 is, with
+// the note to the MC, and everything after the note stays in its place through a save.
+TEST_F(DataFileReaderTest, APersonOfAVersionAbove2KeepsItsNoteAndTheFieldsAfterIt) {
+    const std::string bob =
+        "PR|M3|P|Bob|Ray|Bobby|Likes the spotlight|M-77|SS-12|R4294967295|0|3.27.2002.10.0.0|";
+    Read({S, bob + S, "EN|12|1|2|3|M||N|10.00|0|3.27.2002.15.0.0|" + S + bob + kAnn + kNoPerson});
+    auto expectBob = [](const CDatabase& store) {
+        ASSERT_EQ(store.personArray.size(), 2u);
+        const CPersonRecord& read = *store.personArray[0];
+        EXPECT_EQ(read.version, 3);
+        EXPECT_EQ(read.gender, 'M');
+        EXPECT_EQ(read.classLetter, 'P');
+        EXPECT_EQ(read.lastName, "Ray");
+        EXPECT_EQ(read.nickname, "Bobby");
+        EXPECT_EQ(read.noteToMC, "Likes the spotlight");
+        EXPECT_EQ(read.membershipNumber, "M-77");
+        EXPECT_EQ(read.ssNumber, "SS-12");
+        EXPECT_EQ(read.roommateGroup, -1);
+        EXPECT_EQ(read.created, MarchDate(10, 0));
+        ASSERT_EQ(store.entryArray.size(), 1u);
+        EXPECT_EQ(store.entryArray[0]->gentleman, read.number);
+        EXPECT_EQ(store.entryArray[0]->lady, store.personArray[1]->number);
+    };
+    expectBob(db);
+    // Saved and read again.
+    ASSERT_TRUE(WriteDataFile(db, db.dataFileName));
+    CDatabase reread(ui);
+    AddCategory(reread, 12, "Rhythm", {{1, "Cha cha"}, {2, "Rumba"}}, {{2, "Bronze"}},
+                {{3, "Adult"}});
+    reread.dataFileName = db.dataFileName;
+    ASSERT_TRUE(ReadDataFile(reread));
+    expectBob(reread);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
 TEST_F(DataFileReaderTest, APersonOnManyLinesIsStoredOnce) {
     Read({S, kBob + S, "EN|12|1|2|3|M||N|10.00|0|3.27.2002.15.0.0|" + S + kBob + kAnn + kNoPerson,
           "PU|O|4|1|25.00|Ray, Bob|Ticket|0|3.27.2002.16.0.0|" + S + kBob,

@@ -92,7 +92,7 @@ TEST_F(SavingTest, ADirectoryThatIsGoneIsReported) {
 // A disk that refuses one of the save's calls, as a real one does.
 class CFailingFileSystem : public CSaveFileSystem {
 public:
-    enum class EFail { Nothing, Create, WriteHalfway, Rename };
+    enum class EFail { Nothing, Create, WriteHalfway, Flush, Close, Rename };
     EFail fail = EFail::Nothing;
 
     int Create(const std::string& path, std::FILE*& file) override {
@@ -105,6 +105,15 @@ public:
         CSaveFileSystem::Write(file, data, size / 2);
         return ENOSPC;
     }
+    // The bytes are written, but the disk does not take them (a removed stick, a full share).
+    int Flush(std::FILE* file) override {
+        return fail == EFail::Flush ? EIO : CSaveFileSystem::Flush(file);
+    }
+    // The file is closed all the same, as a real close is, and then reports the error.
+    int Close(std::FILE* file) override {
+        const int closed = CSaveFileSystem::Close(file);
+        return fail == EFail::Close ? ENOSPC : closed;
+    }
     int Rename(const std::string& from, const std::string& to) override {
         return fail == EFail::Rename ? EPERM : CSaveFileSystem::Rename(from, to);
     }
@@ -116,18 +125,21 @@ TEST_F(SavingTest, EachFailedSaveKeepsTheOldFileAndTheNextGoodSaveWritesEverythi
     const std::pair<CFailingFileSystem::EFail, const char*> failures[] = {
         {CFailingFileSystem::EFail::Create, "Permission denied"},
         {CFailingFileSystem::EFail::WriteHalfway, "No space left on device"},
+        {CFailingFileSystem::EFail::Flush, "Input/output error"},
+        {CFailingFileSystem::EFail::Close, "No space left on device"},
         {CFailingFileSystem::EFail::Rename, "Operation not permitted"},
     };
     for (const auto& [fail, reason] : failures) {
         disk.fail = fail;
-        AddPersonRecord(db, 'F', 'A', 0, "Ann", reason);
+        // One person more per failed save, each of another name.
+        AddPersonRecord(db, 'F', 'A', 0, "Ann " + std::to_string(static_cast<int>(fail)), reason);
         EXPECT_FALSE(WriteDataFile(db, db.dataFileName)) << reason;
         ExpectPreviousFileAndOneMessage();
         EXPECT_NE(ui.messages[0].find(reason), std::string::npos) << ui.messages[0];
         EXPECT_FALSE(std::filesystem::exists(ReplacementPathFor(db.dataFileName)));
         ui.messages.clear();
     }
-    EXPECT_EQ(db.personArray.size(), 4u);  // nothing typed is lost in the store
+    EXPECT_EQ(db.personArray.size(), 6u);  // nothing typed is lost in the store
 
     // The studio's file replaced by a folder of that name (a sync tool's conflict, say).
     std::filesystem::remove(db.dataFileName);
@@ -144,7 +156,7 @@ TEST_F(SavingTest, EachFailedSaveKeepsTheOldFileAndTheNextGoodSaveWritesEverythi
     CDatabase reread(ui);
     reread.dataFileName = db.dataFileName;
     ASSERT_TRUE(ReadDataFile(reread));
-    EXPECT_EQ(reread.personArray.size(), 4u);
+    EXPECT_EQ(reread.personArray.size(), 6u);
 }
 
 #ifndef _WIN32
