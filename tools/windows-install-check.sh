@@ -32,8 +32,8 @@ association | grep -q 'tavorin.exe" "%1"' || fail "\".stu\" is not opened by tav
 echo "Installed: $(du -sh "$program_dir" | cut -f1) in C:\\Program Files\\Tavorin"
 
 # The organizer's file opened as by a double click: through the association.
-# (A folder named with letters beyond ASCII, "Tänze", does not do yet: the program asks for a new
-# studio there instead of opening the sample's data file; see docs/windows.md.)
+# (A folder named with letters beyond ASCII, "Tänze", made the program ask for a new studio; the
+# cause is fixed in the core but not yet seen under Wine: see docs/windows.md.)
 competition="$WINEPREFIX/drive_c/users/Public/Documents/Spring Festival"
 mkdir -p "$competition"
 cp examples/* "$competition/"

@@ -12,6 +12,7 @@
 #include "platform/Ui.h"
 #include "report/SummaryReport.h"
 #include "util/Files.h"
+#include "util/SystemPath.h"
 
 namespace fs = std::filesystem;
 
@@ -24,7 +25,8 @@ constexpr int kStepsTopicResource = 102;
 std::string ReadyDriveDirectory(char drive) {
     const std::string directory = DriveDirectory(drive);
     std::error_code error;
-    return !directory.empty() && fs::is_directory(directory, error) ? directory : std::string();
+    return !directory.empty() && fs::is_directory(SystemPath(directory), error) ? directory
+                                                                                : std::string();
 }
 
 // "Drive Z: names no disk..." with the letters that do name one, so that the user need not guess
@@ -57,7 +59,7 @@ std::string DriveText(char drive, const std::string& name) {
 
 bool SameDirectory(const std::string& a, const std::string& b) {
     std::error_code error;
-    return !a.empty() && !b.empty() && fs::equivalent(a, b, error);
+    return !a.empty() && !b.empty() && fs::equivalent(SystemPath(a), SystemPath(b), error);
 }
 
 // Emptying the drive deletes every file in its directory: it must not be where the program or
@@ -68,7 +70,7 @@ bool HoldsOwnFiles(CDatabase& store, const std::string& directory) {
         if (own.empty()) {
             continue;
         }
-        const std::string ownDirectory = fs::absolute(fs::path(own)).parent_path().string();
+        const std::string ownDirectory = PathText(fs::absolute(SystemPath(own)).parent_path());
         if (SameDirectory(directory, ownDirectory)) {
             return true;
         }
@@ -155,7 +157,7 @@ void MakeDisketteStep(CDatabase& store) {
 
     const CStringList ours = {FileNameOf(dataFile), FileNameOf(SummaryReportPath(store))};
     CStringList onDisk, dates;
-    ListFiles((fs::path(directory) / "*").string(), onDisk, dates);
+    ListFiles(PathText(SystemPath(directory) / "*"), onDisk, dates);
     CStringList deleted;
     if (MayDeleteOthers(ui, drive, directory, Without(onDisk, ours))) {
         DeleteAllFilesOnDrive(ui, drive, &deleted);

@@ -8,6 +8,7 @@
 #include "report/ReportWindow.h"
 #include "report/SummaryReport.h"
 #include "util/Files.h"
+#include "util/SystemPath.h"
 
 int SaveAndReview(CDatabase& store) {
     // The writer's word counts: an older copy of the same name may still lie on disk after a
@@ -56,6 +57,7 @@ void MakeDataFileStep(CDatabase& store) {
     }
     const CStringList lines = InstructionLines(store.dataFileName, reportFile);
     CReportWindow window(store.ui, kInstructionsCaption, lines);
-    window.OfferFolder(std::filesystem::absolute(store.dataFileName).parent_path().string());
+    window.OfferFolder(
+        PathText(std::filesystem::absolute(SystemPath(store.dataFileName)).parent_path()));
     store.ui.RunDialog(window);
 }

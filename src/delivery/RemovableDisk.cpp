@@ -9,6 +9,7 @@
 #include "platform/SystemError.h"
 #include "platform/Ui.h"
 #include "util/Files.h"
+#include "util/SystemPath.h"
 
 namespace fs = std::filesystem;
 
@@ -61,11 +62,11 @@ int DeleteAllFilesOnDrive(CUi& ui, char drive, std::vector<std::string>* deleted
         return 0;
     }
     CStringList names, dates;
-    ListFiles((fs::path(directory) / "*").string(), names, dates);
+    ListFiles(PathText(SystemPath(directory) / "*"), names, dates);
     int result = 1;
     for (const auto& name : names) {
         std::error_code error;
-        if (!fs::remove(fs::path(directory) / name, error) || error) {
+        if (!fs::remove(SystemPath(directory) / SystemPath(name), error) || error) {
             result = 0;
         } else if (deleted != nullptr) {
             deleted->push_back(name);
@@ -83,9 +84,10 @@ int CopyFileWithPrompts(CUi& ui, const std::string& source, const std::string& t
 std::error_code CopyOverPlainFile(const std::string& source, const std::string& target) {
     std::error_code error;
     if (IsPlainFile(target)) {
-        fs::remove(target, error);
+        fs::remove(SystemPath(target), error);
     }
-    fs::copy_file(source, target, fs::copy_options::overwrite_existing, error);
+    fs::copy_file(SystemPath(source), SystemPath(target), fs::copy_options::overwrite_existing,
+                  error);
     return error;
 }
 
@@ -100,14 +102,16 @@ int CopyFileWithPrompts(CUi& ui, const std::string& source, const std::string& t
         return 1;
     }
     std::error_code error;
-    if (fs::equivalent(source, target, error)) {
+    const fs::path sourcePath = SystemPath(source);
+    const fs::path targetPath = SystemPath(target);
+    if (fs::equivalent(sourcePath, targetPath, error)) {
         return 0;  // already there; removing the target would remove the only copy
     }
     CWaitCursor wait(ui);
-    if (IsPlainFile(target) || fs::is_symlink(fs::symlink_status(target, error))) {
-        fs::remove(target, error);
+    if (IsPlainFile(target) || fs::is_symlink(fs::symlink_status(targetPath, error))) {
+        fs::remove(targetPath, error);
     }
-    const bool targetCleared = !fs::exists(fs::symlink_status(target, error));
+    const bool targetCleared = !fs::exists(fs::symlink_status(targetPath, error));
     int result = 0;
     while (const std::error_code failure = attempt()) {
         const std::string code = std::to_string(ErrnoOf(failure));
@@ -150,7 +154,7 @@ int CopyFileWithPrompts(CUi& ui, const std::string& source, const std::string& t
         }
     }
     if ((result == 2 || result == 3) && targetCleared && IsPlainFile(target)) {
-        fs::remove(target, error);  // what a failed copy left behind is no copy
+        fs::remove(targetPath, error);  // what a failed copy left behind is no copy
     }
     return result;
 }

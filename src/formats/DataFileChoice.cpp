@@ -5,13 +5,14 @@
 
 #include "platform/Ui.h"
 #include "util/Files.h"
+#include "util/SystemPath.h"
 #include "util/Text.h"
 
 namespace {
 
 std::string InFolderOf(const std::string& pattern, const std::string& name) {
     const std::string folder = DirectoryOf(pattern);
-    return folder.empty() ? name : (std::filesystem::path(folder) / name).string();
+    return folder.empty() ? name : PathText(SystemPath(folder) / SystemPath(name));
 }
 
 // "Fall.txt" of "Star_Dance" gives "Fall_Star_Dance.tvr". Only the file name's last "." counts,
@@ -79,7 +80,7 @@ void RenameLegacyDataFile(CUi& ui, const std::string& legacyPath) {
         return;
     }
     std::error_code error;
-    std::filesystem::rename(legacyPath, newPath, error);
+    std::filesystem::rename(SystemPath(legacyPath), SystemPath(newPath), error);
     if (error) {
         ui.ShowMessage(FormatText("The old data file %s could not be renamed to %s (%s).",
                                   {legacyPath, newPath, error.message()}));

@@ -14,6 +14,7 @@
 #include "platform/Ui.h"
 #include "util/LineReader.h"
 #include "util/Money.h"
+#include "util/SystemPath.h"
 #include "util/Text.h"
 
 namespace {
@@ -150,7 +151,7 @@ namespace {
 std::size_t ExpectedFileSize(const std::string& path, const std::string& dataFileName) {
     for (const std::string* file : {&path, &dataFileName}) {
         std::error_code error;
-        const auto size = std::filesystem::file_size(*file, error);
+        const auto size = std::filesystem::file_size(SystemPath(*file), error);
         if (!error) {
             return static_cast<std::size_t>(size + size / 16 + 4096);
         }
@@ -274,7 +275,7 @@ bool WriteDataFile(CDatabase& store, const std::string& path) {
 
     std::string reason;
     std::error_code ignored;
-    const bool hadPreviousCopy = std::filesystem::exists(path, ignored);
+    const bool hadPreviousCopy = std::filesystem::exists(SystemPath(path), ignored);
     if (tooLongLine != 0) {
         reason = FormatText(
             "its line %i would be %i characters long, and a studio data file's "

@@ -452,7 +452,7 @@ void ImportFromCsv(CDatabase& store, const std::string& path, CImportSummary& su
 }
 
 bool IsCsvName(const std::string& path) {
-    const std::string extension = std::filesystem::path(path).extension().string();
+    const std::string extension = PathText(SystemPath(path).extension());
     return EqualsIgnoringCase(extension, ".csv");
 }
 
@@ -461,7 +461,7 @@ bool IsCsvName(const std::string& path) {
 CImportSummary ImportPersons(CDatabase& store, const std::string& path,
                              const CImportProgress& progress) {
     CImportSummary summary;
-    summary.fileName = DisplayTextToUtf8(std::filesystem::path(path).filename().string());
+    summary.fileName = DisplayTextToUtf8(PathText(SystemPath(path).filename()));
     if (IsCsvName(path)) {
         ImportFromCsv(store, path, summary, progress);
     } else {

@@ -14,6 +14,7 @@
 #include "util/Files.h"
 #include "util/LineSink.h"
 #include "util/Money.h"
+#include "util/SystemPath.h"
 
 namespace {
 
@@ -290,9 +291,8 @@ bool BuildSummaryReport(CDatabase& store, CStringList& lines, std::vector<CRepor
 
 std::string SummaryReportPath(CDatabase& store) {
     // The report lies beside the competition's files, where the data file lies too.
-    const std::filesystem::path directory =
-        std::filesystem::path(store.setupFileName).parent_path();
-    return (directory / ("SummaryReport_" + store.StudioFileNamePart() + ".txt")).string();
+    const std::filesystem::path directory = SystemPath(store.setupFileName).parent_path();
+    return PathText(directory / SystemPath("SummaryReport_" + store.StudioFileNamePart() + ".txt"));
 }
 
 namespace {

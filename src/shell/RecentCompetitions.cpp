@@ -3,17 +3,19 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "util/SystemPath.h"
+
 std::string KeptPathOf(const std::string& setupPath) {
     std::error_code error;
-    const std::filesystem::path absolute = std::filesystem::absolute(setupPath, error);
-    return (error ? std::filesystem::path(setupPath) : absolute).lexically_normal().string();
+    const std::filesystem::path absolute = std::filesystem::absolute(SystemPath(setupPath), error);
+    return PathText((error ? SystemPath(setupPath) : absolute).lexically_normal());
 }
 
 std::vector<std::string> WithoutMissingFiles(const std::vector<std::string>& recent) {
     std::vector<std::string> kept;
     for (const std::string& path : recent) {
         std::error_code error;
-        if (!path.empty() && std::filesystem::exists(path, error)) {
+        if (!path.empty() && std::filesystem::exists(SystemPath(path), error)) {
             kept.push_back(path);
         }
     }

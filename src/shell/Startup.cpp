@@ -9,6 +9,7 @@
 #include "shell/MainDialog.h"
 #include "shell/SaveAndClear.h"
 #include "util/Files.h"
+#include "util/SystemPath.h"
 
 std::string CompetitionNameOf(CUi& ui, const std::string& setupPath) {
     CDatabase store(ui);
@@ -19,13 +20,13 @@ std::string ChooseSetupFile(CUi& ui, const std::string& argument,
                             const std::string& programDirectory) {
     namespace fs = std::filesystem;
     std::error_code error;
-    if (!argument.empty() && !fs::is_directory(fs::path(argument), error)) {
+    if (!argument.empty() && !fs::is_directory(SystemPath(argument), error)) {
         // A file named on the command line; the main window reports it when it is missing.
         return argument;
     }
     const std::string directory = argument.empty() ? programDirectory : argument;
     const auto inDirectory = [&](const std::string& name) {
-        return (fs::path(directory) / name).string();
+        return PathText(SystemPath(directory) / SystemPath(name));
     };
 
     CStringList names, dates;

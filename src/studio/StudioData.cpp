@@ -10,6 +10,7 @@
 #include "studio/StudioDialog.h"
 #include "util/Files.h"
 #include "util/SetupPath.h"
+#include "util/SystemPath.h"
 #include "util/Text.h"
 
 void EditStudioData(CDatabase& store) {
@@ -54,7 +55,7 @@ int NewStudio(CDatabase& store) {
         const std::string path = DataFileNameForStudio(store, storedName);
         std::error_code ignored;
         const bool emptyFile = IsPlainFile(path) && FileSizeOf(path) == 0;
-        if (std::filesystem::exists(path, ignored) && !emptyFile) {
+        if (std::filesystem::exists(SystemPath(path), ignored) && !emptyFile) {
             store.ui.ShowMessage("A data file for " + storedName + " already exists:\n" + path +
                                  "\nPlease enter a different name.");
             return false;

@@ -26,11 +26,16 @@ constexpr const char* kSeparators = "\\/";
 constexpr const char* kSeparators = "/";
 #endif
 
+bool IsPlainPath(const fs::path& path) {
+    std::error_code error;
+    return fs::is_regular_file(path, error);
+}
+
 // The plain files that match, in name order ignoring case.
 std::vector<fs::path> Matches(const std::string& pattern) {
     const std::string namePattern = FileNameOf(pattern);
     if (!IsWildcardPattern(namePattern)) {
-        if (!pattern.empty() && IsPlainFile(SystemPath(pattern))) {
+        if (!pattern.empty() && IsPlainPath(SystemPath(pattern))) {
             return {SystemPath(pattern)};
         }
         return {};
@@ -44,7 +49,7 @@ std::vector<fs::path> Matches(const std::string& pattern) {
     for (fs::directory_iterator it(directory, error), end; !error && it != end;
          it.increment(error)) {
         const std::string name = PathText(it->path().filename());
-        if (MatchesPattern(name, namePattern) && IsPlainFile(it->path())) {
+        if (MatchesPattern(name, namePattern) && IsPlainPath(it->path())) {
             found.push_back(separator == std::string::npos ? SystemPath(name) : it->path());
         }
     }
@@ -112,9 +117,8 @@ bool MatchesPattern(const std::string& name, const std::string& pattern) {
     return w == wild.size();
 }
 
-bool IsPlainFile(const std::filesystem::path& path) {
-    std::error_code error;
-    return fs::is_regular_file(path, error);
+bool IsPlainFile(const std::string& path) {
+    return IsPlainPath(SystemPath(path));
 }
 
 int FileExists(const std::string& pathOrPattern) {

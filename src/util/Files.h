@@ -13,8 +13,8 @@ bool IsWildcardPattern(const std::string& pattern);
 // ("*.stu" finds "Fall.STU"); "*.*" matches every name.
 bool MatchesPattern(const std::string& name, const std::string& pattern);
 
-// A regular file (or a link to one), not a directory or a device.
-bool IsPlainFile(const std::filesystem::path& path);
+// A regular file (or a link to one), not a directory or a device; `path` in UTF-8.
+bool IsPlainFile(const std::string& path);
 // 1 when at least one plain file matches the path or pattern, else 0.
 int FileExists(const std::string& pathOrPattern);
 // The size in bytes of the first match, 0 when none.

@@ -2,11 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "dialogs/ListDialog.h"
+#include "report/SummaryReport.h"
 #include "shell/MainDialog.h"
+#include "shell/RecentCompetitions.h"
 #include "studio/StudioDialog.h"
 #include "support/ScriptedUi.h"
 #include "support/StudioFixtures.h"
+#include "util/SystemPath.h"
 
 namespace {
 
@@ -177,4 +182,33 @@ TEST_F(StartupTest, OpeningAnotherCompetitionSavesTheStudioAndComesBackWhenTheOt
                                         "Tavorin goes back to Fall Classic."}));
     EXPECT_EQ(ui.recentCompetitions, (std::vector<std::string>{fall, spring}));
     EXPECT_NE(ReadFileBytes(dir.File("Fall_Star_Dance.tvr")).find("Star Dance"), std::string::npos);
+}
+
+TEST_F(StartupTest, TheSampleInAFolderNamedWithAnUmlautOpensOnItsStudio) {
+    // "Tänze" in UTF-8, the program's own form of a path on every system.
+    const std::string folder = dir.File("T\xC3\xA4nze");
+    std::filesystem::create_directory(SystemPath(folder));
+    const std::string examples = TAVORIN_EXAMPLES_DIR;
+    const std::string setup = PathText(SystemPath(folder) / "SpringFestival.stu");
+    const std::string studio =
+        PathText(SystemPath(folder) / "SpringFestival_Starlight_Ballroom.tvr");
+    WriteFileBytes(setup, ReadFileBytes(examples + "/SpringFestival.stu"));
+    WriteFileBytes(studio, ReadFileBytes(examples + "/SpringFestival_Starlight_Ballroom.tvr"));
+
+    // Started on the folder: its one setup file, and the studio's data file beside it, not a
+    // new studio.
+    ui.ExpectDialog<CMainDialog>([&](CMainDialog& main) {
+        EXPECT_EQ(main.title, "Data for Spring Dance Festival 2025 - Starlight Ballroom");
+        EXPECT_EQ(main.Store().dataFileName, studio);
+        EXPECT_EQ(SummaryReportPath(main.Store()),
+                  PathText(SystemPath(folder) / "SummaryReport_Starlight_Ballroom.txt"));
+        return main.OnCommand(CMainDialog::kOkId) ? main.result : 0;
+    });
+    EXPECT_EQ(RunTavorin(ui, folder, ""), 0);
+    EXPECT_TRUE(ui.messages.empty());
+    // Kept among the recent competitions as the same file, and still found there.
+    EXPECT_EQ(ui.recentCompetitions, (std::vector<std::string>{setup}));
+    EXPECT_EQ(WithoutMissingFiles(ui.recentCompetitions), ui.recentCompetitions);
+    EXPECT_EQ(ReadFileBytes(studio),
+              ReadFileBytes(examples + "/SpringFestival_Starlight_Ballroom.tvr"));
 }
