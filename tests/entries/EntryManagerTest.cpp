@@ -394,7 +394,7 @@ TEST_F(EntryManagerTest, ThreeAllowedDuplicatesOfOneDanceAreThreeFormsEachDelete
         d.list.SetCurSel(1);
         return d.OnExtra();
     });
-    ui.ExpectQuestion("Are you sure you want to delete entry?", true);
+    ui.ExpectQuestion("Are you sure you want to delete entry?\n\n" + tomAndAnn, true);
     ui.ExpectDialog<CListDialog>([&](CListDialog& d) {
         EXPECT_EQ(d.list.GetCount(), 2);
         return d.OnCancel();
