@@ -1,5 +1,6 @@
 #include "report/ReportWindowView.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QFontInfo>
 #include <QKeyEvent>
@@ -31,7 +32,8 @@ constexpr int kHeight = 266;
 QFont WindowFont() {
     QFont font(QStringLiteral("MS Sans Serif"), 10);
     if (QFontInfo(font).family() != font.family()) {
-        font = QFont(QStringLiteral("Sans Serif"), 10);
+        // The application's family is the platform's sans ("Sans Serif" is unknown to Windows).
+        font = QFont(QApplication::font().family(), 10);
     }
     font.setStyleHint(QFont::SansSerif);
     return font;

@@ -106,8 +106,10 @@ QFont CMainDialogView::DialogFont() {
     if (QFontInfo(font).family() == QString::fromLatin1(kDialogFontFamily)) {
         return font;
     }
-    // The rounded face is heavy: its nearest stand-in is the platform's sans in bold.
-    QFont sans(QStringLiteral("Sans Serif"), kDialogFontPoints);
+    // The rounded face is heavy: its nearest stand-in is the platform's sans in bold. The
+    // application's own family names it ("Sans Serif" does not exist on Windows, where it
+    // falls back to a serif face).
+    QFont sans(QApplication::font().family(), kDialogFontPoints);
     sans.setStyleHint(QFont::SansSerif);
     sans.setBold(true);
     return sans;
