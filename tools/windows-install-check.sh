@@ -30,6 +30,10 @@ association | grep -q 'tavorin.exe" "%1"' || fail "\".stu\" is not opened by tav
 "$WINE" "$program_dir/tavorin-cli.exe" --version | tr -d '\r' | grep -q '^tavorin-cli ' ||
     fail "the installed tavorin-cli does not answer"
 echo "Installed: $(du -sh "$program_dir" | cut -f1) in C:\\Program Files\\Tavorin"
+# The Wine session of the commands above has no display; a program started in it would draw
+# its windows nowhere, so it ends before the program is started on the virtual one.
+"$(command -v wineserver || echo /usr/lib/wine/wineserver)" -k 2>/dev/null || true
+wineserver_wait
 
 # The organizer's file opened as by a double click: through the association.
 # (A folder named with letters beyond ASCII, "Tänze", made the program ask for a new studio; the
