@@ -9,7 +9,11 @@ std::string Number(double value) {
     const long hundredths = static_cast<long>(value * 100.0 + (value < 0 ? -0.5 : 0.5));
     const long whole = hundredths / 100;
     const long part = (hundredths < 0 ? -hundredths : hundredths) % 100;
-    std::string text = (hundredths < 0 && whole == 0 ? "-" : "") + std::to_string(whole);
+    std::string text;
+    if (hundredths < 0 && whole == 0) {
+        text.push_back('-');
+    }
+    text += std::to_string(whole);
     if (part != 0) {
         text += '.';
         text += static_cast<char>('0' + part / 10);

@@ -51,8 +51,11 @@ std::string SafeFileName(std::string_view stem, std::string_view extension) {
     }
     const std::size_t start = safe.find_first_not_of(' ');
     safe.erase(0, start == std::string::npos ? safe.size() : start);
+    std::string name;
     if (safe.empty() || IsDeviceName(safe)) {
-        safe.insert(0, "_");
+        name.push_back('_');
     }
-    return safe + std::string(extension);
+    name += safe;
+    name += extension;
+    return name;
 }
