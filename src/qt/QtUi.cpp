@@ -47,6 +47,17 @@ private:
     int depth_;
 };
 
+// A modal progress window that stays hidden until its caller's timer shows it (never by the
+// dialog's own timing), and stays open until the work is done.
+void PrepareHiddenProgress(QProgressDialog& progress) {
+    progress.setWindowTitle(MessageBoxCaption());
+    progress.setWindowModality(Qt::ApplicationModal);
+    progress.setMinimumDuration(std::numeric_limits<int>::max());
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    progress.hide();
+}
+
 }  // namespace
 
 QWidget* CQtUi::CurrentParent() {
@@ -117,13 +128,7 @@ void CQtUi::RunBusy(const std::string& what, const std::function<void()>& work) 
         QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
     });
     QProgressDialog progress(ToQt(what), QString(), 0, 0, CurrentParent());
-    progress.setWindowTitle(MessageBoxCaption());
-    progress.setWindowModality(Qt::ApplicationModal);
-    // Shown by the timer below, never by the dialog's own.
-    progress.setMinimumDuration(std::numeric_limits<int>::max());
-    progress.setAutoClose(false);
-    progress.setAutoReset(false);
-    progress.hide();
+    PrepareHiddenProgress(progress);
     QTimer::singleShot(250, &progress, [&progress] { progress.show(); });
     // The quit may have been posted before the loop runs; it is then delivered to it at once.
     while (!done) {
@@ -155,12 +160,7 @@ void CQtUi::RunWithProgress(const std::string& what, const std::function<void(CP
         QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
     });
     QProgressDialog progress(ToQt(what), QStringLiteral("Cancel"), 0, 100, CurrentParent());
-    progress.setWindowTitle(MessageBoxCaption());
-    progress.setWindowModality(Qt::ApplicationModal);
-    progress.setMinimumDuration(std::numeric_limits<int>::max());
-    progress.setAutoClose(false);
-    progress.setAutoReset(false);
-    progress.hide();
+    PrepareHiddenProgress(progress);
     QObject::connect(&progress, &QProgressDialog::canceled, [&shared, &progress] {
         shared.cancelled = true;
         progress.setLabelText(QStringLiteral("Cancelling..."));

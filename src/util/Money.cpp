@@ -4,6 +4,8 @@
 #include <cctype>
 #include <charconv>
 
+#include "util/DecimalScan.h"
+
 namespace {
 
 bool IsDigit(char c) {
@@ -15,14 +17,8 @@ bool IsDigit(char c) {
 int64_t ParseCents(const std::string& text) {
     // The digits of [blanks][sign]digits[.digits][e[sign]digits], with the point moved by the
     // exponent; then the whole part, two decimals, and the third decimal for the rounding.
-    const char* p = text.c_str();
-    while (std::isspace(static_cast<unsigned char>(*p))) {
-        ++p;
-    }
-    const bool negative = *p == '-';
-    if (*p == '-' || *p == '+') {
-        ++p;
-    }
+    bool negative = false;
+    const char* p = SkipBlanksAndSign(text.c_str(), negative);
     std::string digits;
     long point = 0;  // digits before the decimal point
     for (; IsDigit(*p); ++p) {

@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <limits>
 
+#include "util/DecimalScan.h"
+
 int SplitFields(const std::string& text, const std::string& separators, CStringList& fields,
                 int maxCount, bool keepEmpty) {
     fields.clear();
@@ -228,14 +230,8 @@ bool IsHugeDecimal(const char* p) {
 
 double ParseLeadingDouble(const std::string& text) {
     // The longest prefix of the form [blanks][sign]digits[.digits][e[sign]digits].
-    const char* p = text.c_str();
-    while (std::isspace(static_cast<unsigned char>(*p))) {
-        ++p;
-    }
-    const bool negative = *p == '-';
-    if (*p == '-' || *p == '+') {
-        ++p;
-    }
+    bool negative = false;
+    const char* p = SkipBlanksAndSign(text.c_str(), negative);
     const char* start = p;
     long digits = SkipDigits(p);
     if (*p == '.') {
