@@ -1,12 +1,14 @@
 #include "qt/QtPath.h"
 
+#include <QDir>
 #include <QFile>
 
 // Windows names files in Unicode and the core takes them as UTF-8 there; the ANSI code page of
-// QFile's encoding would turn the letters outside it into "?".
+// QFile's encoding would turn the letters outside it into "?". Qt's "/" becomes Windows' backslash,
+// as the user sees paths there.
 std::string PathFromQt(const QString& path) {
 #ifdef _WIN32
-    return path.toUtf8().toStdString();
+    return QDir::toNativeSeparators(path).toUtf8().toStdString();
 #else
     return QFile::encodeName(path).toStdString();
 #endif

@@ -73,8 +73,11 @@ private slots:
         setenv("TAVORIN_DRIVE_A", drive.path().toLocal8Bit().constData(), 1);
         setenv("TAVORIN_MAIL_COMMAND", mailer.toLocal8Bit().constData(), 1);
 
-        const QString dataFile = dir.filePath(QStringLiteral("Spring_Star_Dance.tvr"));
-        const QString reportFile = dir.filePath(QStringLiteral("SummaryReport_Star_Dance.txt"));
+        // As the messages name them: with the system's separators.
+        const QString dataFile =
+            QDir::toNativeSeparators(dir.filePath(QStringLiteral("Spring_Star_Dance.tvr")));
+        const QString reportFile =
+            QDir::toNativeSeparators(dir.filePath(QStringLiteral("SummaryReport_Star_Dance.txt")));
         QString instructions, instructionsCaption, diskQuestion, diskMessage, mailMessage,
             noMailMessage;
         QMessageBox::Icon diskIcon = QMessageBox::NoIcon;

@@ -3,6 +3,7 @@
 // the recent list and the window's place are kept in the settings (never the user's own here).
 #include <QAction>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QMenu>
 #include <QMenuBar>
@@ -190,7 +191,7 @@ private slots:
             // Fall was opened in an earlier run: it is the second line of Open recent.
             QAction* fallLine = CommandAction(spring, CMainMenu::kFirstRecentCommand + 1);
             QVERIFY(fallLine != nullptr);
-            QCOMPARE(fallLine->text(), QStringLiteral("&2 ") + fallPath);
+            QCOMPARE(fallLine->text(), QStringLiteral("&2 ") + QDir::toNativeSeparators(fallPath));
             fallLine->trigger();
             // The command runs from the event loop: the window ends there, for Fall.
             QTRY_VERIFY_WITH_TIMEOUT(!spring->isVisible(), 20000);
@@ -198,11 +199,14 @@ private slots:
         RunTavorin(ui, springPath_.toStdString(), "");
 
         QCOMPARE(fallTitle, QStringLiteral("Data for Fall Classic - Moon Dance"));
-        QCOMPARE(recentLines, (QStringList{QStringLiteral("&1 ") + fallPath,
-                                           QStringLiteral("&2 ") + springPath_}));
+        // Named with the system's separators, as the user knows the paths.
+        const QString fall = QDir::toNativeSeparators(fallPath);
+        const QString spring = QDir::toNativeSeparators(springPath_);
+        QCOMPARE(recentLines,
+                 (QStringList{QStringLiteral("&1 ") + fall, QStringLiteral("&2 ") + spring}));
         QSettings settings;
         QCOMPARE(settings.value(QStringLiteral("recentCompetitions")).toStringList(),
-                 (QStringList{fallPath, springPath_}));
+                 (QStringList{fall, spring}));
         QVERIFY(!settings.value(QStringLiteral("mainWindow/geometry")).toByteArray().isEmpty());
         // Nothing of the studio is kept there.
         for (const QString& key : settings.allKeys()) {

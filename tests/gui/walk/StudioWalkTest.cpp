@@ -116,7 +116,8 @@ private slots:
         CompareWithFixture(dir.filePath(kDataFile), QStringLiteral("studio.tvr"), true);
         CompareWithFixture(dir.filePath(kReportFile), QStringLiteral("report.txt"), true);
         CompareWithFixture(bin.filePath(kMailFile), QStringLiteral("mail.txt"), false,
-                           {{dir.path(), QStringLiteral("{FOLDER}")}});
+                           {{QDir::toNativeSeparators(dir.path() + QLatin1Char('/')),
+                             QStringLiteral("{FOLDER}/")}});
         for (const QString& name : {kDataFile, kReportFile}) {
             QVERIFY2(ReadFileBytes(drive.filePath(name)) == ReadFileBytes(dir.filePath(name)),
                      qPrintable(name + QStringLiteral(" differs on the disk")));
