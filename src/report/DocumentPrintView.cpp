@@ -6,10 +6,10 @@
 #include <QLocale>
 #include <QPageSize>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 
 #include "qt/QtText.h"
+#include "report/PrinterChoiceView.h"
 
 CPaper UserPaper() {
     return PaperForTerritory(QLocale::territoryToCode(QLocale().territory()).toStdString());
@@ -66,18 +66,10 @@ bool PaintDocument(QPagedPaintDevice& device, const CPageDocument& document) {
     return painter.end();
 }
 
-bool PrintDocumentWithDialog(QWidget* parent, const CPageDocument& document) {
+bool PrintDocumentWithDialog(QWidget* parent, CUi& ui, const CPageDocument& document) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(ToQt(document.title));
     printer.setFullPage(true);  // the layout has its own margins
     printer.setPageSize(QPageSize(document.width > 600 ? QPageSize::Letter : QPageSize::A4));
-    QPrintDialog dialog(&printer, parent);
-    // Every page is printed: a page range to choose would be ignored.
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-    if (dialog.exec() != QDialog::Accepted) {
-        return true;
-    }
-    return PaintDocument(printer, document);
+    return !AskForPrinter(parent, ui, printer) || PaintDocument(printer, document);
 }

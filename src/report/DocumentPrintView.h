@@ -4,6 +4,7 @@
 #include "report/PaperSize.h"
 #include "util/PageDocument.h"
 
+class CUi;
 class QPagedPaintDevice;
 class QWidget;
 
@@ -15,4 +16,4 @@ bool PaintDocument(QPagedPaintDevice& device, const CPageDocument& document);
 
 // The system print dialog, on the document's paper at first, then every page when the user
 // confirms. False only when printing was chosen and failed.
-bool PrintDocumentWithDialog(QWidget* parent, const CPageDocument& document);
+bool PrintDocumentWithDialog(QWidget* parent, CUi& ui, const CPageDocument& document);

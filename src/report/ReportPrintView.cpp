@@ -5,12 +5,12 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrintDialog>
 #include <QPrinter>
 
 #include "qt/QtText.h"
 #include "qt/QtTextMeasure.h"
 #include "report/PaperSize.h"
+#include "report/PrinterChoiceView.h"
 #include "report/WrapLines.h"
 
 QFont ReportPrintFont() {
@@ -57,29 +57,9 @@ bool PrintReportLines(QPrinter& printer, const CStringList& lines) {
     return PrintReportParts(printer, {lines});
 }
 
-namespace {
-
-// The system print dialog for every page; false when the user cancelled.
-bool AskForPrinter(QWidget* parent, QPrinter& printer) {
-    QPrintDialog dialog(&printer, parent);
-    // Every page is printed: a page range to choose would be ignored.
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-    return dialog.exec() == QDialog::Accepted;
-}
-
-}  // namespace
-
-bool PrintReportWithDialog(QWidget* parent, const CStringList& lines) {
+bool PrintReportWithDialog(QWidget* parent, CUi& ui, const CStringList& lines) {
     QPrinter printer(QPrinter::HighResolution);
-    return !AskForPrinter(parent, printer) || PrintReportLines(printer, lines);
-}
-
-bool PrintPartsWithDialog(QWidget* parent, const std::vector<CStringList>& parts) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(kJobName);
-    return !AskForPrinter(parent, printer) || PrintReportParts(printer, parts);
+    return !AskForPrinter(parent, ui, printer) || PrintReportLines(printer, lines);
 }
 
 namespace {

@@ -7,6 +7,7 @@
 
 #include "util/Text.h"
 
+class CUi;
 class QPagedPaintDevice;
 class QPrinter;
 class QString;
@@ -21,14 +22,11 @@ bool PrintReportLines(QPrinter& printer, const CStringList& lines);
 
 // Shows the system print dialog (which offers printing to a PDF file) and prints all pages
 // when the user confirms. False only when printing was chosen and failed.
-bool PrintReportWithDialog(QWidget* parent, const CStringList& lines);
+bool PrintReportWithDialog(QWidget* parent, CUi& ui, const CStringList& lines);
 
 // Each part begins on a page of its own and goes on over further pages when it is long; laid
 // out as the report. False when the device cannot be painted on.
 bool PrintReportParts(QPagedPaintDevice& device, const std::vector<CStringList>& parts);
-// PrintReportParts on the printer the user chooses in the system print dialog; as
-// PrintReportWithDialog.
-bool PrintPartsWithDialog(QWidget* parent, const std::vector<CStringList>& parts);
 // PrintReportParts into a PDF file with the given title, on A4 or, where the user's country
 // uses it, Letter paper. False when it cannot be written.
 bool WriteReportPdf(const QString& path, const QString& title,

@@ -142,8 +142,8 @@ void CReportWindowView::showEvent(QShowEvent* event) {
 
 void CReportWindowView::OnPrint() {
     const bool printed = model_.OffersDocument()
-                             ? PrintDocumentWithDialog(this, model_.Document(UserPaper()))
-                             : PrintReportWithDialog(this, model_.Lines());
+                             ? PrintDocumentWithDialog(this, Ui(), model_.Document(UserPaper()))
+                             : PrintReportWithDialog(this, Ui(), model_.Lines());
     if (!printed) {
         Ui().ShowMessage("The report could not be printed.");
     }

@@ -87,7 +87,7 @@ CStatementsWindowView::CStatementsWindowView(CStatementsWindow& model, CUi& ui, 
 }
 
 void CStatementsWindowView::OnPrint() {
-    if (!PrintDocumentWithDialog(this, model_.Document(UserPaper()))) {
+    if (!PrintDocumentWithDialog(this, Ui(), model_.Document(UserPaper()))) {
         model_.OnPrintFailed();
     }
 }

@@ -212,6 +212,11 @@ private slots:
     }
 
     void PrintOffersTheSystemPrintDialogWithPrintingToPdf() {
+#ifdef _WIN32
+        if (QPrinter().outputFormat() != QPrinter::NativeFormat) {
+            QSKIP("no printer is set up: PrintWithoutAPrinterSaysWhatToDoInstead covers it");
+        }
+#endif
         CQtUi ui;
         const CStringList lines = LongReport(3);
         CReportWindow model(ui, CReportWindow::kSummaryCaption, lines);
@@ -239,6 +244,32 @@ private slots:
         QVERIFY2(printers.contains(QStringLiteral("Print to File (PDF)")),
                  qPrintable(printers.join(QStringLiteral(", "))));
     }
+
+#ifdef _WIN32
+    // Windows' print dialog does not open without a printer: Print says so, and the window
+    // stays open for "Save as PDF...".
+    void PrintWithoutAPrinterSaysWhatToDoInstead() {
+        if (QPrinter().outputFormat() == QPrinter::NativeFormat) {
+            QSKIP("a printer is set up here");
+        }
+        CQtUi ui;
+        const CStringList lines = LongReport(3);
+        CReportWindow model(ui, CReportWindow::kSummaryCaption, lines);
+        QString message;
+        bool stayedOpen = false;
+        WhenModalOpens([&](QWidget* view) {
+            CloseNextMessageBox(&message);
+            FindControl<QPushButton>(view, CReportWindow::kPrintId)->click();
+            stayedOpen = view->isVisible();
+            FindControl<QPushButton>(view, CReportWindow::kOkId)->click();
+        });
+        QCOMPARE(ui.RunDialog(model), IDOK);
+        QCOMPARE(message, QStringLiteral("No printer is set up on this computer. Use \"Save as "
+                                         "PDF...\" and print the PDF file, or set up a printer in "
+                                         "the system's settings first."));
+        QVERIFY(stayedOpen);
+    }
+#endif
 
     void ALongReportPrintsOnSeveralPages() {
         QTemporaryDir dir;
