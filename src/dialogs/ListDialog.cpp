@@ -162,6 +162,11 @@ int CListDialog::WindowHeight() const {
     return lines * 16 + 70;
 }
 
+int CListDialog::WidthForButtons(int g, int buttonWidth) {
+    // LayoutFor gives each button g / 5 - 8 pixels.
+    return std::max(g, (buttonWidth + 8) * 5);
+}
+
 CListDialogLayout CListDialog::LayoutFor(int g, int l) {
     const int h = g / 5 - 8;
     const int y = l - 27;

@@ -96,6 +96,9 @@ public:
     int WindowHeight() const;
     // Where the list and the buttons lie in a client area of g by l pixels.
     static CListDialogLayout LayoutFor(int g, int l);
+    // The width `g` or, when a button `buttonWidth` pixels wide would be cut off there (a wider
+    // font, as Windows' Tahoma against the texts' measure), the least width where it fits.
+    static int WidthForButtons(int g, int buttonWidth);
 
     // The key of the shown line `index`.
     int KeyOfShownLine(int index) const { return static_cast<int>(list.GetItemData(index)); }

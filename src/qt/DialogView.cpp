@@ -7,6 +7,7 @@
 
 #include "dialogs/DialogModel.h"
 #include "platform/Ui.h"
+#include "qt/ButtonText.h"
 #include "qt/QtText.h"
 
 CDialogView::CDialogView(CDialogModel& model, CUi& ui, QWidget* parent)
@@ -49,6 +50,7 @@ void CDialogView::showEvent(QShowEvent* event) {
             }
         }
     }
+    FitButtonTexts(this);
     QDialog::showEvent(event);
 }
 

@@ -3,9 +3,11 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <algorithm>
 
 #include "dialogs/ListDialog.h"
 #include "platform/Ui.h"
+#include "qt/ButtonText.h"
 #include "qt/ControlNames.h"
 #include "qt/ListSearchKeys.h"
 #include "qt/PixelDialogFont.h"
@@ -94,7 +96,14 @@ CListDialogView::CListDialogView(CListDialog& model, CUi& ui, QWidget* parent)
     AttachListSearch(list_, ui);
 
     Fill();
-    SetSizeAndCentre(model_.WindowWidth(), model_.WindowHeight());
+    int widest = 0;
+    for (const QPushButton* button : {all_, none_, extra_, cancel_, ok_}) {
+        if (!button->isHidden()) {
+            widest = std::max(widest, ButtonTextWidth(button));
+        }
+    }
+    SetSizeAndCentre(CListDialog::WidthForButtons(model_.WindowWidth(), widest),
+                     model_.WindowHeight());
     PlaceControls();
     list_->setFocus();
 }

@@ -212,6 +212,15 @@ TEST(ListDialogSize, WidthFollowsTheLongestTextUpToTheCap) {
     EXPECT_EQ(narrow.WindowWidth(), 305);
 }
 
+TEST(ListDialogSize, WidensOnlyWhenAButtonTextWouldBeCutOff) {
+    // 300 pixels give each button 52.
+    EXPECT_EQ(CListDialog::WidthForButtons(300, 52), 300);
+    EXPECT_EQ(CListDialog::WidthForButtons(300, 0), 300);
+    EXPECT_EQ(CListDialog::WidthForButtons(300, 53), 305);
+    EXPECT_EQ(CListDialog::LayoutFor(305, 150).ok.width, 53);
+    EXPECT_EQ(CListDialog::WidthForButtons(635, 80), 635);
+}
+
 TEST(ListDialogSize, ButtonsShareTheBottomRow) {
     const auto layout = CListDialog::LayoutFor(300, 150);
     EXPECT_EQ(layout.list, (CPixelRect{0, 0, 300, 120}));
