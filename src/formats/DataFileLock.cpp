@@ -11,7 +11,7 @@
 namespace {
 
 // "pid host [boot]": a lock whose text cannot be read belonged to nobody still running.
-bool HolderIsRunning(const std::string& content) {
+bool HolderIsRunning(const std::string& path, const std::string& content) {
     std::istringstream in(content);
     long pid = 0;
     std::string host;
@@ -20,6 +20,9 @@ bool HolderIsRunning(const std::string& content) {
     }
     if (host != HostName()) {
         return true;  // another computer's process cannot be asked; it is trusted to be there
+    }
+    if (const std::optional<bool> held = LockFileIsHeld(path)) {
+        return *held;
     }
     // After a restart of the computer the number may belong to some other program.
     std::string boot;
@@ -77,7 +80,7 @@ std::unique_ptr<CDataFileLock> CDataFileLock::Take(const std::string& dataFile,
             return std::unique_ptr<CDataFileLock>(new CDataFileLock({}, {}, nullptr));
         }
         const std::string existing = ReadFirstLine(path);
-        if (HolderIsRunning(existing)) {
+        if (HolderIsRunning(path, existing)) {
             holder = Describe(existing);
             return nullptr;
         }

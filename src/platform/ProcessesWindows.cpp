@@ -18,8 +18,8 @@ long CurrentProcessId() {
     return static_cast<long>(::GetCurrentProcessId());
 }
 
-// A restart closes every handle, so a lock file still held open is never stale; one that is
-// not held is judged by its process alone.
+// A restart closes every handle, and a running Tavorin holds its lock file open
+// (LockFileIsHeld): whether a lock is stale is told without the computer's start.
 std::string BootId() {
     return {};
 }
@@ -35,6 +35,21 @@ bool ProcessIsRunning(long pid) {
     const bool running = ::GetExitCodeProcess(process, &status) && status == STILL_ACTIVE;
     ::CloseHandle(process);
     return running;
+}
+
+std::optional<bool> LockFileIsHeld(const std::string& path) {
+    // Its maker shares it for reading only: opening it for writing fails while it is held.
+    HANDLE file = ::CreateFileW(SystemPath(path).wstring().c_str(), GENERIC_WRITE,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        ::CloseHandle(file);
+        return false;
+    }
+    if (::GetLastError() == ERROR_SHARING_VIOLATION) {
+        return true;
+    }
+    return std::nullopt;
 }
 
 int CLockFile::Create(const std::string& path, const std::string& content) {
