@@ -4,6 +4,7 @@ BUILD=${BUILD:-build-windows}
 QT_WINDOWS_TARBALL=${QT_WINDOWS_TARBALL:-../shared/qt-windows/qt-6.4.2-mingw64.tar.xz}
 QT_WINDOWS=$BUILD/qt-6.4.2-mingw64
 WINE=$(command -v wine64 || echo /usr/lib/wine/wine64)
+WINESERVER=$(command -v wineserver || echo /usr/lib/wine/wineserver)
 export WINEDEBUG=-all WINEPREFIX=${WINEPREFIX:-$PWD/$BUILD/wine}
 
 # Qt for Windows unpacked into the build folder, once; never into the repository.
@@ -30,7 +31,5 @@ prepare_wine_prefix() {
 }
 
 wineserver_wait() {
-    local server
-    server=$(command -v wineserver || echo /usr/lib/wine/wineserver)
-    "$server" -w 2>/dev/null || true
+    "$WINESERVER" -w 2>/dev/null || true
 }

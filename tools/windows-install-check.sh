@@ -32,7 +32,7 @@ association | grep -q 'tavorin.exe" "%1"' || fail "\".stu\" is not opened by tav
 echo "Installed: $(du -sh "$program_dir" | cut -f1) in C:\\Program Files\\Tavorin"
 # The Wine session of the commands above has no display; a program started in it would draw
 # its windows nowhere, so it ends before the program is started on the virtual one.
-"$(command -v wineserver || echo /usr/lib/wine/wineserver)" -k 2>/dev/null || true
+"$WINESERVER" -k 2>/dev/null || true
 wineserver_wait
 
 # The organizer's file opened as by a double click: through the association, in a folder whose
@@ -46,7 +46,7 @@ cp examples/* "$competition/"
 xvfb-run -a -s "-screen 0 1280x1024x24" tools/windows-walk.sh "$WINE" "$competition" \
     "${WALK_PICTURES:-}" || walked=no
 # Whatever is left of that Wine session ends with the virtual display.
-"$(command -v wineserver || echo /usr/lib/wine/wineserver)" -k 2>/dev/null || true
+"$WINESERVER" -k 2>/dev/null || true
 wineserver_wait
 [ "${walked:-yes}" = yes ] || fail "the installed program did not walk through its six steps"
 

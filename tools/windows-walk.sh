@@ -28,33 +28,27 @@ gone() {
     done
     return 1
 }
-# Keys pressed in window $1 until window $3 shows. Without a window manager Wine may take the
+# Keys pressed in window $1 until `$3 ...` succeeds. Without a window manager Wine may take the
 # first key press after a window closes only to bring its window forward: hence the retries.
-keys_until() {
-    local in=$1 keys=$2 wanted=$3 id
+press_until() {
+    local in=$1 keys=$2
+    shift 2
     for _ in 1 2 3; do
         xdotool windowfocus --sync "$in" 2>/dev/null || true
         sleep 0.3
         # shellcheck disable=SC2086
         xdotool key --clearmodifiers $keys
-        if id=$(window_named "$wanted" 10); then
-            echo "$id"
-            return 0
-        fi
+        "$@" && return 0
     done
-    fail "no window \"$wanted\" after $keys"
+    return 1
+}
+# Keys pressed in window $1 until window $3 shows; its id is printed.
+keys_until() {
+    press_until "$1" "$2" window_named "$3" 10 || fail "no window \"$3\" after $2"
 }
 # Keys pressed in window $2 (titled $1) until it has closed.
 keys_closing() {
-    local title=$1 in=$2 keys=$3
-    for _ in 1 2 3; do
-        xdotool windowfocus --sync "$in" 2>/dev/null || true
-        sleep 0.3
-        # shellcheck disable=SC2086
-        xdotool key --clearmodifiers $keys
-        gone "$title" && return 0
-    done
-    fail "\"$title\" did not close on $keys"
+    press_until "$2" "$3" gone "$1" || fail "\"$1\" did not close on $3"
 }
 picture() {
     [ -n "$pictures" ] || return 0

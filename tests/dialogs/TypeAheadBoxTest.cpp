@@ -51,7 +51,7 @@ TEST(TypeAheadBox, TypingScrollsToTheFirstNameBeginningSoAndChoosesNothing) {
     EXPECT_EQ(box.list.EditText(), "");
 }
 
-TEST(TypeAheadBox, AWholeNameTypedOrPickedNamesThePerson) {
+TEST(TypeAheadBox, AWholeNameTypedOrPickedNamesThePersonAndAnExactOneWinsOverOtherCase) {
     CTypeAheadBox box = Persons();
     // Typing on after the shown name, then Backspace back into it.
     box.OnKeyDown('X');
@@ -77,26 +77,24 @@ TEST(TypeAheadBox, AWholeNameTypedOrPickedNamesThePerson) {
     box.OnKeyDown(CTypeAheadBox::kBackspaceKey);
     EXPECT_EQ(box.list.EditText(), "Stone, T");
     EXPECT_EQ(box.TopLine(), 4);
+
+    // Two persons whose names differ only in case are each booked as picked; the accented
+    // letters of the code page match their capitals as the plain ones do.
+    CTypeAheadBox twins;
+    twins.list.AddString("Lee, Ann", 1);
+    twins.list.AddString("LEE, ANN", 2);
+    twins.list.AddString("M\xFCller, J\xF6rg", 3);  // Müller, Jörg
+    twins.list.SetEditText("LEE, ANN");
+    EXPECT_EQ(twins.DataOfText(), 2);
+    twins.list.SetEditText("Lee, Ann");
+    EXPECT_EQ(twins.DataOfText(), 1);
+    twins.list.SetEditText("lee, ann");
+    EXPECT_EQ(twins.DataOfText(), 1);
+    twins.list.SetEditText("M\xDCLLER, J\xD6RG");
+    EXPECT_EQ(twins.DataOfText(), 3);
 }
 
 }  // namespace
-
-// Two persons whose names differ only in case are each booked as picked; the accented letters
-// of the code page match their capitals as the plain ones do.
-TEST(TypeAheadBox, AnExactNameWinsOverOneThatDiffersInCase) {
-    CTypeAheadBox box;
-    box.list.AddString("Lee, Ann", 1);
-    box.list.AddString("LEE, ANN", 2);
-    box.list.AddString("M\xFCller, J\xF6rg", 3);  // Müller, Jörg
-    box.list.SetEditText("LEE, ANN");
-    EXPECT_EQ(box.DataOfText(), 2);
-    box.list.SetEditText("Lee, Ann");
-    EXPECT_EQ(box.DataOfText(), 1);
-    box.list.SetEditText("lee, ann");
-    EXPECT_EQ(box.DataOfText(), 1);
-    box.list.SetEditText("M\xDCLLER, J\xD6RG");
-    EXPECT_EQ(box.DataOfText(), 3);
-}
 
 // A roster of accented names: the plain letters reach them, the accented keys too, and letters
 // that begin no name mark nothing, so that Enter cannot book the line marked before.

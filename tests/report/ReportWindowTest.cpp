@@ -26,17 +26,18 @@ const CStringList kLines = {
     "    38.00 Latin, Adult, Silver, Rumba",
 };
 
-std::size_t OffsetOf(std::size_t line, std::size_t column) {
+// Where `column` of line `line` of `lines` stands in the window's text.
+std::size_t OffsetOf(std::size_t line, std::size_t column, const CStringList& lines = kLines) {
     std::size_t offset = column;
     for (std::size_t i = 0; i < line; ++i) {
-        offset += kLines[i].size() + 1;
+        offset += lines[i].size() + 1;
     }
     return offset;
 }
 
 }  // namespace
 
-TEST(ReportWindow, FindGoesOnRoundToTheTopSaysWhenThereIsNoneAndSearchesTheWrappedLines) {
+TEST(ReportWindow, FindGoesOnRoundToTheTopSaysWhenThereIsNoneAndSearchesTheWrappedLinesAndAccents) {
     CScriptedUi ui;
     CReportWindow window(ui, "Summary report", kLines);
     window.wrap = false;
@@ -84,34 +85,25 @@ TEST(ReportWindow, FindGoesOnRoundToTheTopSaysWhenThereIsNoneAndSearchesTheWrapp
     std::string shown = window.joinedText;
     std::erase(shown, '\r');
     EXPECT_EQ(shown.substr(window.Match()->offset, 5), "Rumba");
-}
 
-// Find meets a name with or without its accents, both ways, and marks it where it stands.
-TEST(ReportWindow, FindMatchesLettersWithAndWithoutTheirAccents) {
-    CScriptedUi ui;
-    const CStringList lines = {"Star Dance",
-                               "CASTA\xD1O, PILAR / \xC5"
-                               "berg, Lars",
-                               "    38.00 Latin, Casta\xF1o, Ana"};
-    CReportWindow window(ui, "Summary report", lines);
-    window.wrap = false;
-    window.Open(CCharacterMeasure(), 1000);
-    const auto offsetOf = [&lines](std::size_t line, std::size_t column) {
-        for (std::size_t i = 0; i < line; ++i) {
-            column += lines[i].size() + 1;
-        }
-        return column;
-    };
-    ASSERT_TRUE(window.FindNext("Castano"));
-    EXPECT_EQ(window.Match()->offset, offsetOf(1, 0));
-    EXPECT_EQ(window.Match()->length, 7u);
-    ASSERT_TRUE(window.FindNext("castano"));
-    EXPECT_EQ(window.Match()->offset, offsetOf(2, 17));
-    ASSERT_TRUE(window.FindNext("abERG"));
-    EXPECT_EQ(window.Match()->offset, offsetOf(1, 17));
-    ASSERT_TRUE(window.FindNext("CASTA\xD1O, A"));
-    EXPECT_EQ(window.Match()->offset, offsetOf(2, 17));
-    EXPECT_TRUE(ui.messages.empty());
+    // A name meets its letters with or without their accents, both ways, marked where it stands.
+    const CStringList accented = {"Star Dance",
+                                  "CASTA\xD1O, PILAR / \xC5"
+                                  "berg, Lars",
+                                  "    38.00 Latin, Casta\xF1o, Ana"};
+    CReportWindow names(ui, "Summary report", accented);
+    names.wrap = false;
+    names.Open(CCharacterMeasure(), 1000);
+    ASSERT_TRUE(names.FindNext("Castano"));
+    EXPECT_EQ(names.Match()->offset, OffsetOf(1, 0, accented));
+    EXPECT_EQ(names.Match()->length, 7u);
+    ASSERT_TRUE(names.FindNext("castano"));
+    EXPECT_EQ(names.Match()->offset, OffsetOf(2, 17, accented));
+    ASSERT_TRUE(names.FindNext("abERG"));
+    EXPECT_EQ(names.Match()->offset, OffsetOf(1, 17, accented));
+    ASSERT_TRUE(names.FindNext("CASTA\xD1O, A"));
+    EXPECT_EQ(names.Match()->offset, OffsetOf(2, 17, accented));
+    EXPECT_EQ(ui.messages, CStringList{"Cannot find \"Waltz\"."});
 }
 
 TEST(ReportWindow, SavedAsTextInUtf8OrAsPdfAndAFailedSaveLeavesNoFile) {
